@@ -1,0 +1,2 @@
+// Bookings, state vectors, notes, errors and analysis rows.
+#pragma once

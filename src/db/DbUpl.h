@@ -1,0 +1,5 @@
+// Receive queue and telegram backup.
+#pragma once
+
+#include "db/rcv.h"
+#include "db/rvs.h"

@@ -1,0 +1,6 @@
+// Master data and counters.
+#pragma once
+
+#include "db/bak.h"
+#include "db/bnr.h"
+#include "db/nzp.h"

@@ -1,0 +1,154 @@
+#include "db/access.h"
+
+#include "db/dialect.h"
+#include "db/session.h"
+
+namespace db {
+namespace {
+
+constexpr int kNullFetched = -1405;
+constexpr int kInvalidCursor = -1001;
+
+// Checks the connection and hands out the prepared statement.
+int ready(Query& q, PreparedStatement*& stmt) {
+  Session& s = Session::get();
+  if (!s.connected()) return status::kNotConnected;
+  if (s.consumeInjectedFailure()) return status::kNotConnected;
+  return q.prepared(stmt);
+}
+
+}  // namespace
+
+// Queries and cursors are statics of their routines; touching the session
+// here makes it outlive all of them.
+Query::Query(const char* routine, const char* sql) : routine_(routine), sql_(sql) {
+  Session::get().addQuery(this);
+}
+
+Query::~Query() { Session::get().removeQuery(this); }
+
+int Query::prepared(PreparedStatement*& out) {
+  Session& s = Session::get();
+  if (!s.connected()) return status::kNotConnected;
+  if (!stmt_ || generation_ != s.generation()) {
+    TranslatedSql t = translate(sql_, s.dialect());
+    stmt_.reset();
+    int rc = s.connection().prepare(t.text, t.paramCount, stmt_);
+    if (rc != status::kOk) return rc;
+    params_ = t.paramCount;
+    generation_ = s.generation();
+  }
+  out = stmt_.get();
+  return status::kOk;
+}
+
+int write(Query& q, std::span<const Value> params) {
+  Session& s = Session::get();
+  s.drainCursors();
+  PreparedStatement* stmt = nullptr;
+  int rc = ready(q, stmt);
+  if (rc != status::kOk) return rc;
+  Connection& conn = s.connection();
+  if (!s.inUnit()) return conn.execute(*stmt, params);  // one statement, all or nothing
+  const std::string savepoint = std::string(q.routine()) + "_Sp";
+  rc = conn.executeScript("SAVEPOINT " + savepoint);
+  if (rc != status::kOk) return rc;
+  rc = conn.execute(*stmt, params);
+  if (rc != status::kOk) conn.executeScript("ROLLBACK TO SAVEPOINT " + savepoint);
+  return rc;
+}
+
+int writeRecord(Query& q, const void* record, Fields binds) {
+  return write(q, fieldValues(record, binds));
+}
+
+int selectRow(Query& q, std::span<const Value> params, Row& row) {
+  PreparedStatement* stmt = nullptr;
+  int rc = ready(q, stmt);
+  if (rc != status::kOk) return rc;
+  std::unique_ptr<RowSource> rows;
+  rc = Session::get().connection().query(*stmt, params, rows);
+  if (rc != status::kOk) return rc;
+  rc = rows->next(row);
+  if (rc != status::kOk) return rc;
+  Row extra;
+  rc = rows->next(extra);
+  if (rc == status::kOk) return status::kTooManyRows;
+  return rc == status::kNoRow ? status::kOk : rc;
+}
+
+int readRecord(Query& q, void* record, Fields binds, Fields outputs, OnFailure onFailure) {
+  std::vector<Value> keys = fieldValues(record, binds);
+  Row row;
+  int rc = selectRow(q, keys, row);
+  if (rc == status::kOk) {
+    setFields(record, outputs, row);
+    return rc;
+  }
+  if (onFailure == OnFailure::Unchanged) return rc;
+  clearFields(record, outputs);
+  clearFields(record, binds);
+  if (onFailure == OnFailure::KeepKey)
+    for (std::size_t k = 0; k < binds.size(); ++k) setField(record, binds[k], keys[k]);
+  return rc;
+}
+
+int selectNumber(Query& q, std::span<const Value> params, double* out) {
+  Row row;
+  int rc = selectRow(q, params, row);
+  if (rc != status::kOk) return rc;
+  if (row.empty() || row[0].isNull()) return kNullFetched;
+  *out = row[0].asReal();
+  return rc;
+}
+
+int selectCount(Query& q, std::span<const Value> params, std::int32_t* out) {
+  double n = 0;
+  int rc = selectNumber(q, params, &n);
+  if (rc == status::kOk) *out = static_cast<std::int32_t>(n);
+  return rc;
+}
+
+Cursor::Cursor(Query& q) : query_(q) { Session::get(); }
+
+Cursor::~Cursor() {
+  if (source_) Session::get().removeCursor(this);
+}
+
+int Cursor::open(std::span<const Value> params) {
+  close();
+  PreparedStatement* stmt = nullptr;
+  int rc = ready(query_, stmt);
+  if (rc != status::kOk) return rc;
+  std::unique_ptr<RowSource> rows;
+  rc = Session::get().connection().query(*stmt, params, rows);
+  if (rc != status::kOk) return rc;
+  source_ = std::move(rows);
+  Session::get().addCursor(this);
+  return status::kOk;
+}
+
+int Cursor::fetchRow(Row& row) {
+  if (!source_) return kInvalidCursor;
+  return source_->next(row);
+}
+
+int Cursor::fetch(void* record, Fields outputs) {
+  Row row;
+  int rc = fetchRow(row);
+  if (rc == status::kOk) setFields(record, outputs, row);
+  return rc;
+}
+
+int Cursor::close() {
+  if (!source_) return status::kOk;
+  source_.reset();
+  Session::get().removeCursor(this);
+  return status::kOk;
+}
+
+void Cursor::drain() {
+  if (source_) source_->drain();
+}
+
+}  // namespace db

@@ -1,0 +1,89 @@
+// The shared mechanics of every access routine: a routine is its statement
+// text, the fields it binds and the fields it reads.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+
+#include "db/backend.h"
+#include "db/field.h"
+#include "db/status.h"
+
+namespace db {
+
+// One statement of one access routine, prepared once per connection and
+// reused. The routine name also names the statement's savepoint.
+class Query {
+ public:
+  Query(const char* routine, const char* sql);
+  ~Query();
+  Query(const Query&) = delete;
+  Query& operator=(const Query&) = delete;
+
+  const char* routine() const { return routine_; }
+  const char* sql() const { return sql_; }
+  int paramCount() const { return params_; }
+
+  // The prepared statement on the current connection.
+  int prepared(PreparedStatement*& out);
+  void forget() { stmt_.reset(); generation_ = 0; }
+
+ private:
+  const char* routine_;
+  const char* sql_;
+  std::unique_ptr<PreparedStatement> stmt_;
+  std::uint64_t generation_ = 0;
+  int params_ = 0;
+};
+
+// What a failed keyed read leaves in the record.
+enum class OnFailure {
+  KeepKey,    // the bound key fields stay, everything else is cleared
+  ClearAll,   // every field is cleared, the key included
+  Unchanged,  // the record stays as it was
+};
+
+// A write (insert, update, delete): committed at once outside a unit of
+// work; inside one, guarded by the savepoint "<routine>_Sp".
+int write(Query& q, std::span<const Value> params);
+int writeRecord(Query& q, const void* record, Fields binds);
+
+// A single-row select: 0 with the row, 1403 without one, -1422 for several.
+int selectRow(Query& q, std::span<const Value> params, Row& row);
+int readRecord(Query& q, void* record, Fields binds, Fields outputs, OnFailure onFailure);
+
+// select count(*), max(...) and the like: the number is delivered only on
+// success; a NULL aggregate is reported as -1405, as the original database
+// did for a NULL fetched without an indicator.
+int selectNumber(Query& q, std::span<const Value> params, double* out);
+int selectCount(Query& q, std::span<const Value> params, std::int32_t* out);
+
+// The cursor of one query. The rows are those of the moment it was opened,
+// whatever the worker writes while reading them.
+class Cursor {
+ public:
+  explicit Cursor(Query& q);
+  ~Cursor();
+  Cursor(const Cursor&) = delete;
+  Cursor& operator=(const Cursor&) = delete;
+
+  int open(std::span<const Value> params);
+  int open(const void* record, Fields binds) { return open(fieldValues(record, binds)); }
+  // 0 and the record filled, 1403 at the end (record unchanged), or an error.
+  int fetch(void* record, Fields outputs);
+  int fetchRow(Row& row);
+  int close();
+  bool isOpen() const { return source_ != nullptr; }
+
+  // Called by the session before the connection is used for a write.
+  void drain();
+  void abandon() { source_.reset(); }
+
+ private:
+  Query& query_;
+  std::unique_ptr<RowSource> source_;
+};
+
+}  // namespace db

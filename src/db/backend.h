@@ -1,0 +1,61 @@
+// The small interface every database backend implements. Statement texts
+// arrive here already translated into the backend's dialect; status codes
+// leave here already mapped to the worker's numbers.
+#pragma once
+
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "db/value.h"
+
+namespace db {
+
+enum class Dialect { Sqlite, Postgres };
+
+using Row = std::vector<Value>;
+
+// The rows of one open query. A source may still be reading lazily from the
+// database; drain() pulls the rest into memory so the connection is free
+// for writes while the caller keeps reading the same rows.
+class RowSource {
+ public:
+  virtual ~RowSource() = default;
+  // 0 and the row, 1403 at the end, or a negative status.
+  virtual int next(Row& row) = 0;
+  virtual int drain() = 0;
+};
+
+class PreparedStatement {
+ public:
+  virtual ~PreparedStatement() = default;
+};
+
+class Connection {
+ public:
+  virtual ~Connection() = default;
+
+  virtual Dialect dialect() const = 0;
+  virtual int prepare(const std::string& sql, int paramCount,
+                      std::unique_ptr<PreparedStatement>& out) = 0;
+  // Runs a statement that returns no rows.
+  virtual int execute(PreparedStatement& stmt, std::span<const Value> params) = 0;
+  // Runs a query; the source is valid until the statement is used again.
+  virtual int query(PreparedStatement& stmt, std::span<const Value> params,
+                    std::unique_ptr<RowSource>& out) = 0;
+  // Transaction control and schema statements, without parameters.
+  virtual int executeScript(const std::string& sql) = 0;
+  virtual bool inTransaction() const = 0;
+  // False once the backend knows the connection is gone.
+  virtual bool alive() const = 0;
+  virtual std::string lastError() const = 0;
+};
+
+// Opens the backend that the service name selects: "sqlite:PATH" or a
+// PostgreSQL target. createMissing lets an SQLite file be created (initdb).
+int openConnection(const std::string& user, const std::string& password,
+                   const std::string& service, bool createMissing,
+                   std::unique_ptr<Connection>& out, std::string* error = nullptr);
+
+}  // namespace db

@@ -1,0 +1,37 @@
+#include "db/bak.h"
+
+#include "db/access.h"
+
+namespace {
+
+constexpr db::Field kRow[] = {DB_FIELD(BakSatz, BakDtm), DB_FIELD(BakSatz, BakJhr), DB_FIELD(BakSatz, BakMon),
+                              DB_FIELD(BakSatz, BakTag), DB_FIELD(BakSatz, BakWch), DB_FIELD(BakSatz, BakWtg),
+                              DB_FIELD(BakSatz, BakJtg)};
+
+}  // namespace
+
+int Bak_PKeyReadk(BakSatz* bak, const char* date, std::int32_t days) {
+  static db::Query q("Bak_PKeyReadk",
+                     "select TO_CHAR(BakDtm,'yyyymmdd'),BakJhr,BakMon,BakTag,BakWch,BakWtg,BakJtg "
+                     "from KvSystem.Kvs133Bak where BakDtm=ADD_DAYS(TO_DATE(:b14,'yyyymmdd'),:b15)");
+  const db::Value params[] = {db::Value::text(date ? date : ""), db::Value::integer(days)};
+  db::Row row;
+  int rc = db::selectRow(q, params, row);
+  if (rc == 0) db::setFields(bak, kRow, row);
+  return rc;
+}
+
+int Bak_Count(const char* from, const char* to, std::int32_t* count) {
+  static db::Query q("Bak_Count",
+                     "select count(*)  from KvSystem.Kvs133Bak where (BakDtm>TO_DATE(:b1,'yyyymmdd') and "
+                     "BakDtm<=TO_DATE(:b2,'yyyymmdd'))");
+  const db::Value params[] = {db::Value::text(from ? from : ""), db::Value::text(to ? to : "")};
+  return db::selectCount(q, params, count);
+}
+
+int Bak_PKeyIns(const BakSatz* bak) {
+  static db::Query q("Bak_PKeyIns",
+                     "insert into KvSystem.Kvs133Bak (BakDtm,BakJhr,BakMon,BakTag,BakWch,BakWtg,BakJtg) "
+                     "values (TO_DATE(:b0,'yyyymmdd'),:b1,:b2,:b3,:b4,:b5,:b6)");
+  return db::writeRecord(q, bak, kRow);
+}

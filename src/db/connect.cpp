@@ -1,0 +1,18 @@
+#include "db/backend.h"
+#include "db/pg_backend.h"
+#include "db/sqlite_backend.h"
+
+namespace db {
+
+int openConnection(const std::string& user, const std::string& password, const std::string& service,
+                   bool createMissing, std::unique_ptr<Connection>& out, std::string* error) {
+  static const std::string kSqlitePrefix = "sqlite:";
+  if (service.rfind(kSqlitePrefix, 0) == 0) {
+    std::string path = service.substr(kSqlitePrefix.size());
+    if (path.empty()) return -12154;
+    return openSqlite(path, createMissing, out, error);
+  }
+  return openPostgres(user, password, service, out, error);
+}
+
+}  // namespace db

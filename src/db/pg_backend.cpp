@@ -1,0 +1,208 @@
+#include "db/pg_backend.h"
+
+#include <libpq-fe.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "db/status.h"
+
+namespace db {
+namespace {
+
+constexpr unsigned kInt2 = 21, kInt4 = 23, kInt8 = 20, kFloat4 = 700, kFloat8 = 701, kNumeric = 1700;
+
+struct ResultDeleter {
+  void operator()(PGresult* r) const { PQclear(r); }
+};
+using Result = std::unique_ptr<PGresult, ResultDeleter>;
+
+int base36(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
+  return 0;
+}
+
+// SQLSTATEs into the worker's numbers. Date checks of the schema raise
+// "K1nnn" for the error the worker has always reported as -1nnn.
+int mapSqlState(const char* state) {
+  if (!state || std::strlen(state) != 5) return status::kNotConnected;
+  if (!std::strcmp(state, "23505")) return status::kDuplicate;
+  if (!std::strcmp(state, "23502")) return status::kNullValue;
+  if (!std::strcmp(state, "21000")) return status::kTooManyRows;
+  if (state[0] == 'K') return -std::atoi(state + 1);
+  if (!std::strncmp(state, "08", 2) || !std::strncmp(state, "57P", 3)) return status::kNotConnected;
+  return -(20000 + base36(state[0]) * 36 + base36(state[1]));
+}
+
+struct PgStatement : PreparedStatement {
+  std::string name;
+};
+
+class PgRows : public RowSource {
+ public:
+  explicit PgRows(Result res) : res_(std::move(res)), rows_(PQntuples(res_.get())) {}
+
+  int next(Row& row) override {
+    if (at_ >= rows_) return status::kNoRow;
+    const int cols = PQnfields(res_.get());
+    row.clear();
+    row.reserve(static_cast<std::size_t>(cols));
+    for (int c = 0; c < cols; ++c) row.push_back(value(at_, c));
+    ++at_;
+    return status::kOk;
+  }
+  int drain() override { return status::kOk; }  // the whole result is already here
+
+ private:
+  Value value(int r, int c) const {
+    if (PQgetisnull(res_.get(), r, c)) return Value::null();
+    const char* text = PQgetvalue(res_.get(), r, c);
+    switch (PQftype(res_.get(), c)) {
+      case kInt2: case kInt4: case kInt8: return Value::integer(std::strtoll(text, nullptr, 10));
+      case kFloat4: case kFloat8: case kNumeric: return Value::real(std::strtod(text, nullptr));
+      default: return Value::text(text);
+    }
+  }
+
+  Result res_;
+  int rows_;
+  int at_ = 0;
+};
+
+class PgConnection : public Connection {
+ public:
+  explicit PgConnection(PGconn* conn) : conn_(conn) {}
+  ~PgConnection() override { PQfinish(conn_); }
+
+  Dialect dialect() const override { return Dialect::Postgres; }
+
+  int prepare(const std::string& sql, int paramCount, std::unique_ptr<PreparedStatement>& out) override {
+    auto st = std::make_unique<PgStatement>();
+    st->name = "s" + std::to_string(++statementCount_);
+    Result res(PQprepare(conn_, st->name.c_str(), sql.c_str(), paramCount, nullptr));
+    int rc = check(res.get());
+    if (rc != status::kOk) return rc;
+    out = std::move(st);
+    return status::kOk;
+  }
+
+  int execute(PreparedStatement& ps, std::span<const Value> params) override {
+    Result res = run(ps, params);
+    return check(res.get());
+  }
+
+  int query(PreparedStatement& ps, std::span<const Value> params, std::unique_ptr<RowSource>& out) override {
+    Result res = run(ps, params);
+    int rc = check(res.get());
+    if (rc != status::kOk) return rc;
+    out = std::make_unique<PgRows>(std::move(res));
+    return status::kOk;
+  }
+
+  int executeScript(const std::string& sql) override {
+    Result res(PQexec(conn_, sql.c_str()));
+    return check(res.get());
+  }
+
+  bool inTransaction() const override {
+    PGTransactionStatusType s = PQtransactionStatus(conn_);
+    return s == PQTRANS_INTRANS || s == PQTRANS_INERROR || s == PQTRANS_ACTIVE;
+  }
+  bool alive() const override { return PQstatus(conn_) == CONNECTION_OK; }
+  std::string lastError() const override { return lastError_; }
+
+ private:
+  Result run(PreparedStatement& ps, std::span<const Value> params) {
+    std::vector<std::string> texts(params.size());
+    std::vector<const char*> values(params.size(), nullptr);
+    for (std::size_t k = 0; k < params.size(); ++k) {
+      if (params[k].isNull()) continue;
+      texts[k] = params[k].asText();
+      values[k] = texts[k].c_str();
+    }
+    return Result(PQexecPrepared(conn_, static_cast<PgStatement&>(ps).name.c_str(),
+                                 static_cast<int>(params.size()), values.data(), nullptr, nullptr, 0));
+  }
+
+  int check(PGresult* res) {
+    ExecStatusType s = res ? PQresultStatus(res) : PGRES_FATAL_ERROR;
+    if (s == PGRES_COMMAND_OK || s == PGRES_TUPLES_OK) return status::kOk;
+    lastError_ = PQerrorMessage(conn_);
+    if (PQstatus(conn_) != CONNECTION_OK) return status::kNotConnected;
+    return mapSqlState(res ? PQresultErrorField(res, PG_DIAG_SQLSTATE) : nullptr);
+  }
+
+  PGconn* conn_;
+  std::string lastError_;
+  int statementCount_ = 0;
+};
+
+void quietNotices(void*, const char*) {}
+
+// The status an installation on the original database logs when it
+// cannot reach or log in to its server.
+int mapConnectFailure(const std::string& message) {
+  if (message.find("password") != std::string::npos || message.find("authentication") != std::string::npos)
+    return -1017;
+  if (message.find("does not exist") != std::string::npos) return -12514;
+  if (message.find("refused") != std::string::npos || message.find("could not connect") != std::string::npos ||
+      message.find("timeout") != std::string::npos)
+    return -12541;
+  return -12154;
+}
+
+}  // namespace
+
+int openPostgres(const std::string& user, const std::string& password, const std::string& service,
+                 std::unique_ptr<Connection>& out, std::string* error) {
+  if (service.empty()) return -12154;
+  std::string host, port = "5432", dbname;
+  const bool uri = service.rfind("postgresql://", 0) == 0 || service.rfind("postgres://", 0) == 0;
+  if (!uri) {
+    std::size_t slash = service.find('/');
+    std::string hostPort = service.substr(0, slash);
+    dbname = slash == std::string::npos ? std::string() : service.substr(slash + 1);
+    std::size_t colon = hostPort.rfind(':');
+    host = hostPort.substr(0, colon);
+    if (colon != std::string::npos) port = hostPort.substr(colon + 1);
+    if (host.empty() || dbname.empty()) return -12154;
+    if (user.empty()) return -1017;  // never fall back to the login of the OS user
+  }
+  // Nothing may come from libpq's environment or defaults: every setting
+  // that matters is given here, the URI's own settings override ours, and
+  // the configured user and password override the URI's.
+  std::vector<const char*> keys, values;
+  auto set = [&](const char* k, const std::string& v) { keys.push_back(k); values.push_back(v.c_str()); };
+  const std::string passfile = "/dev/null", timeout = "10", app = "bdemorvelt", sslmode = "prefer",
+                    options = "", empty = "";
+  set("passfile", passfile);
+  set("connect_timeout", timeout);
+  set("application_name", app);
+  set("sslmode", sslmode);
+  set("options", options);
+  if (uri) {
+    set("dbname", service);
+  } else {
+    set("host", host);
+    set("port", port);
+    set("dbname", dbname);
+  }
+  if (!user.empty()) set("user", user);
+  if (!password.empty()) set("password", password);
+  keys.push_back(nullptr);
+  values.push_back(nullptr);
+  PGconn* conn = PQconnectdbParams(keys.data(), values.data(), uri ? 1 : 0);
+  if (!conn || PQstatus(conn) != CONNECTION_OK) {
+    std::string message = conn ? PQerrorMessage(conn) : "out of memory";
+    if (error) *error = message;
+    PQfinish(conn);
+    return mapConnectFailure(message);
+  }
+  PQsetNoticeProcessor(conn, quietNotices, nullptr);
+  out = std::make_unique<PgConnection>(conn);
+  return status::kOk;
+}
+
+}  // namespace db

@@ -1,0 +1,18 @@
+// Kvs571Rvs: the backup of every telegram the worker has taken.
+#pragma once
+
+#include <cstdint>
+
+#include "db/fixed_text.h"
+
+struct RvsSatz {
+  FixedText<15> RvsMdt;  // the telegram's own moment, written into RvsMdt and RvsMzt
+  std::int32_t RvsLfn = 0;
+  FixedText<4> RvsVkz;
+  FixedText<513> RvsDta;
+  FixedText<9> RvsEsb;
+};
+
+int Rvs_PKeyIns(const RvsSatz* rvs);
+// Reads a backup row by its key (RvsMdt, RvsLfn); the record is unchanged on failure.
+int Rvs_PKeyReadk(RvsSatz* rvs);

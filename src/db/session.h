@@ -1,0 +1,72 @@
+// The worker's one database connection and what hangs on it: the prepared
+// statements of the access routines, the open cursors and the unit of work.
+//
+// Outside a unit of work every write commits on its own. Inside one, each
+// write is guarded by its own savepoint (a failed write undoes only itself)
+// and nothing is durable before commitUnit(); a crash or a lost connection
+// takes the whole unit back.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "db/backend.h"
+
+namespace db {
+
+class Query;
+class Cursor;
+
+class Session {
+ public:
+  static Session& get();
+
+  int connect(const std::string& user, const std::string& password, const std::string& service,
+              bool createMissing = false, std::string* error = nullptr);
+  void disconnect();
+  bool connected() const { return conn_ != nullptr; }
+  // True while the backend still believes the connection works.
+  bool alive() const { return conn_ && conn_->alive(); }
+  Connection& connection() { return *conn_; }
+  Dialect dialect() const { return conn_ ? conn_->dialect() : Dialect::Sqlite; }
+  std::uint64_t generation() const { return generation_; }
+
+  int beginUnit();
+  int commitUnit();
+  int rollbackUnit();
+  bool inUnit() const { return inUnit_; }
+
+  // Ends whatever transaction is open (commit or roll back).
+  int commit();
+  int rollback();
+
+  // Open cursors are read into memory before the connection writes, so
+  // their rows stay as they were when they were opened.
+  void drainCursors();
+  void addCursor(Cursor* c);
+  void removeCursor(Cursor* c);
+
+  void addQuery(Query* q);
+  void removeQuery(Query* q);
+  ~Session();
+
+  // Test hook: the nth statement from now (1 = the next) fails as if the
+  // connection had been lost; 0 switches it off.
+  void failStatementAfter(long n) { failCountdown_ = n; }
+  bool consumeInjectedFailure();
+
+ private:
+  Session() = default;
+  void forgetStatements();
+
+  std::unique_ptr<Connection> conn_;
+  std::uint64_t generation_ = 0;
+  bool inUnit_ = false;
+  std::vector<Cursor*> cursors_;
+  std::vector<Query*> queries_;
+  long failCountdown_ = 0;
+};
+
+}  // namespace db

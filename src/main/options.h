@@ -1,0 +1,18 @@
+// The command line of bdemorvelt.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct Options {
+  std::string command;  // empty: the worker itself
+  std::vector<std::string> args;
+  bool once = false;
+  bool help = false;
+  std::string configFile = "../../../../files/korvantis.ini";
+  std::string logFile = "./Msg/BdeMorvelt.txt";
+  std::string error;  // set when the command line cannot be understood
+};
+
+Options ParseOptions(int argc, char** argv);
+void PrintUsage();
