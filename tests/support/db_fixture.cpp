@@ -15,7 +15,7 @@
 namespace testdb {
 namespace {
 
-std::string gService, gLogin, gPassword;
+std::string gService, gLogin, gPassword, gPgService;
 
 const char* pgUri() {
   const char* uri = std::getenv("BDEMORVELT_TEST_PG");
@@ -56,7 +56,7 @@ bool preparePostgres(std::string* reason) {
     if (rc == 0) rc = db::schema::create(db::Session::get().connection(), &error);
     state = rc == 0 ? 1 : -1;
     failure = "PostgreSQL test database not ready (" + std::to_string(rc) + "): " + error;
-    gService = target;
+    gPgService = target;
   }
   if (state < 0) *reason = failure;
   return state > 0;
@@ -101,6 +101,7 @@ bool ConnectFresh(Backend backend, std::string* reason) {
   }
   if (!preparePostgres(reason)) return false;
   std::string error;
+  gService = gPgService;
   if (dbConnectWith("", "", gService, false, &error) != 0) {
     *reason = "cannot connect to the PostgreSQL test database: " + error;
     return false;

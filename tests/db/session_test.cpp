@@ -1,0 +1,177 @@
+// The shared mechanics of the access layer on both backends: write
+// discipline, units of work, cursors, NULLs, cutting and status codes.
+#include <gtest/gtest.h>
+
+#include "db/access.h"
+#include "db/bnr.h"
+#include "db/rcv.h"
+#include "db/rvs.h"
+#include "db/session.h"
+#include "db_fixture.h"
+
+namespace {
+
+class SessionTest : public DbTest {};
+
+RcvSatz Telegram(const char* moment, int lfn, const char* data) {
+  RcvSatz r;
+  r.RcvMdt = moment;
+  r.RcvLfn = lfn;
+  r.RcvDta = data;
+  r.RcvEsb = "test";
+  return r;
+}
+
+TEST_P(SessionTest, DuplicateInsertReturnsMinusOneAndLeavesNothing) {
+  RcvSatz r = Telegram("20261207065131", 1, "first");
+  ASSERT_EQ(0, Rcv_PKeyIns(&r));
+  r.RcvDta = "second";
+  EXPECT_EQ(-1, Rcv_PKeyIns(&r));
+  EXPECT_EQ(1, testdb::CountRows("Kvs570Rcv"));
+  EXPECT_EQ("first", testdb::QueryText("select RcvDta from Kvs570Rcv"));
+}
+
+TEST_P(SessionTest, InvalidDateTextGivesTheDateErrors) {
+  RcvSatz r = Telegram("20261307065131", 1, "x");
+  EXPECT_EQ(-1843, Rcv_PKeyIns(&r));
+  r.RcvMdt = "20260230065131";
+  EXPECT_EQ(-1847, Rcv_PKeyIns(&r));
+  r.RcvMdt = "2026020a065131";
+  EXPECT_EQ(-1858, Rcv_PKeyIns(&r));
+  EXPECT_EQ(0, testdb::CountRows("Kvs570Rcv"));
+}
+
+TEST_P(SessionTest, UnitOfWorkCommitsAllOrNothing) {
+  auto& s = db::Session::get();
+  ASSERT_EQ(0, s.beginUnit());
+  RcvSatz a = Telegram("20261207065131", 1, "a"), b = Telegram("20261207065132", 2, "b");
+  ASSERT_EQ(0, Rcv_PKeyIns(&a));
+  EXPECT_EQ(-1, Rcv_PKeyIns(&a));  // fails alone, the unit goes on
+  ASSERT_EQ(0, Rcv_PKeyIns(&b));
+  ASSERT_EQ(0, s.rollbackUnit());
+  EXPECT_EQ(0, testdb::CountRows("Kvs570Rcv"));
+
+  ASSERT_EQ(0, s.beginUnit());
+  ASSERT_EQ(0, Rcv_PKeyIns(&a));
+  EXPECT_EQ(-1, Rcv_PKeyIns(&a));
+  ASSERT_EQ(0, Rcv_PKeyIns(&b));
+  ASSERT_EQ(0, s.commitUnit());
+  EXPECT_EQ(2, testdb::CountRows("Kvs570Rcv"));
+}
+
+TEST_P(SessionTest, LostConnectionInsideUnitTakesTheUnitBack) {
+  auto& s = db::Session::get();
+  ASSERT_EQ(0, s.beginUnit());
+  RcvSatz a = Telegram("20261207065131", 1, "a");
+  ASSERT_EQ(0, Rcv_PKeyIns(&a));
+  s.failStatementAfter(1);
+  EXPECT_EQ(-3114, s.commitUnit());
+  EXPECT_EQ(0, testdb::CountRows("Kvs570Rcv"));
+}
+
+TEST_P(SessionTest, CursorKeepsItsViewWhileTheQueueIsDeleted) {
+  for (int k = 1; k <= 5; ++k) {
+    RcvSatz r = Telegram("20261207065131", k, "t");
+    ASSERT_EQ(0, Rcv_PKeyIns(&r));
+  }
+  RcvSatz late = Telegram("20261207065135", 9, "late");
+  ASSERT_EQ(0, Rcv_OpenCursor());
+  ASSERT_EQ(0, Rcv_PKeyIns(&late));  // arrives while the drain runs
+  RcvSatz r;
+  int seen = 0, rc;
+  while ((rc = Rcv_PKeyRead(&r)) == 0) {
+    ++seen;
+    EXPECT_EQ(0, Rcv_PKeyDel(&r));
+  }
+  EXPECT_EQ(1403, rc);
+  EXPECT_EQ(0, Rcv_CloseCursor());
+  EXPECT_EQ(5, seen);
+  EXPECT_EQ(1, testdb::CountRows("Kvs570Rcv"));
+}
+
+TEST_P(SessionTest, QueueIsReadInArrivalOrder) {
+  RcvSatz b = Telegram("20261207070000", 1, "b"), a = Telegram("20261207065959", 2, "a");
+  ASSERT_EQ(0, Rcv_PKeyIns(&b));
+  ASSERT_EQ(0, Rcv_PKeyIns(&a));
+  ASSERT_EQ(2, Rcv_Count());
+  ASSERT_EQ(0, Rcv_OpenCursor());
+  RcvSatz r;
+  ASSERT_EQ(0, Rcv_PKeyRead(&r));
+  EXPECT_EQ("a", r.RcvDta.view());
+  EXPECT_EQ("20261207065959", r.RcvMdt.view());
+  ASSERT_EQ(0, Rcv_PKeyRead(&r));
+  EXPECT_EQ("b", r.RcvDta.view());
+  RcvSatz before = r;
+  EXPECT_EQ(1403, Rcv_PKeyRead(&r));
+  EXPECT_EQ(before.RcvDta.view(), r.RcvDta.view());  // end of cursor leaves the record
+  Rcv_CloseCursor();
+}
+
+TEST_P(SessionTest, CounterAllocationCreatesThenCounts) {
+  std::int32_t n = 0;
+  ASSERT_EQ(0, Bnr_NextNumber("MELNR", "MldToNza", &n));
+  EXPECT_EQ(1, n);
+  ASSERT_EQ(0, Bnr_NextNumber("MELNR", "MldToNza", &n));
+  EXPECT_EQ(2, n);
+  BnrSatz b;
+  b.BnrKey = "MELNR";
+  ASSERT_EQ(0, Bnr_PKeyReadk(&b));
+  EXPECT_EQ(2, b.BnrBnr);
+  EXPECT_EQ("MldToNza", b.BnrEsb.view());
+}
+
+TEST_P(SessionTest, FailedKeyedReadKeepsOnlyTheKey) {
+  BnrSatz b;
+  b.BnrKey = "BDBER";
+  b.BnrBnr = 77;
+  b.BnrEsb = "stale";
+  EXPECT_EQ(1403, Bnr_PKeyReadk(&b));
+  EXPECT_EQ("BDBER", b.BnrKey.view());
+  EXPECT_EQ(0, b.BnrBnr);
+  EXPECT_TRUE(b.BnrEsb.empty());
+}
+
+TEST_P(SessionTest, EmptyTextIsStoredAsNullAndReadAsEmpty) {
+  BnrSatz b;
+  b.BnrKey = "X";
+  b.BnrBnr = 3;
+  ASSERT_EQ(0, Bnr_PKeyIns(&b));
+  EXPECT_EQ(1, testdb::QueryInt("select count(*) from Kvs552Bnr where BnrEsb is null"));
+  b.BnrEsb = "junk";
+  ASSERT_EQ(0, Bnr_PKeyReadk(&b));
+  EXPECT_TRUE(b.BnrEsb.empty());
+}
+
+TEST_P(SessionTest, OverlongTextIsCutToTheFieldWidth) {
+  ASSERT_EQ(0, testdb::Exec("insert into Kvs552Bnr (BnrKey,BnrBnr,BnrEsb) values ('LONG',1,'ABCDEFGHIJKLMNOP')"));
+  BnrSatz b;
+  b.BnrKey = "LONG";
+  ASSERT_EQ(0, Bnr_PKeyReadk(&b));
+  EXPECT_EQ("ABCDEFGH", b.BnrEsb.view());
+}
+
+TEST_P(SessionTest, BackupKeepsTheTelegramMomentAndItsDuplicateKey) {
+  RvsSatz v;
+  v.RvsMdt = "20261207065131";
+  v.RvsLfn = 4;
+  v.RvsVkz = "   ";
+  v.RvsDta = "telegram";
+  v.RvsEsb = "recv";
+  ASSERT_EQ(0, Rvs_PKeyIns(&v));
+  EXPECT_EQ(-1, Rvs_PKeyIns(&v));
+  EXPECT_EQ("20261207065131",
+            testdb::QueryText("select TO_CHAR(RvsMzt,'yyyymmddHH24MISS') from Kvs571Rvs where RvsLfn=4"));
+  EXPECT_EQ(1, testdb::QueryInt("select count(*) from Kvs571Rvs where RvsVdt is not null"));
+}
+
+TEST_P(SessionTest, NotConnectedGivesMinus3114) {
+  db::Session::get().disconnect();
+  BnrSatz b;
+  b.BnrKey = "MELNR";
+  EXPECT_EQ(-3114, Bnr_PKeyReadk(&b));
+  EXPECT_EQ(-3114, Bnr_PKeyIns(&b));
+}
+
+INSTANTIATE_DB_TEST(SessionTest);
+
+}  // namespace
