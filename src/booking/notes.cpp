@@ -1,0 +1,3 @@
+#include "booking/notes.h"
+
+void MerkSaetze_Schreiben(MelSatz, FzuSatz) {}

@@ -1,0 +1,4 @@
+#include "booking/upload_row.h"
+
+void PPS_SatzSchreiben(MelSatz) {}
+void GenBdeToPps(MelSatz) {}

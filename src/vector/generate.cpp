@@ -1,0 +1,3 @@
+#include "vector/generate.h"
+
+void MldGen(MelSatz) {}

@@ -1,0 +1,3 @@
+#include "vector/state_vector.h"
+
+void AktiveZstd_Aktual(MelSatz*) {}
