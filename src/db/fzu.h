@@ -20,3 +20,11 @@ struct FzuSatz {
   std::int16_t FzuSta = 0;
   FixedText<9> FzuErf;
 };
+
+// By FzuFcd among the rows with FzuAec "0". On failure FzuFcd stays and
+// every other field is cleared (FzuArt, FzuObj, FzuUpl and FzuGen are 0).
+int Fcd_PKeyReadk(FzuSatz* fzu);
+// Function codes belong to another program; the demo, the tests and the
+// benchmark load them with this. `aec` is the row's FzuAec, which the
+// record does not carry.
+int Fzu_PKeyIns(const FzuSatz* fzu, const char* aec);
