@@ -8,6 +8,15 @@ constexpr db::Field kRow[] = {DB_FIELD(BakSatz, BakDtm), DB_FIELD(BakSatz, BakJh
                               DB_FIELD(BakSatz, BakTag), DB_FIELD(BakSatz, BakWch), DB_FIELD(BakSatz, BakWtg),
                               DB_FIELD(BakSatz, BakJtg)};
 
+db::Cursor& daysCursor() {
+  static db::Query q("Bak_Von",
+                     "select TO_CHAR(BakDtm,'yyyymmdd') ,BakJhr ,BakMon ,BakTag ,BakWch ,BakWtg ,BakJtg  "
+                     "from KvSystem.Kvs133Bak where (TO_CHAR(BakDtm,'yyyymmdd')>=:b0 and "
+                     "TO_CHAR(BakDtm,'yyyymmdd')<=:b1) order by BakDtm");
+  static db::Cursor c(q);
+  return c;
+}
+
 }  // namespace
 
 int Bak_PKeyReadk(BakSatz* bak, const char* date, std::int32_t days) {
@@ -36,7 +45,19 @@ int Bak_PKeyIns(const BakSatz* bak) {
   return db::writeRecord(q, bak, kRow);
 }
 
-int Bak_Von_Open(const char*, const char*) { return -3114; }
-int Bak_Von_Read(BakSatz*) { return -3114; }
-int Bak_Von_Close() { return -3114; }
-int Bak_Datum(BakSatz*) { return -3114; }
+int Bak_Von_Open(const char* from, const char* to) {
+  const db::Value params[] = {db::Value::text(from ? from : ""), db::Value::text(to ? to : "")};
+  return daysCursor().open(params);
+}
+
+int Bak_Von_Read(BakSatz* bak) { return daysCursor().fetch(bak, kRow); }
+
+int Bak_Von_Close() { return daysCursor().close(); }
+
+int Bak_Datum(BakSatz* bak) {
+  static db::Query q("Bak_Datum",
+                     "select TO_CHAR(BakDtm,'yyyymmdd') ,BakJhr ,BakMon ,BakTag ,BakWch ,BakWtg ,BakJtg  "
+                     "from KvSystem.Kvs133Bak where TO_CHAR(BakDtm,'yyyymmdd')=:b0");
+  constexpr db::Field kDay[] = {DB_FIELD(BakSatz, BakDtm)};
+  return db::readRecord(q, bak, kDay, kRow, db::OnFailure::Unchanged);
+}

@@ -1,10 +1,65 @@
 #include "db/emo.h"
 
-// Not filled in yet; returns "not connected" so that no caller mistakes it for data.
-int Emo_Schicht_Open(const char*, const char*) { return -3114; }
-int Emo_Schicht_Read(EmoSatz*) { return -3114; }
-int Emo_Schicht_Close() { return -3114; }
-int Emo_Pausen_Open(const char*, const char*, const char*) { return -3114; }
-int Emo_Pausen_Read(EmoPausenSatz*) { return -3114; }
-int Emo_Pausen_Close() { return -3114; }
-int Emo_PKeyIns(const EmoSatz*, const char*) { return -3114; }
+#include "db/access.h"
+
+namespace {
+
+constexpr db::Field kShift[] = {DB_FIELD(EmoSatz, EmoEmo), DB_FIELD(EmoSatz, EmoTtp), DB_FIELD(EmoSatz, EmoTxt),
+                                DB_FIELD(EmoSatz, EmoBeg), DB_FIELD(EmoSatz, EmoEnd), DB_FIELD(EmoSatz, EmoArt)};
+
+constexpr db::Field kBreak[] = {
+    DB_FIELD(EmoPausenSatz, EmoEmo), DB_FIELD(EmoPausenSatz, EmoTtp), DB_FIELD(EmoPausenSatz, EmoTxt),
+    DB_FIELD(EmoPausenSatz, EmoBeg), DB_FIELD(EmoPausenSatz, EmoEnd), DB_FIELD(EmoPausenSatz, PmsNum),
+    DB_FIELD(EmoPausenSatz, PmsBeg), DB_FIELD(EmoPausenSatz, PmsEnd), DB_FIELD(EmoPausenSatz, PmsInt),
+    DB_FIELD(EmoPausenSatz, PmsPse), DB_FIELD(EmoPausenSatz, PmsBzt), DB_FIELD(EmoPausenSatz, PmsPrz)};
+
+db::Cursor& shiftCursor() {
+  static db::Query q("Emo_Schicht",
+                     "select EmoEmo ,EmoTtp ,EmoTxt ,EmoBeg ,EmoEnd ,EmoArt  from Kvs533Emo "
+                     "where (EmoEmo=:b0 and EmoTtp=:b1) order by EmoBeg");
+  static db::Cursor c(q);
+  return c;
+}
+
+// The break periods of one shift come in the order of their start, so that
+// the shift's corner values do not depend on how the rows happen to lie.
+db::Cursor& breakCursor() {
+  static db::Query q("Emo_Pausen",
+                     "select EmoEmo ,EmoTtp ,EmoTxt ,EmoBeg ,EmoEnd ,PmsNum ,PmsBeg ,PmsEnd ,PmsInt ,PmsPse ,"
+                     "PmsBzt ,PmsPrz  from Kvs533Emo ,Kvs536Pmz ,Kvs535Pms "
+                     "where (((((EmoEmo=:b0 and EmoTtp=:b1) and EmoPmo=PmzPmo) and PmzPms=PmsNum) and "
+                     "TO_CHAR(PmzGvo,'yyyymmdd')<=:b2) and TO_CHAR(PmzGbi,'yyyymmdd')>=:b2) "
+                     "order by EmoBeg ,PmsBeg");
+  static db::Cursor c(q);
+  return c;
+}
+
+}  // namespace
+
+int Emo_Schicht_Open(const char* emo, const char* ttp) {
+  const db::Value params[] = {db::Value::text(emo ? emo : ""), db::Value::text(ttp ? ttp : "")};
+  return shiftCursor().open(params);
+}
+
+int Emo_Schicht_Read(EmoSatz* emo) { return shiftCursor().fetch(emo, kShift); }
+
+int Emo_Schicht_Close() { return shiftCursor().close(); }
+
+int Emo_Pausen_Open(const char* emo, const char* ttp, const char* date) {
+  const db::Value params[] = {db::Value::text(emo ? emo : ""), db::Value::text(ttp ? ttp : ""),
+                              db::Value::text(date ? date : "")};
+  return breakCursor().open(params);
+}
+
+int Emo_Pausen_Read(EmoPausenSatz* pause) { return breakCursor().fetch(pause, kBreak); }
+
+int Emo_Pausen_Close() { return breakCursor().close(); }
+
+int Emo_PKeyIns(const EmoSatz* emo, const char* pmo) {
+  static db::Query q("Emo_PKeyIns",
+                     "insert into Kvs533Emo (EmoEmo,EmoTtp,EmoTxt,EmoBeg,EmoEnd,EmoArt,EmoPmo) "
+                     "values (:b0,:b1,:b2,:b3,:b4,:b5,:b6)");
+  std::vector<db::Value> values = db::fieldValues(emo, kShift);
+  values.push_back(db::Value::text(pmo ? pmo : ""));
+  return db::write(q, values);
+}

@@ -1,4 +1,17 @@
 #include "db/pmz.h"
 
-// Not filled in yet; returns "not connected" so that no caller mistakes it for data.
-int Pmz_PKeyIns(const PmzSatz*) { return -3114; }
+#include "db/access.h"
+
+namespace {
+
+constexpr db::Field kRow[] = {DB_FIELD(PmzSatz, PmzPmo), DB_FIELD(PmzSatz, PmzPms), DB_FIELD(PmzSatz, PmzGvo),
+                              DB_FIELD(PmzSatz, PmzGbi)};
+
+}  // namespace
+
+int Pmz_PKeyIns(const PmzSatz* pmz) {
+  static db::Query q("Pmz_PKeyIns",
+                     "insert into Kvs536Pmz (PmzPmo,PmzPms,PmzGvo,PmzGbi) "
+                     "values (:b0,:b1,TO_DATE(:b2,'yyyymmdd'),TO_DATE(:b3,'yyyymmdd'))");
+  return db::writeRecord(q, pmz, kRow);
+}

@@ -1,7 +1,46 @@
 #include "db/ztg.h"
 
-// Not filled in yet; returns "not connected" so that no caller mistakes it for data.
-int Ztg_Pnr_Open(const char*, const char*) { return -3114; }
-int Ztg_Pnr_Read(ZtgSatz*) { return -3114; }
-int Ztg_Pnr_Close() { return -3114; }
-int Ztg_PKeyIns(const ZtgSatz*) { return -3114; }
+#include "db/access.h"
+
+namespace {
+
+constexpr db::Field kRow[] = {
+    DB_FIELD(ZtgSatz, ZtgPnr), DB_FIELD(ZtgSatz, ZtgVon), DB_FIELD(ZtgSatz, ZtgAzt), DB_FIELD(ZtgSatz, AzvPsm),
+    DB_FIELD(ZtgSatz, AzvMav), DB_FIELD(ZtgSatz, AzvMab), DB_FIELD(ZtgSatz, AzvNov), DB_FIELD(ZtgSatz, AzvNob),
+    DB_FIELD(ZtgSatz, AzvGlv), DB_FIELD(ZtgSatz, AzvGlb), DB_FIELD(ZtgSatz, AzvKev), DB_FIELD(ZtgSatz, AzvKeb),
+    DB_FIELD(ZtgSatz, ZtgAgr), DB_FIELD(ZtgSatz, ZtgTtp), DB_FIELD(ZtgSatz, AzvSol), DB_FIELD(ZtgSatz, BakWch),
+    DB_FIELD(ZtgSatz, BakWtg), DB_FIELD(ZtgSatz, BakJtg)};
+
+// The columns of the day-model table itself.
+constexpr db::Field kDayModel[] = {DB_FIELD(ZtgSatz, ZtgPnr), DB_FIELD(ZtgSatz, ZtgVon), DB_FIELD(ZtgSatz, ZtgAzt),
+                                   DB_FIELD(ZtgSatz, ZtgAgr), DB_FIELD(ZtgSatz, ZtgTtp)};
+
+db::Cursor& dayCursor() {
+  static db::Query q("Ztg_Pnr",
+                     "select ZtgPnr ,TO_CHAR(ZtgVon,'yyyymmdd') ,ZtgAzt ,AzvPsm ,AzvMav ,AzvMab ,AzvNov ,AzvNob ,"
+                     "AzvGlv ,AzvGlb ,AzvKev ,AzvKeb ,ZtgAgr ,ZtgTtp ,AzvSol ,BakWch ,BakWtg ,BakJtg  "
+                     "from Kvs329Ztg ,Kvs140Azv ,KvSystem.Kvs133Bak "
+                     "where ((((ZtgPnr=:b0 and TO_CHAR(ZtgVon,'yyyymmdd')=:b1) and "
+                     "TO_CHAR(BakDtm,'yyyymmdd')=:b1) and AzvNum=ZtgAzt) and TO_CHAR(AzvGvo,'yyyymmdd')<=:b1) "
+                     "order by AzvGvo desc");
+  static db::Cursor c(q);
+  return c;
+}
+
+}  // namespace
+
+int Ztg_Pnr_Open(const char* pnr, const char* date) {
+  const db::Value params[] = {db::Value::text(pnr ? pnr : ""), db::Value::text(date ? date : "")};
+  return dayCursor().open(params);
+}
+
+int Ztg_Pnr_Read(ZtgSatz* ztg) { return dayCursor().fetch(ztg, kRow); }
+
+int Ztg_Pnr_Close() { return dayCursor().close(); }
+
+int Ztg_PKeyIns(const ZtgSatz* ztg) {
+  static db::Query q("Ztg_PKeyIns",
+                     "insert into Kvs329Ztg (ZtgPnr,ZtgVon,ZtgAzt,ZtgAgr,ZtgTtp) "
+                     "values (:b0,TO_DATE(:b1,'yyyymmdd'),:b2,:b3,:b4)");
+  return db::writeRecord(q, ztg, kDayModel);
+}
