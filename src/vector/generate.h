@@ -3,4 +3,7 @@
 
 #include "db/mel.h"
 
+// Chooses the generator of the booking's message code; codes without one
+// generate nothing. Generated bookings leave no notes and, apart from those
+// of a work-place interruption, no upload rows.
 void MldGen(MelSatz mel);
