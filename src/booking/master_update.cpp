@@ -5,6 +5,7 @@
 #include "db/apk.h"
 #include "db/apl.h"
 #include "db/status.h"
+#include "intake/unit_watch.h"
 #include "main/msglog.h"
 
 namespace {
@@ -114,7 +115,7 @@ bool IsPackageHead(const AppSatz& app) {
 void StammTab_Akual(MelSatz* mel) {
   ApkSatz apk;
   apk.ApkApk = mel->KeyApk;
-  int rc = Apk_PKeyReadk(&apk);
+  int rc = UnitWatch_Status(Apk_PKeyReadk(&apk));
   const bool orderRead = rc == status::kOk;
   if (orderRead) {
     mel->KeyTnr = apk.ApkTnr;
@@ -125,7 +126,7 @@ void StammTab_Akual(MelSatz* mel) {
   AppSatz app;
   app.AppApk = mel->KeyApk;
   app.AppApp = mel->KeyApp;
-  rc = App_PKeyReadk(&app);
+  rc = UnitWatch_Status(App_PKeyReadk(&app));
   const bool operationRead = rc == status::kOk;
   if (!operationRead) {
     LogError("StammTab_Akual", "App_PKeyReadk", rc);
@@ -135,12 +136,12 @@ void StammTab_Akual(MelSatz* mel) {
   // A row that could not be read is not written back.
   if (orderRead) {
     apk.ApkErf = kBookedBy;
-    rc = Apk_PKeyUpd(&apk);
+    rc = UnitWatch_Status(Apk_PKeyUpd(&apk));
     if (rc != status::kOk) LogError("StammTab_Akual", "Apk_PKeyUpd", rc);
   }
   if (operationRead) {
     app.AppErf = kBookedBy;
-    rc = App_PKeyUpd(&app);
+    rc = UnitWatch_Status(App_PKeyUpd(&app));
     if (rc != status::kOk) LogError("StammTab_Akual", "App_PKeyUpd", rc);
   }
 }
@@ -148,7 +149,7 @@ void StammTab_Akual(MelSatz* mel) {
 void Teilenummer_Holen(MelSatz* mel) {
   ApkSatz apk;
   apk.ApkApk = mel->KeyApk;
-  int rc = Apk_PKeyReadk(&apk);
+  int rc = UnitWatch_Status(Apk_PKeyReadk(&apk));
   if (rc != status::kOk) {
     LogError("StammTab_Akual", "Apk_PKeyReadk", rc);
     mel->MelFnr = kOrderUnread;
@@ -160,7 +161,7 @@ void Teilenummer_Holen(MelSatz* mel) {
 void Arbeitsplatz_Aktual(MelSatz* mel) {
   AplSatz apl;
   apl.AplApl = mel->KeyApl;
-  int rc = Apl_PKeyReadk(&apl);
+  int rc = UnitWatch_Status(Apl_PKeyReadk(&apl));
   if (rc != status::kOk) {
     LogError("StammTab_Akual", mel->KeyApl, rc);
     mel->MelFnr = kWorkPlaceUnread;
@@ -181,6 +182,6 @@ void Arbeitsplatz_Aktual(MelSatz* mel) {
     apl.AplSts = 1;
   }
   apl.AplErf = kBookedBy;
-  rc = Apl_PKeyUpd(&apl);
+  rc = UnitWatch_Status(Apl_PKeyUpd(&apl));
   if (rc != status::kOk) LogError("Arbeitsplatz_Aktual", "Apl_PKeyUpd", rc);
 }

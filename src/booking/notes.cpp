@@ -5,6 +5,7 @@
 
 #include "db/mrk.h"
 #include "db/status.h"
+#include "intake/unit_watch.h"
 #include "main/msglog.h"
 #include "main/switches.h"
 
@@ -41,11 +42,11 @@ MerkSatz NoteOf(std::string_view kind, const MelSatz& mel, std::string_view apl,
 // unnecessary.
 bool AlreadyNoted(const MerkSatz& note) {
   MerkSatz probe = note;
-  return Mrk_PKeyReadk(&probe) != status::kNoRow;
+  return UnitWatch_Status(Mrk_PKeyReadk(&probe)) != status::kNoRow;
 }
 
 void Insert(const MerkSatz& note, std::string_view function, std::string_view text) {
-  int rc = Mrk_PKeyIns(&note);
+  int rc = UnitWatch_Status(Mrk_PKeyIns(&note));
   if (rc != status::kOk) LogError(function, text, rc);
 }
 

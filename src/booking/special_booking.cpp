@@ -9,6 +9,7 @@
 #include "db/prv.h"
 #include "db/status.h"
 #include "main/datetime.h"
+#include "intake/unit_watch.h"
 #include "main/msglog.h"
 
 namespace {
@@ -53,7 +54,7 @@ MelSatz UploadRecord(const TelSatz& tel, const FzuSatz& fzu, double timeValue) {
 void ResolvePerson(MelSatz* mel) {
   PrvSatz prv;
   prv.PrvAwn = mel->MelAwn;
-  if (Awn_PKeyRead(&prv) != status::kOk) return;
+  if (UnitWatch_Status(Awn_PKeyRead(&prv)) != status::kOk) return;
   mel->KeyPnr = prv.PrvPnr;
   mel->MelAwn = prv.PrvAwn;
 }
@@ -84,7 +85,7 @@ void Sonderbuchung(TelSatz tel, FzuSatz fzu) {
   AppSatz app;
   app.AppApk = mel.KeyApk;
   app.AppApp = mel.KeyApp;
-  int rc = App_PKeyReadk(&app);
+  int rc = UnitWatch_Status(App_PKeyReadk(&app));
   if (rc != status::kOk) {
     LogError("Sonderbuchung", "App_PKeyReadk", rc);
     return;
@@ -92,7 +93,7 @@ void Sonderbuchung(TelSatz tel, FzuSatz fzu) {
   app.AppSza = TargetTime(app.AppStr, timeValue, app.AppSme);
   app.AppZf1 = "v";
   app.AppErf = "MldToNza";
-  rc = App_PKeyUpd(&app);
+  rc = UnitWatch_Status(App_PKeyUpd(&app));
   if (rc != status::kOk) {
     LogError("Sonderbuchung", "App_PKeyUpd", rc);
     return;

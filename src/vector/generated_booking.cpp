@@ -1,5 +1,6 @@
 #include "vector/generated_booking.h"
 
+#include "intake/unit_watch.h"
 #include "main/msglog.h"
 
 void ApplyGeneratedRow(const GeneratedRow& row, MelSatz* mel) {
@@ -12,7 +13,7 @@ void ApplyGeneratedRow(const GeneratedRow& row, MelSatz* mel) {
 }
 
 int InsertGenerated(const MelSatz& mel, std::string_view generator) {
-  int rc = Mel_PKeyIns(&mel);
+  int rc = UnitWatch_Status(Mel_PKeyIns(&mel));
   if (rc != 0) LogError(generator, "Fehler bei Mel_PKeyIns", rc);
   return rc;
 }

@@ -8,6 +8,7 @@
 
 #include "db/map.h"
 #include "db/mel.h"
+#include "intake/unit_watch.h"
 
 inline constexpr std::string_view kGeneratedBy = "MldGen";
 inline constexpr std::string_view kUnknownPerson = "99999999";
@@ -36,17 +37,14 @@ struct VectorCursor {
   std::string_view readName;
 };
 
-template <class Visit>
-void ForEachVector(const VectorCursor& cursor, const MapSatz& params, std::string_view generator, Visit visit);
-
 void LogCursorReadFailure(std::string_view generator, std::string_view readName, int rc);
 
 template <class Visit>
 void ForEachVector(const VectorCursor& cursor, const MapSatz& params, std::string_view generator, Visit visit) {
-  if (cursor.open(&params) != 0) return;
+  if (UnitWatch_Status(cursor.open(&params)) != 0) return;
   MapSatz row;
   int rc;
-  while ((rc = cursor.read(&row)) == 0) visit(row);
+  while ((rc = UnitWatch_Status(cursor.read(&row))) == 0) visit(row);
   if (rc != 1403) LogCursorReadFailure(generator, cursor.readName, rc);
   cursor.close();
 }

@@ -2,6 +2,7 @@
 // interrupted work-place order. The person's vector is not moved again:
 // its log-on already took over the interruption, its log-off ended it.
 #include "db/status.h"
+#include "intake/unit_watch.h"
 #include "main/msglog.h"
 #include "vector/generated_booking.h"
 #include "vector/generators.h"
@@ -11,7 +12,7 @@
 void Generieren_PA(MelSatz mel) {
   if (mel.Sts00U != "1") return;
   MapSatz order = WorkPlaceOrderKey(mel.KeyApl, mel.KeyApk, mel.KeyApp);
-  int rc = Map_PKeyReadk(&order);
+  int rc = UnitWatch_Status(Map_PKeyReadk(&order));
   // After a failed read the reason stays empty.
   if (rc != status::kOk) LogError("Map_PKeyReadk", "Fehler bei Lesen MapSatz", rc);
   const GeneratedRow interrupt = {"PU", "P06", std::nullopt, "02", order.MapUbg.view()};

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "booking/upload_row.h"
+#include "intake/unit_watch.h"
 #include "main/msglog.h"
 #include "vector/generated_booking.h"
 #include "vector/generators.h"
@@ -52,7 +53,7 @@ void MoveOrdersOfWorkPlace(const MelSatz& mel, const WorkPlaceStep& step) {
     if (row.*step.selectFlag != step.selectValue) return;
     MapSatz v = row;
     step.moveVector(mel, &v);
-    int rc = Map_PKeyUpd(&v);
+    int rc = UnitWatch_Status(Map_PKeyUpd(&v));
     if (rc != 0) LogError(step.generator, "Map_PKeyUpd", rc);
     MelSatz gen = mel;
     ApplyGeneratedRow(step.row, &gen);

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "db/status.h"
+#include "intake/unit_watch.h"
 #include "main/msglog.h"
 #include "vector/vector_key.h"
 
@@ -81,7 +82,7 @@ void AktiveZstd_Aktual(MelSatz* mel) {
   MapSatz map;
   if (BuildVectorKey(*mel, &map)) {
     MapSatz row = map;
-    int rc = Map_PKeyReadk(&row);
+    int rc = UnitWatch_Status(Map_PKeyReadk(&row));
     if (rc == status::kOk) {
       Yes_AktivZusatand(mel, &row);
       map = row;
@@ -101,7 +102,7 @@ void Yes_AktivZusatand(MelSatz* mel, MapSatz* map) {
   const std::string_view msk = mel->MelMsk.view();
   if (IsEndCode(msk)) {
     // The caller keeps the row as read: the booking records the state it ended.
-    int rc = Map_PKeyDel(&v);
+    int rc = UnitWatch_Status(Map_PKeyDel(&v));
     if (rc != status::kOk) {
       LogError("Yes_AktivZusatand", "Map_PKeyDel", rc);
       mel->MelFnr = kVectorWriteFailed;
@@ -111,7 +112,7 @@ void Yes_AktivZusatand(MelSatz* mel, MapSatz* map) {
   if (IsOneOf(msk, {"BS", "AS", "MA", "PA"})) mel->MelFnr = kNotAllowedNow;
   ApplyTransition(mel, &v);
   // Written also for a refused code, so that the time stamp moves.
-  int rc = Map_PKeyUpd(&v);
+  int rc = UnitWatch_Status(Map_PKeyUpd(&v));
   if (rc != status::kOk) {
     LogError("Yes_AktivZusatand", "Map_PKeyUpd", rc);
     mel->MelFnr = kVectorWriteFailed;
@@ -134,7 +135,7 @@ void Not_AktivZusatand(MelSatz* mel, MapSatz* map) {
   }
   ApplyCreation(mel, &v, &insert);
   if (insert) {
-    int rc = Map_PKeyIns(&v);
+    int rc = UnitWatch_Status(Map_PKeyIns(&v));
     if (rc != status::kOk) {
       LogError("Not_AktivZusatand", "Map_PKeyIns", rc);
       mel->MelFnr = kVectorWriteFailed;
@@ -145,7 +146,7 @@ void Not_AktivZusatand(MelSatz* mel, MapSatz* map) {
 
 int Upd_Vektor(MapSatz* map) {
   MapSatz order = WorkPlaceOrderKey(map->MapApl, map->MapApk, map->MapApp);
-  int rc = Map_PKeyReadk(&order);
+  int rc = UnitWatch_Status(Map_PKeyReadk(&order));
   if (rc != status::kOk) {
     LogError("Upd_Vektor", "Map_PKeyReadk", rc);
     return rc;
