@@ -1,3 +1,146 @@
 #include "intake/receive.h"
 
-int Input_Buchung() { return 0; }
+#include "db/rvs.h"
+#include "db/session.h"
+#include "db/status.h"
+#include "intake/classify.h"
+#include "intake/unit_watch.h"
+#include "main/msglog.h"
+
+namespace {
+
+constexpr std::size_t kMomentPosition = 57;  // yymmdd at 57-62, HHMMSS at 63-68
+constexpr std::size_t kMomentLength = 12;
+
+bool isDigits(std::string_view s) {
+  for (char c : s)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+int number(std::string_view digits) {
+  int n = 0;
+  for (char c : digits) n = n * 10 + (c - '0');
+  return n;
+}
+
+// True for 14 digits that name a real second of the calendar.
+bool isMoment(std::string_view m) {
+  if (m.size() != 14 || !isDigits(m)) return false;
+  const int year = number(m.substr(0, 4)), month = number(m.substr(4, 2)), day = number(m.substr(6, 2));
+  if (month < 1 || month > 12 || day < 1) return false;
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  if (day > kDays[month - 1] + (month == 2 && leap ? 1 : 0)) return false;
+  return number(m.substr(8, 2)) < 24 && number(m.substr(10, 2)) < 60 && number(m.substr(12, 2)) < 60;
+}
+
+// The database's date conversion errors (-1800 .. -1899).
+bool isDateError(int rc) { return rc <= -1800 && rc >= -1899; }
+
+// A backup that failed only because the telegram's date positions do not
+// form a moment (or the database could not take them as one).
+bool momentUnusable(std::string_view moment, int rc) {
+  if (rc == status::kOk || rc == status::kDuplicate || rc == status::kNotConnected) return false;
+  return isDateError(rc) || !isMoment(moment);
+}
+
+int backUp(const RcvSatz& rcv) {
+  RvsSatz rvs;
+  rvs.RvsMdt = Sicherungszeitpunkt(rcv.RcvDta.view());
+  rvs.RvsLfn = rcv.RcvLfn;
+  rvs.RvsVkz = "   ";
+  rvs.RvsDta = rcv.RcvDta;
+  rvs.RvsEsb = rcv.RcvEsb;
+  int rc = UnitWatch_Status(Rvs_PKeyIns(&rvs));
+  if (momentUnusable(rvs.RvsMdt.view(), rc)) {
+    // Kept in the queue, the telegram would be booked again in every pass.
+    LogError("MeldungToSicherung", "Meldungszeit ungueltig, gesichert mit RcvMdt", rc);
+    rvs.RvsMdt = rcv.RcvMdt;
+    rc = UnitWatch_Status(Rvs_PKeyIns(&rvs));
+  }
+  return rc;
+}
+
+enum class Outcome { Booked, KeptQueued, ConnectionLost };
+
+bool connectionLost() { return UnitWatch_ConnectionLost() || !db::Session::get().alive(); }
+
+// Backup and delete without the booking, then the booking statement by
+// statement: for a telegram that spoils its own unit of work (a failed
+// statement that takes the whole transaction with it). Leaving the queue
+// first means it can never be booked twice.
+Outcome bookOutsideUnit(const RcvSatz& rcv) {
+  db::Session& s = db::Session::get();
+  UnitWatch_Start();
+  int rc = UnitWatch_Status(s.beginUnit());
+  if (rc == 0) rc = MeldungToSicherung(rcv);
+  if (rc == 0) rc = UnitWatch_Status(s.commitUnit());
+  else s.rollbackUnit();
+  if (rc != 0) return connectionLost() ? Outcome::ConnectionLost : Outcome::KeptQueued;
+  Meldung_Verarbeiten(rcv.RcvDta.view());
+  return Outcome::Booked;
+}
+
+// Books one telegram as one unit of work.
+Outcome bookOnce(const RcvSatz& rcv) {
+  db::Session& s = db::Session::get();
+  UnitWatch_Start();
+  int rc = UnitWatch_Status(s.beginUnit());
+  if (rc != 0) {
+    LogError("Input-Buchung", "Fehler bei Begin", rc);
+    return Outcome::ConnectionLost;  // nothing can be booked now; the next pass tries again
+  }
+  Meldung_Verarbeiten(rcv.RcvDta.view());
+  if (!UnitWatch_MustKeepQueued()) rc = MeldungToSicherung(rcv);
+  if (!UnitWatch_MustKeepQueued() && rc == 0) {
+    rc = UnitWatch_Status(s.commitUnit());
+    if (rc == 0) return Outcome::Booked;
+    LogError("Input-Buchung", "Fehler bei Commit", rc);
+  } else {
+    s.rollbackUnit();
+  }
+  if (connectionLost()) {
+    LogError("Input-Buchung", "Verbindung verloren, Meldung bleibt in Kvs570Rcv", status::kNotConnected);
+    return Outcome::ConnectionLost;
+  }
+  if (UnitWatch_MustKeepQueued()) {
+    LogError("Input-Buchung", "Meldung nicht gebucht, bleibt in Kvs570Rcv", UnitWatch_Reason());
+    return Outcome::KeptQueued;
+  }
+  LogError("Input-Buchung", "Meldung nicht als Einheit buchbar, Einzelbuchung", rc);
+  return bookOutsideUnit(rcv);
+}
+
+}  // namespace
+
+std::string Sicherungszeitpunkt(std::string_view telegram) {
+  telegram = telegram.substr(0, telegram.find('\0'));
+  if (telegram.size() <= kMomentPosition) return "20";
+  return "20" + std::string(telegram.substr(kMomentPosition, kMomentLength));
+}
+
+int MeldungToSicherung(RcvSatz rcv) {
+  int rc = backUp(rcv);
+  if (rc != status::kOk && rc != status::kDuplicate) {
+    LogError("MeldungToSicherung", "Fehler bei Rvs_PKeyIns", rc);
+    return rc;
+  }
+  // A duplicate is the same telegram backed up before: it still leaves the queue.
+  rc = UnitWatch_Status(Rcv_PKeyDel(&rcv));
+  if (rc != status::kOk) LogError("MeldungToSicherung", "Fehler bei Rcv_PKeyDel", rc);
+  return rc;
+}
+
+int Input_Buchung() {
+  if (Rcv_OpenCursor() != 0) return 0;  // the next pass tries again
+  RcvSatz rcv;
+  int rc = Rcv_PKeyRead(&rcv);
+  while (rc == status::kOk) {
+    if (bookOnce(rcv) == Outcome::ConnectionLost) break;  // the rest waits for the next pass
+    rc = Rcv_PKeyRead(&rcv);
+    if (rc != status::kOk && rc != status::kNoRow) LogError("Input-Buchung", "Rcv_PKeyRead()", rc);
+  }
+  Rcv_CloseCursor();
+  return 0;
+}

@@ -1,0 +1,15 @@
+// Booking one telegram of class 1.
+#pragma once
+
+#include "db/fzu.h"
+#include "intake/telegram.h"
+
+// Creator id of bookings made directly from a telegram.
+inline constexpr const char* kErfasserTelegramm = "MldToNza";
+
+// Draws a booking number, resolves the person, decodes the data, updates
+// the master data, moves the state vector, writes the booking row, the
+// generated bookings, the upload row and the notes, in this order. Only a
+// missing booking number stops it; every other failure is recorded in the
+// booking (MelFnr) or the log and the later steps still run.
+void Meldung_Buchen(TelSatz tel, FzuSatz fzu);
