@@ -1,0 +1,197 @@
+// The booking cursors: window cursors over the bookings of one object
+// between two moments, and read-back cursors that deliver the bookings of
+// one object at or before a reference, newest first.
+//
+// Moments are compared as texts: the date text of KeyDat, then the time
+// text of KeyUhr (and KeySek within a second), written as the usual OR of
+// date and time conditions. Each selection states its bounds a second time
+// as a row comparison of the same texts, which selects exactly the same
+// rows. The two forms let either backend find the object's rows through the
+// moment parts of its index instead of reading the object's whole history:
+// SQLite derives a date range from the OR form, PostgreSQL takes the row
+// comparison as an index range.
+#include <vector>
+
+#include "db/access.h"
+#include "db/mel.h"
+#include "db/mel_fields.h"
+
+// Moment conditions; d, t and s are bind names. Strictly after / before:
+#define MEL_AFTER(d, t)                                                                              \
+  "(TO_CHAR(KeyDat,'yyyymmdd')>" d " or (TO_CHAR(KeyDat,'yyyymmdd')=" d " and TO_CHAR(KeyUhr,'HH24MISS')>" t \
+  ")) and " MEL_MOMENT ">(" d "," t ")"
+#define MEL_BEFORE(d, t)                                                                             \
+  "(TO_CHAR(KeyDat,'yyyymmdd')<" d " or (TO_CHAR(KeyDat,'yyyymmdd')=" d " and TO_CHAR(KeyUhr,'HH24MISS')<" t \
+  ")) and " MEL_MOMENT "<(" d "," t ")"
+// Bounds included:
+#define MEL_AT_OR_AFTER(d, t)                                                                        \
+  "(TO_CHAR(KeyDat,'yyyymmdd')>" d " or (TO_CHAR(KeyDat,'yyyymmdd')=" d                               \
+  " and TO_CHAR(KeyUhr,'HH24MISS')>=" t ")) and " MEL_MOMENT ">=(" d "," t ")"
+#define MEL_AT_OR_BEFORE(d, t)                                                                       \
+  "(TO_CHAR(KeyDat,'yyyymmdd')<" d " or (TO_CHAR(KeyDat,'yyyymmdd')=" d                               \
+  " and TO_CHAR(KeyUhr,'HH24MISS')<=" t ")) and " MEL_MOMENT "<=(" d "," t ")"
+#define MEL_MOMENT "(TO_CHAR(KeyDat,'yyyymmdd'),TO_CHAR(KeyUhr,'HH24MISS'))"
+// At or before the reference (d, t, s): earlier, or in the same second with
+// a KeySek not greater than s.
+#define MEL_AT_OR_BEFORE_REFERENCE(d, t, s)                                                          \
+  "((TO_CHAR(KeyDat,'yyyymmdd')<" d " or (TO_CHAR(KeyDat,'yyyymmdd')=" d                              \
+  " and TO_CHAR(KeyUhr,'HH24MISS')<" t ")) or ((TO_CHAR(KeyDat,'yyyymmdd')=" d                        \
+  " and TO_CHAR(KeyUhr,'HH24MISS')=" t ") and KeySek<=" s ")) and "                                  \
+  "(TO_CHAR(KeyDat,'yyyymmdd'),TO_CHAR(KeyUhr,'HH24MISS'),KeySek)<=(" d "," t "," s ")"
+#define MEL_OLDEST_FIRST "TO_CHAR(KeyDat,'yyyymmdd'),TO_CHAR(KeyUhr,'HH24MISS'),KeySek"
+#define MEL_NEWEST_FIRST "TO_CHAR(KeyDat,'yyyymmdd') desc,TO_CHAR(KeyUhr,'HH24MISS') desc,KeySek desc"
+
+// Mel_MPA2 and Mel_MPAVon select alike; each has its own cursor so that
+// both can be open at the same time.
+#define MEL_MPA_WINDOW                                                                               \
+  MEL_SELECT_LIST                                                                                    \
+  "where (((((ObjTyp=:b0 and KeyApl=:b1) and KeyApk=:b2) and KeyApp=:b3) and KeyPnr=:b4) and "        \
+  "(" MEL_AT_OR_AFTER(":b5", ":b6") ") and (" MEL_AT_OR_BEFORE(":b7", ":b8") ")) "                   \
+  "order by ObjTyp,KeyApl,KeyApk,KeyApp,KeyPnr," MEL_OLDEST_FIRST
+
+namespace {
+
+// The parameter fields each selection takes from the caller's record.
+constexpr db::Field kApl[] = {DB_FIELD(MelSatz, ObjTyp), DB_FIELD(MelSatz, KeyApl)};
+constexpr db::Field kAplApp[] = {DB_FIELD(MelSatz, ObjTyp), DB_FIELD(MelSatz, KeyApl),
+                                 DB_FIELD(MelSatz, KeyApk), DB_FIELD(MelSatz, KeyApp)};
+constexpr db::Field kAplAppPnr[] = {DB_FIELD(MelSatz, ObjTyp), DB_FIELD(MelSatz, KeyApl),
+                                    DB_FIELD(MelSatz, KeyApk), DB_FIELD(MelSatz, KeyApp),
+                                    DB_FIELD(MelSatz, KeyPnr)};
+constexpr db::Field kFcdApl[] = {DB_FIELD(MelSatz, ObjTyp), DB_FIELD(MelSatz, MelFcd), DB_FIELD(MelSatz, KeyApl)};
+constexpr db::Field kFcdAplAppPnr[] = {DB_FIELD(MelSatz, ObjTyp), DB_FIELD(MelSatz, MelFcd),
+                                       DB_FIELD(MelSatz, KeyApl), DB_FIELD(MelSatz, KeyApk),
+                                       DB_FIELD(MelSatz, KeyApp), DB_FIELD(MelSatz, KeyPnr)};
+constexpr db::Field kOrderOperation[] = {DB_FIELD(MelSatz, KeyApl), DB_FIELD(MelSatz, KeyApk),
+                                         DB_FIELD(MelSatz, KeyApp)};
+constexpr db::Field kFrom[] = {DB_FIELD(MelSatz, KeyDat), DB_FIELD(MelSatz, KeyUhr)};
+
+db::Value text(const char* s) { return db::Value::text(s ? s : ""); }
+
+void append(std::vector<db::Value>& values, std::vector<db::Value> more) {
+  for (db::Value& v : more) values.push_back(std::move(v));
+}
+
+// The record's selection fields, then the window from the record's
+// (KeyDat, KeyUhr) to (toDate, toTime).
+std::vector<db::Value> windowParams(const MelSatz* params, db::Fields keys, const char* toDate,
+                                    const char* toTime) {
+  std::vector<db::Value> values = db::fieldValues(params, keys);
+  append(values, db::fieldValues(params, kFrom));
+  append(values, {text(toDate), text(toTime)});
+  return values;
+}
+
+// The selection values, then the reference moment.
+std::vector<db::Value> referenceParams(std::vector<db::Value> values, const char* refDate, const char* refTime,
+                                       const char* refSek) {
+  append(values, {text(refDate), text(refTime), text(refSek)});
+  return values;
+}
+
+db::Cursor& mvonCursor() {
+  static db::Query q("Mel_MVon", MEL_SELECT_LIST
+                     "where ((ObjTyp=:b0 and KeyApl=:b1) and (" MEL_AFTER(":b2", ":b3") ") and ("
+                     MEL_BEFORE(":b4", ":b5") ")) "
+                     "order by ObjTyp,KeyApl," MEL_OLDEST_FIRST);
+  static db::Cursor c(q);
+  return c;
+}
+
+db::Cursor& mavonCursor() {
+  static db::Query q("Mel_MAVon", MEL_SELECT_LIST
+                     "where ((((ObjTyp=:b0 and KeyApl=:b1) and KeyApk=:b2) and KeyApp=:b3) and "
+                     "(" MEL_AT_OR_AFTER(":b4", ":b5") ") and (" MEL_AT_OR_BEFORE(":b6", ":b7") ")) "
+                     "order by ObjTyp,KeyApl,KeyApk,KeyApp," MEL_OLDEST_FIRST);
+  static db::Cursor c(q);
+  return c;
+}
+
+db::Cursor& mpa2Cursor() {
+  static db::Query q("Mel_MPA2", MEL_MPA_WINDOW);
+  static db::Cursor c(q);
+  return c;
+}
+
+db::Cursor& mpavonCursor() {
+  static db::Query q("Mel_MPAVon", MEL_MPA_WINDOW);
+  static db::Cursor c(q);
+  return c;
+}
+
+db::Cursor& readBackMCursor() {
+  static db::Query q("Mel_PrfRdBck_M", MEL_SELECT_LIST
+                     "where (((ObjTyp=:b0 and MelFcd=:b1) and KeyApl=:b2) and ("
+                     MEL_AT_OR_BEFORE_REFERENCE(":b6", ":b8", ":b11") ")) "
+                     "order by " MEL_NEWEST_FIRST);
+  static db::Cursor c(q);
+  return c;
+}
+
+db::Cursor& readBackMACursor() {
+  static db::Query q("Mel_PrfRdBck_MA", MEL_SELECT_LIST
+                     "where (((((ObjTyp=:b0 and (MelFcd=:b1 or MelFcd=:b2)) and KeyApl=:b3) and KeyApk=:b4) and "
+                     "KeyApp=:b5) and (" MEL_AT_OR_BEFORE_REFERENCE(":b6", ":b8", ":b11") ")) "
+                     "order by ObjTyp,KeyApl,KeyApk,KeyApp," MEL_NEWEST_FIRST);
+  static db::Cursor c(q);
+  return c;
+}
+
+db::Cursor& readBackMPACursor() {
+  static db::Query q("Mel_PrfRdBck_MPA", MEL_SELECT_LIST
+                     "where ((((((ObjTyp=:b0 and MelFcd=:b1) and KeyApl=:b2) and KeyApk=:b3) and KeyApp=:b4) and "
+                     "KeyPnr=:b5) and (" MEL_AT_OR_BEFORE_REFERENCE(":b6", ":b8", ":b11") ")) "
+                     "order by ObjTyp,MelFcd,KeyApl,KeyApk,KeyApp,KeyPnr," MEL_NEWEST_FIRST);
+  static db::Cursor c(q);
+  return c;
+}
+
+int readRow(db::Cursor& c, MelSatz* mel) { return c.fetch(mel, mel::kRow); }
+
+}  // namespace
+
+int Mel_MVon_Open(const MelSatz* params, const char* toDate, const char* toTime) {
+  return mvonCursor().open(windowParams(params, kApl, toDate, toTime));
+}
+int Mel_MVon_Read(MelSatz* mel) { return readRow(mvonCursor(), mel); }
+int Mel_MVon_Close() { return mvonCursor().close(); }
+
+int Mel_MAVon_Open(const MelSatz* params, const char* toDate, const char* toTime) {
+  return mavonCursor().open(windowParams(params, kAplApp, toDate, toTime));
+}
+int Mel_MAVon_Read(MelSatz* mel) { return readRow(mavonCursor(), mel); }
+int Mel_MAVon_Close() { return mavonCursor().close(); }
+
+int Mel_MPA2_Open(const MelSatz* params, const char* toDate, const char* toTime) {
+  return mpa2Cursor().open(windowParams(params, kAplAppPnr, toDate, toTime));
+}
+int Mel_MPA2_Read(MelSatz* mel) { return readRow(mpa2Cursor(), mel); }
+int Mel_MPA2_Close() { return mpa2Cursor().close(); }
+
+int Mel_MPAVon_Open(const MelSatz* params, const char* toDate, const char* toTime) {
+  return mpavonCursor().open(windowParams(params, kAplAppPnr, toDate, toTime));
+}
+int Mel_MPAVon_Read(MelSatz* mel) { return readRow(mpavonCursor(), mel); }
+int Mel_MPAVon_Close() { return mpavonCursor().close(); }
+
+int Mel_PrfRdBck_M_Open(const MelSatz* params, const char* refDate, const char* refTime, const char* refSek) {
+  return readBackMCursor().open(referenceParams(db::fieldValues(params, kFcdApl), refDate, refTime, refSek));
+}
+int Mel_PrfRdBck_M_Read(MelSatz* mel) { return readRow(readBackMCursor(), mel); }
+int Mel_PrfRdBck_M_Close() { return readBackMCursor().close(); }
+
+int Mel_PrfRdBck_MA_Open(const MelSatz* params, const char* fcd1, const char* fcd2, const char* refDate,
+                         const char* refTime, const char* refSek) {
+  std::vector<db::Value> values = {text(params->ObjTyp.c_str()), text(fcd1), text(fcd2)};
+  append(values, db::fieldValues(params, kOrderOperation));
+  return readBackMACursor().open(referenceParams(std::move(values), refDate, refTime, refSek));
+}
+int Mel_PrfRdBck_MA_Read(MelSatz* mel) { return readRow(readBackMACursor(), mel); }
+int Mel_PrfRdBck_MA_Close() { return readBackMACursor().close(); }
+
+int Mel_PrfRdBck_MPA_Open(const MelSatz* params, const char* refDate, const char* refTime, const char* refSek) {
+  return readBackMPACursor().open(
+      referenceParams(db::fieldValues(params, kFcdAplAppPnr), refDate, refTime, refSek));
+}
+int Mel_PrfRdBck_MPA_Read(MelSatz* mel) { return readRow(readBackMPACursor(), mel); }
+int Mel_PrfRdBck_MPA_Close() { return readBackMPACursor().close(); }

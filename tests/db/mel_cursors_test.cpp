@@ -1,0 +1,255 @@
+// The booking cursors on both backends: which bookings the window cursors
+// deliver at their bounds, and the newest-first order of the read-back
+// cursors with the KeySek tie-break.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "booking_builders.h"
+#include "db/DbMel.h"
+#include "db_fixture.h"
+
+namespace {
+
+using booking::Booking;
+
+class MelCursorTest : public DbTest {
+ protected:
+  // Stores a booking with the next booking number and returns it.
+  MelSatz Add(const char* objTyp, const char* date, const char* time, const char* sek = "50",
+              const char* fcd = "P05") {
+    MelSatz m = Booking(++lastBnr_, 0, objTyp, date, time, sek);
+    m.MelFcd = fcd;
+    EXPECT_EQ(0, Mel_PKeyIns(&m));
+    return m;
+  }
+  MelSatz AddAt(const char* objTyp, const char* apl, const char* pnr, const char* date, const char* time,
+                const char* fcd = "P05") {
+    MelSatz m = Booking(++lastBnr_, 0, objTyp, date, time);
+    m.KeyApl = apl;
+    m.KeyPnr = pnr;
+    m.MelFcd = fcd;
+    EXPECT_EQ(0, Mel_PKeyIns(&m));
+    return m;
+  }
+
+ private:
+  int lastBnr_ = 0;
+};
+
+// The selection values of a cursor: the keys of the standard booking and a from-moment.
+MelSatz From(const char* objTyp, const char* date, const char* time, const char* fcd = "P05") {
+  MelSatz p = Booking(0, 0, objTyp, date, time);
+  p.MelFcd = fcd;
+  return p;
+}
+
+using ReadFn = int (*)(MelSatz*);
+using CloseFn = int (*)();
+
+// Reads to the end and lists "booking number" per row; checks the end code.
+std::vector<int> ReadAll(ReadFn read, CloseFn close) {
+  std::vector<int> numbers;
+  MelSatz m;
+  int rc;
+  while ((rc = read(&m)) == 0) numbers.push_back(m.KeyBnr);
+  EXPECT_EQ(1403, rc);
+  EXPECT_EQ(0, close());
+  return numbers;
+}
+
+using Numbers = std::vector<int>;
+
+TEST_P(MelCursorTest, WorkPlaceWindowExcludesBothBounds) {
+  Add("M__", "20261207", "060000");  // at the from bound
+  MelSatz justAfter = Add("M__", "20261207", "060001");
+  MelSatz justBefore = Add("M__", "20261207", "140000", "10");
+  Add("M__", "20261207", "140001");  // at the to bound
+  Add("M__", "20261206", "235959");
+  Add("M_A", "20261207", "100000");  // another kind of object
+  AddAt("M__", "APL0000002", "00000042", "20261207", "100000");
+  MelSatz p = From("M__", "20261207", "060000");
+  ASSERT_EQ(0, Mel_MVon_Open(&p, "20261207", "140001"));
+  EXPECT_EQ((Numbers{justAfter.KeyBnr, justBefore.KeyBnr}), ReadAll(Mel_MVon_Read, Mel_MVon_Close));
+}
+
+TEST_P(MelCursorTest, WorkPlaceWindowComparesDateThenTimeAcrossMidnight) {
+  MelSatz lateOnFirstDay = Add("M__", "20261207", "235959");
+  MelSatz midnight = Add("M__", "20261208", "000000");
+  Add("M__", "20261208", "000001");
+  Add("M__", "20261207", "235958");
+  MelSatz p = From("M__", "20261207", "235958");
+  ASSERT_EQ(0, Mel_MVon_Open(&p, "20261208", "000001"));
+  EXPECT_EQ((Numbers{lateOnFirstDay.KeyBnr, midnight.KeyBnr}), ReadAll(Mel_MVon_Read, Mel_MVon_Close));
+}
+
+TEST_P(MelCursorTest, WindowOrdersBookingsOfOneSecondByKeySek) {
+  MelSatz late = Add("M__", "20261207", "100000", "99");
+  MelSatz early = Add("M__", "20261207", "100000", "01");
+  MelSatz middle = Add("M__", "20261207", "100000", "50");
+  MelSatz before = Add("M__", "20261207", "095959", "99");
+  MelSatz p = From("M__", "20261207", "090000");
+  ASSERT_EQ(0, Mel_MVon_Open(&p, "20261207", "110000"));
+  EXPECT_EQ((Numbers{before.KeyBnr, early.KeyBnr, middle.KeyBnr, late.KeyBnr}),
+            ReadAll(Mel_MVon_Read, Mel_MVon_Close));
+}
+
+TEST_P(MelCursorTest, OrderOperationWindowIncludesBothBounds) {
+  MelSatz atFrom = Add("M_A", "20261207", "060000");
+  MelSatz inside = Add("M_A", "20261207", "100000");
+  MelSatz atTo = Add("M_A", "20261207", "140000");
+  Add("M_A", "20261207", "140001");
+  Add("M_A", "20261207", "055959");
+  MelSatz otherOperation = Booking(99, 0, "M_A", "20261207", "100000");
+  otherOperation.KeyApp = "00020";
+  ASSERT_EQ(0, Mel_PKeyIns(&otherOperation));
+  MelSatz p = From("M_A", "20261207", "060000");
+  ASSERT_EQ(0, Mel_MAVon_Open(&p, "20261207", "140000"));
+  EXPECT_EQ((Numbers{atFrom.KeyBnr, inside.KeyBnr, atTo.KeyBnr}), ReadAll(Mel_MAVon_Read, Mel_MAVon_Close));
+}
+
+TEST_P(MelCursorTest, PersonWindowIncludesBothBoundsAndSelectsThePerson) {
+  MelSatz atFrom = Add("MPA", "20261207", "060000");
+  MelSatz atTo = Add("MPA", "20261207", "140000");
+  AddAt("MPA", "APL0000001", "00000043", "20261207", "100000");  // another person
+  Add("MPA", "20261207", "140001");
+  MelSatz p = From("MPA", "20261207", "060000");
+  ASSERT_EQ(0, Mel_MPA2_Open(&p, "20261207", "140000"));
+  EXPECT_EQ((Numbers{atFrom.KeyBnr, atTo.KeyBnr}), ReadAll(Mel_MPA2_Read, Mel_MPA2_Close));
+  ASSERT_EQ(0, Mel_MPAVon_Open(&p, "20261207", "140000"));
+  EXPECT_EQ((Numbers{atFrom.KeyBnr, atTo.KeyBnr}), ReadAll(Mel_MPAVon_Read, Mel_MPAVon_Close));
+}
+
+TEST_P(MelCursorTest, BothPersonWindowsCanBeOpenAtOnce) {
+  MelSatz first = Add("MPA", "20261207", "060000");
+  MelSatz second = Add("MPA", "20261207", "070000");
+  MelSatz p = From("MPA", "20261207", "000000");
+  ASSERT_EQ(0, Mel_MPA2_Open(&p, "20261207", "235959"));
+  MelSatz later = p;
+  later.KeyUhr = "065959";
+  ASSERT_EQ(0, Mel_MPAVon_Open(&later, "20261207", "235959"));
+  MelSatz a, b;
+  ASSERT_EQ(0, Mel_MPA2_Read(&a));
+  ASSERT_EQ(0, Mel_MPAVon_Read(&b));
+  EXPECT_EQ(first.KeyBnr, a.KeyBnr);
+  EXPECT_EQ(second.KeyBnr, b.KeyBnr);
+  EXPECT_EQ(1403, Mel_MPAVon_Read(&b));
+  ASSERT_EQ(0, Mel_MPA2_Read(&a));
+  EXPECT_EQ(second.KeyBnr, a.KeyBnr);
+  EXPECT_EQ(0, Mel_MPA2_Close());
+  EXPECT_EQ(0, Mel_MPAVon_Close());
+}
+
+TEST_P(MelCursorTest, WindowDeliversWholeRowsAndLeavesTheRecordAtTheEnd) {
+  MelSatz stored = Add("M_A", "20261207", "100000", "07");
+  MelSatz p = From("M_A", "20261207", "000000");
+  ASSERT_EQ(0, Mel_MAVon_Open(&p, "20261207", "235959"));
+  MelSatz r;
+  ASSERT_EQ(0, Mel_MAVon_Read(&r));
+  EXPECT_EQ(stored.KeyBnr, r.KeyBnr);
+  EXPECT_EQ("20261207", r.KeyDat.view());
+  EXPECT_EQ("100000", r.KeyUhr.view());
+  EXPECT_EQ("07", r.KeySek.view());
+  EXPECT_EQ("MldToNza", r.MelErf.view());
+  EXPECT_EQ(1403, Mel_MAVon_Read(&r));
+  EXPECT_EQ(stored.KeyBnr, r.KeyBnr);
+  EXPECT_EQ("100000", r.KeyUhr.view());
+  EXPECT_EQ(0, Mel_MAVon_Close());
+}
+
+TEST_P(MelCursorTest, WindowSeesTheBookingsOfTheMomentItWasOpened) {
+  MelSatz first = Add("M__", "20261207", "100000");
+  MelSatz p = From("M__", "20261207", "000000");
+  ASSERT_EQ(0, Mel_MVon_Open(&p, "20261207", "235959"));
+  Add("M__", "20261207", "110000");
+  EXPECT_EQ((Numbers{first.KeyBnr}), ReadAll(Mel_MVon_Read, Mel_MVon_Close));
+}
+
+TEST_P(MelCursorTest, WindowWithEmptyBoundFindsNothing) {
+  Add("M__", "20261207", "100000");
+  MelSatz p = From("M__", "", "");
+  ASSERT_EQ(0, Mel_MVon_Open(&p, "20261207", "235959"));
+  EXPECT_EQ(Numbers{}, ReadAll(Mel_MVon_Read, Mel_MVon_Close));
+}
+
+TEST_P(MelCursorTest, PersonReadBackDeliversTheReferenceBookingFirst) {
+  MelSatz older = Add("MPA", "20261207", "060000");
+  MelSatz sameSecondLower = Add("MPA", "20261207", "100000", "10");
+  MelSatz reference = Add("MPA", "20261207", "100000", "50");
+  Add("MPA", "20261207", "100000", "90");  // same second, sorts after the reference
+  Add("MPA", "20261207", "100001");
+  Add("MPA", "20261207", "080000", "50", "P06");  // another function code
+  AddAt("MPA", "APL0000001", "00000043", "20261207", "090000");  // another person
+  MelSatz p = From("MPA", "", "");
+  ASSERT_EQ(0, Mel_PrfRdBck_MPA_Open(&p, reference.KeyDat.c_str(), reference.KeyUhr.c_str(),
+                                     reference.KeySek.c_str()));
+  EXPECT_EQ((Numbers{reference.KeyBnr, sameSecondLower.KeyBnr, older.KeyBnr}),
+            ReadAll(Mel_PrfRdBck_MPA_Read, Mel_PrfRdBck_MPA_Close));
+}
+
+TEST_P(MelCursorTest, PersonReadBackReachesIntoEarlierDays) {
+  MelSatz yesterdayLate = Add("MPA", "20261206", "235959", "99");
+  MelSatz lastYear = Add("MPA", "20251231", "120000");
+  Add("MPA", "20261207", "000000", "01");
+  MelSatz p = From("MPA", "", "");
+  ASSERT_EQ(0, Mel_PrfRdBck_MPA_Open(&p, "20261206", "235959", "99"));
+  EXPECT_EQ((Numbers{yesterdayLate.KeyBnr, lastYear.KeyBnr}),
+            ReadAll(Mel_PrfRdBck_MPA_Read, Mel_PrfRdBck_MPA_Close));
+}
+
+TEST_P(MelCursorTest, PersonReadBackWithoutEarlierBookingEndsAtOnce) {
+  Add("MPA", "20261207", "100000");
+  MelSatz p = From("MPA", "", "");
+  ASSERT_EQ(0, Mel_PrfRdBck_MPA_Open(&p, "20261207", "095959", "99"));
+  MelSatz r = Booking(5, 5, "X", "20000101", "000000");
+  EXPECT_EQ(1403, Mel_PrfRdBck_MPA_Read(&r));
+  EXPECT_EQ(5, r.KeyBnr);
+  EXPECT_EQ(0, Mel_PrfRdBck_MPA_Close());
+}
+
+TEST_P(MelCursorTest, WorkPlaceReadBackSelectsCodeAndWorkPlaceNewestFirst) {
+  MelSatz first = Add("M__", "20261207", "060000", "50", "M03");
+  MelSatz second = Add("M__", "20261207", "120000", "50", "M03");
+  Add("M__", "20261207", "110000", "50", "M04");
+  AddAt("M__", "APL0000002", "00000042", "20261207", "110000", "M03");
+  Add("M__", "20261207", "130000", "50", "M03");  // after the reference
+  MelSatz p = From("M__", "", "", "M03");
+  ASSERT_EQ(0, Mel_PrfRdBck_M_Open(&p, "20261207", "120000", "50"));
+  EXPECT_EQ((Numbers{second.KeyBnr, first.KeyBnr}), ReadAll(Mel_PrfRdBck_M_Read, Mel_PrfRdBck_M_Close));
+}
+
+TEST_P(MelCursorTest, WorkPlaceReadBackExcludesAHigherKeySekInTheReferenceSecond) {
+  Add("M__", "20261207", "120000", "51", "M03");
+  MelSatz equal = Add("M__", "20261207", "120000", "50", "M03");
+  MelSatz p = From("M__", "", "", "M03");
+  ASSERT_EQ(0, Mel_PrfRdBck_M_Open(&p, "20261207", "120000", "50"));
+  EXPECT_EQ((Numbers{equal.KeyBnr}), ReadAll(Mel_PrfRdBck_M_Read, Mel_PrfRdBck_M_Close));
+}
+
+TEST_P(MelCursorTest, OrderOperationReadBackTakesEitherFunctionCode) {
+  MelSatz start = Add("M_A", "20261207", "060000", "50", "A01");
+  Add("M_A", "20261207", "070000", "50", "A02");
+  MelSatz resume = Add("M_A", "20261207", "080000", "50", "A03");
+  Add("M_A", "20261207", "090000", "50", "A01");  // after the reference
+  MelSatz p = From("M_A", "", "", "");
+  ASSERT_EQ(0, Mel_PrfRdBck_MA_Open(&p, "A01", "A03", "20261207", "085959", "99"));
+  EXPECT_EQ((Numbers{resume.KeyBnr, start.KeyBnr}), ReadAll(Mel_PrfRdBck_MA_Read, Mel_PrfRdBck_MA_Close));
+}
+
+TEST_P(MelCursorTest, ReadBackWithEmptyReferenceFindsNothing) {
+  Add("MPA", "20261207", "100000");
+  MelSatz p = From("MPA", "", "");
+  ASSERT_EQ(0, Mel_PrfRdBck_MPA_Open(&p, "", "", ""));
+  EXPECT_EQ(Numbers{}, ReadAll(Mel_PrfRdBck_MPA_Read, Mel_PrfRdBck_MPA_Close));
+}
+
+TEST_P(MelCursorTest, ReadOfACursorThatIsNotOpenFails) {
+  MelSatz r;
+  EXPECT_NE(0, Mel_MVon_Read(&r));
+  EXPECT_NE(1403, Mel_MVon_Read(&r));
+}
+
+INSTANTIATE_DB_TEST(MelCursorTest);
+
+}  // namespace
