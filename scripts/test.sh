@@ -98,11 +98,10 @@ else
     ! grep -q '^CMAKE_CXX_COMPILER:[A-Z]*=.*clang++' build-fuzz/CMakeCache.txt; then
     rm -rf build-fuzz
   fi
-  # The library is instrumented too, so that coverage guides the fuzzer
-  # through the code under test and not only through the harness.
+  # BDE_FUZZ instruments the library as well as the fuzz targets; the empty
+  # CMAKE_CXX_FLAGS clears what an older tree may still keep in its cache.
   CXX=clang++ cmake -S . -B build-fuzz -DBDE_FUZZ=ON -DBUILD_TESTING=OFF \
-    -DBDE_BENCH=OFF -DBDE_SANITIZE=OFF \
-    -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer"
+    -DBDE_BENCH=OFF -DBDE_SANITIZE=OFF -DCMAKE_CXX_FLAGS=
   cmake --build build-fuzz -j2 --target "${fuzz_targets[@]}"
 
   for target in "${fuzz_targets[@]}"; do

@@ -9,7 +9,15 @@ int RunEncipher(const Options& options) {
     std::fprintf(stderr, "usage: bdemorvelt encipher TEXT\n");
     return 2;
   }
-  std::printf("%s\n", Wert_Verschluesseln(options.args[0], kIniKey).c_str());
+  const std::string& plain = options.args[0];
+  // The worker keeps only this many characters of a deciphered value; a
+  // longer one would come back cut and fail the login for no visible reason.
+  if (plain.size() > kIniValueLimit) {
+    std::fprintf(stderr, "bdemorvelt: a configuration value holds at most %zu characters, this one has %zu\n",
+                 kIniValueLimit, plain.size());
+    return 1;
+  }
+  std::printf("%s\n", Wert_Verschluesseln(plain, kIniKey).c_str());
   return 0;
 }
 
@@ -26,7 +34,10 @@ int RunDecipher(const Options& options) {
     }
   }
   std::string plain;
-  Wert_Entschluesseln(digits, plain, kIniKey, 0);
+  if (Wert_Entschluesseln(digits, plain, kIniKey, 0) != 0) {
+    std::fprintf(stderr, "bdemorvelt: not an enciphered value (a five-digit group above 65535)\n");
+    return 1;
+  }
   std::printf("%s\n", plain.c_str());
   return 0;
 }

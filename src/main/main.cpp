@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
   Options o = ParseOptions(argc, argv);
   if (!o.error.empty()) {
     std::fprintf(stderr, "bdemorvelt: %s\n", o.error.c_str());
-    PrintUsage();
+    PrintUsage(stderr);
     return 2;
   }
   if (o.help) {

@@ -16,7 +16,8 @@ Options ParseOptions(int argc, char** argv) {
         break;
       }
       (a == "--config" ? o.configFile : o.logFile) = argv[++k];
-    } else if (a.rfind("--", 0) == 0 && o.command.empty()) {
+    } else if (a.rfind("--", 0) == 0 && o.command != "encipher") {
+      // Only the text to encipher may look like an option (a password may).
       o.error = "unknown option " + a;
       break;
     } else if (o.command.empty()) {
@@ -31,11 +32,15 @@ Options ParseOptions(int argc, char** argv) {
     for (const char* c : kCommands) known = known || o.command == c;
     if (!known) o.error = "unknown command " + o.command;
   }
+  // A stray word after a command that takes none is a mistake, not a
+  // wish to be ignored.
+  if (o.error.empty() && (o.command == "initdb" || o.command == "stop") && !o.args.empty())
+    o.error = o.command + " takes no arguments";
   return o;
 }
 
-void PrintUsage() {
-  std::printf(
+void PrintUsage(std::FILE* out) {
+  std::fprintf(out,
       "usage: bdemorvelt [--once] [--config FILE] [--log FILE]\n"
       "       bdemorvelt [--config FILE] COMMAND [ARGS]\n"
       "\n"

@@ -1,6 +1,7 @@
 // The command line of bdemorvelt.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -15,4 +16,5 @@ struct Options {
 };
 
 Options ParseOptions(int argc, char** argv);
-void PrintUsage();
+// The usage text; to standard error when the command line was wrong.
+void PrintUsage(std::FILE* out = stdout);

@@ -20,10 +20,23 @@ namespace {
 
 std::string objectPath(const std::string& name) { return IpcDirectory() + "/" + name; }
 
+// The directory is shared by every user of the machine: never follow a
+// link planted under one of our names, and let a worker or controller of
+// another user open what this one created.
+constexpr int kOpenFlags = O_CLOEXEC | O_NOFOLLOW;
+
+int openObject(const std::string& path, int flags) {
+  int fd = ::open(path.c_str(), flags | kOpenFlags, 0666);
+  if (fd >= 0 && (flags & O_CREAT)) fchmod(fd, 0666);  // fails harmlessly for another owner's file
+  return fd;
+}
+
 }  // namespace
 
 InstanceGuard::InstanceGuard(const std::string& name) {
-  fd_ = ::open(objectPath(name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  // A lock needs no write access, so a guard file left by another user
+  // does not keep this one's worker from starting.
+  fd_ = openObject(objectPath(name), O_RDONLY | O_CREAT);
   if (fd_ < 0) return;
   acquired_ = flock(fd_, LOCK_EX | LOCK_NB) == 0;
 }
@@ -33,7 +46,7 @@ InstanceGuard::~InstanceGuard() {
 }
 
 bool InstanceGuard::heldByAnyone(const std::string& name) {
-  int fd = ::open(objectPath(name).c_str(), O_RDWR | O_CLOEXEC);
+  int fd = openObject(objectPath(name), O_RDONLY);
   if (fd < 0) return false;
   bool free = flock(fd, LOCK_EX | LOCK_NB) == 0;
   ::close(fd);
@@ -43,9 +56,8 @@ bool InstanceGuard::heldByAnyone(const std::string& name) {
 bool NamedEvent::create(const std::string& name, bool signalled, NamedEvent& out) {
   NamedEvent ev;
   ev.path_ = objectPath(name);
-  ev.fd_ = ::open(ev.path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  ev.fd_ = openObject(ev.path_, O_RDWR | O_CREAT);  // a controller of another user may reset it
   if (ev.fd_ < 0) return false;
-  fchmod(ev.fd_, 0666);  // a controller of another user must be able to reset it
   if (!ev.write(signalled ? '1' : '0')) return false;
   out = std::move(ev);
   return true;
@@ -54,7 +66,7 @@ bool NamedEvent::create(const std::string& name, bool signalled, NamedEvent& out
 bool NamedEvent::open(const std::string& name, NamedEvent& out) {
   NamedEvent ev;
   ev.path_ = objectPath(name);
-  ev.fd_ = ::open(ev.path_.c_str(), O_RDWR | O_CLOEXEC);
+  ev.fd_ = openObject(ev.path_, O_RDWR);
   if (ev.fd_ < 0) return false;
   out = std::move(ev);
   return true;

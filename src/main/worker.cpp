@@ -1,8 +1,10 @@
 #include "main/worker.h"
 
-#include <cerrno>
+#include <poll.h>
+#include <signal.h>
+#include <time.h>
+
 #include <csignal>
-#include <ctime>
 
 #include "db/bnr.h"
 #include "db/dbdb.h"
@@ -17,20 +19,48 @@ volatile std::sig_atomic_t gStopSignal = 0;
 
 void onStopSignal(int) { gStopSignal = 1; }
 
+sigset_t stopSignals() {
+  sigset_t set;
+  sigemptyset(&set);
+  sigaddset(&set, SIGTERM);
+  sigaddset(&set, SIGINT);
+  return set;
+}
+
 void installSignals() {
   struct sigaction sa = {};
   sa.sa_handler = onStopSignal;
   sigemptyset(&sa.sa_mask);
-  sa.sa_flags = 0;  // no SA_RESTART: a signal ends the sleep at once
+  // Calls inside a pass are restarted; the sleep is a ppoll, which a
+  // signal always ends, restart or not.
+  sa.sa_flags = SA_RESTART;
   sigaction(SIGTERM, &sa, nullptr);
   sigaction(SIGINT, &sa, nullptr);
 }
 
+long long monotonicMillis() {
+  struct timespec now;
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<long long>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+// Sleeps until the interval is over or a stop signal arrives. The signals
+// stay blocked between the test of the flag and the wait, and ppoll lets
+// them in only while it waits, so a signal arriving just before the wait
+// cannot be missed and leave the worker asleep for the whole interval.
 void sleepMillis(long long ms) {
   if (ms <= 0) return;
-  struct timespec left = {static_cast<time_t>(ms / 1000), static_cast<long>(ms % 1000) * 1000000L};
-  while (!gStopSignal && nanosleep(&left, &left) != 0 && errno == EINTR) {
+  const sigset_t stop = stopSignals();
+  sigset_t waiting;
+  sigprocmask(SIG_BLOCK, &stop, &waiting);
+  sigdelset(&waiting, SIGTERM);
+  sigdelset(&waiting, SIGINT);
+  const long long deadline = monotonicMillis() + ms;
+  for (long long left = ms; !gStopSignal && left > 0; left = deadline - monotonicMillis()) {
+    struct timespec span = {static_cast<time_t>(left / 1000), static_cast<long>(left % 1000) * 1000000L};
+    ppoll(nullptr, 0, &span, &waiting);
   }
+  sigprocmask(SIG_UNBLOCK, &stop, nullptr);
 }
 
 long long pollingIntervalMs() {
