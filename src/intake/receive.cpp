@@ -55,7 +55,7 @@ int backUp(const RcvSatz& rcv) {
   int rc = UnitWatch_Status(Rvs_PKeyIns(&rvs));
   if (momentUnusable(rvs.RvsMdt.view(), rc)) {
     // Kept in the queue, the telegram would be booked again in every pass.
-    LogError("MeldungToSicherung", "Meldungszeit ungueltig, gesichert mit RcvMdt", rc);
+    LogError("MeldungToSicherung", "Meldezeit ungueltig: RcvMdt", rc);
     rvs.RvsMdt = rcv.RcvMdt;
     rc = UnitWatch_Status(Rvs_PKeyIns(&rvs));
   }
@@ -101,14 +101,14 @@ Outcome bookOnce(const RcvSatz& rcv) {
     s.rollbackUnit();
   }
   if (connectionLost()) {
-    LogError("Input-Buchung", "Verbindung verloren, Meldung bleibt in Kvs570Rcv", status::kNotConnected);
+    LogError("Input-Buchung", "Verbindung verloren, Meldung bleibt", status::kNotConnected);
     return Outcome::ConnectionLost;
   }
   if (UnitWatch_MustKeepQueued()) {
-    LogError("Input-Buchung", "Meldung nicht gebucht, bleibt in Kvs570Rcv", UnitWatch_Reason());
+    LogError("Input-Buchung", "Meldung nicht gebucht, bleibt", UnitWatch_Reason());
     return Outcome::KeptQueued;
   }
-  LogError("Input-Buchung", "Meldung nicht als Einheit buchbar, Einzelbuchung", rc);
+  LogError("Input-Buchung", "Einheit gescheitert, Einzelbuchung", rc);
   return bookOutsideUnit(rcv);
 }
 
