@@ -4,7 +4,7 @@
 
 namespace db {
 
-std::vector<Value> masterBindValues(const void* record, Fields fields) {
+std::vector<Value> bindValuesNullingUnsetMoments(const void* record, Fields fields) {
   std::vector<Value> values = fieldValues(record, fields);
   for (std::size_t k = 0; k < fields.size(); ++k) {
     const Field& f = fields[k];

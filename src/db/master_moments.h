@@ -14,6 +14,6 @@ namespace db {
 // An operation that has not started has no start moment; without this its
 // blank-padded text would not convert and the whole row could not be
 // written back.
-std::vector<Value> masterBindValues(const void* record, Fields fields);
+std::vector<Value> bindValuesNullingUnsetMoments(const void* record, Fields fields);
 
 }  // namespace db
