@@ -175,3 +175,21 @@ TEST_P(SessionTest, NotConnectedGivesMinus3114) {
 INSTANTIATE_DB_TEST(SessionTest);
 
 }  // namespace
+
+#include "db/map.h"
+
+namespace {
+
+class MomentTest : public DbTest {};
+
+TEST_P(MomentTest, UnsetMomentIsStoredAsNull) {
+  MapSatz m;
+  m.MapObj = "M__";
+  m.MapApl = "APL1";
+  ASSERT_EQ(0, Map_PKeyIns(&m));
+  EXPECT_EQ(1, testdb::QueryInt("select count(*) from Kvs565Map where MapMdt is null and MapMzt is null"));
+}
+
+INSTANTIATE_DB_TEST(MomentTest);
+
+}  // namespace
