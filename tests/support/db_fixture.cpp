@@ -106,13 +106,11 @@ bool ConnectFresh(Backend backend, std::string* reason) {
     *reason = "cannot connect to the PostgreSQL test database: " + error;
     return false;
   }
-  std::string truncate = "TRUNCATE ";
-  bool first = true;
-  for (const std::string& t : db::schema::allTableNames(db::Dialect::Postgres)) {
-    truncate += (first ? "" : ", ") + t;
-    first = false;
-  }
-  db::Session::get().connection().executeScript(truncate);
+  // Plain deletes in one round trip: far cheaper than TRUNCATE for the
+  // handful of rows a test leaves behind.
+  std::string empty;
+  for (const std::string& t : db::schema::allTableNames(db::Dialect::Postgres)) empty += "DELETE FROM " + t + ";";
+  db::Session::get().connection().executeScript(empty);
   return true;
 }
 
