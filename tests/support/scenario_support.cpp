@@ -195,17 +195,69 @@ std::string SpecialData(std::string_view badge, std::string_view pnr, std::strin
   return Fixed(badge, 8) + Fixed(pnr, 8) + Fixed(apk, 12) + Fixed(app, 5) + Fixed(apl, 10) + value;
 }
 
+// ---- a small shop floor -------------------------------------------------
+
+void LoadShopFloor() {
+  LoadStandardFunctionCodes();
+  Insert(WorkPlace(kWp));
+  Insert(WorkPlace(kWp2));
+  for (const Worker& w : {kAnna, kBen, kCara, kDan}) Insert(Person(w.pnr, w.badge));
+  Insert(Order("ORD000000001", 2, 1));
+  Insert(Operation("ORD000000001", "00010", "00020"));
+  Insert(Operation("ORD000000001", "00020", "00000"));
+}
+
+std::string OrderTelegram(std::string_view fcd, std::string_view time, const Worker& w, std::string_view apk,
+                          std::string_view app, std::string_view apl) {
+  return Telegram(fcd, kDay, time, OrderData(w.badge, apk, app, apl));
+}
+
+std::string QuantityTelegram(std::string_view fcd, std::string_view time, const Worker& w, std::string_view apk,
+                             std::string_view app, double good, double reject) {
+  return Telegram(fcd, kDay, time, QuantityData(w.badge, apk, app, kWp, good, reject));
+}
+
+std::string InterruptTelegram(std::string_view time, const Worker& w, std::string_view apk, std::string_view app,
+                              std::string_view reason) {
+  return Telegram("A04", kDay, time, InterruptionData(w.badge, apk, app, kWp, reason));
+}
+
+std::string EndTelegram(std::string_view time, const Worker& w, std::string_view apk, std::string_view app,
+                        double good, char finished) {
+  return Telegram("A07", kDay, time, EndData(w.badge, apk, app, kWp, good, finished));
+}
+
+std::string PersonTelegram(std::string_view fcd, std::string_view time, const Worker& w, std::string_view apl) {
+  return Telegram(fcd, kDay, time, WorkPlaceData(w.badge, apl));
+}
+
+std::string WorkPlaceTelegram(std::string_view fcd, std::string_view time, const Worker& w,
+                              std::string_view reason, std::string_view apl) {
+  return Telegram(fcd, kDay, time, WorkPlaceReasonData(w.badge, apl, reason));
+}
+
+std::string PersonReasonTelegram(std::string_view fcd, std::string_view time, const Worker& w,
+                                 std::string_view apk, std::string_view app, std::string_view reason) {
+  return Telegram(fcd, kDay, time, PersonReasonData(w.badge, apk, app, kWp, reason));
+}
+
+std::string PersonEndTelegram(std::string_view time, const Worker& w, std::string_view apk, std::string_view app,
+                              double good) {
+  return Telegram("P08", kDay, time, PersonEndData(w.badge, apk, app, kWp, good));
+}
+
 // ---- feeding -----------------------------------------------------------
 
 void Queue(const std::string& telegram) {
-  static int serial = 0;
+  static unsigned serial = 0;
   ++serial;
   RcvSatz rcv;
-  char moment[16];
+  char moment[32];
   // Distinct arrival moments keep the queue in the order of queueing.
-  std::snprintf(moment, sizeof moment, "20260101%06d", 100000 + serial % 100000);
+  const unsigned second = serial % 86400;
+  std::snprintf(moment, sizeof moment, "20260101%02u%02u%02u", second / 3600, second / 60 % 60, second % 60);
   rcv.RcvMdt = moment;
-  rcv.RcvLfn = serial;
+  rcv.RcvLfn = static_cast<std::int32_t>(serial);
   rcv.RcvDta = telegram;
   rcv.RcvEsb = "test";
   Check(Rcv_PKeyIns(&rcv), "Rcv_PKeyIns");
@@ -251,6 +303,15 @@ std::vector<MelSatz> Bookings() {
 std::vector<MelSatz> LastTelegramBookings() {
   std::int64_t last = testdb::QueryInt("select max(KeyBnr) from Kvs560Mel");
   return BookingsOf(static_cast<std::int32_t>(last));
+}
+
+MelSatz LastTelegramBooking() {
+  std::vector<MelSatz> booked = LastTelegramBookings();
+  if (booked.empty()) {
+    ADD_FAILURE() << "no booking";
+    return MelSatz();
+  }
+  return booked.front();
 }
 
 std::optional<MapSatz> Vector(std::string_view obj, std::string_view apl, std::string_view apk,

@@ -85,6 +85,45 @@ std::string PersonEndData(std::string_view badge, std::string_view apk, std::str
 std::string SpecialData(std::string_view badge, std::string_view pnr, std::string_view apk, std::string_view app,
                         std::string_view apl, double hoursMinutes);
 
+// ---- a small shop floor -------------------------------------------------
+
+// The day every scenario telegram is sent on.
+inline constexpr std::string_view kDay = "20261207";
+inline constexpr std::string_view kWp = "WP00000010";   // the work place of most scenarios
+inline constexpr std::string_view kWp2 = "WP00000020";  // a second one
+struct Worker {
+  std::string_view pnr;
+  std::string_view badge;
+};
+inline constexpr Worker kAnna = {"00001001", "B0001001"};
+inline constexpr Worker kBen = {"00001002", "B0001002"};
+inline constexpr Worker kCara = {"00001003", "B0001003"};
+inline constexpr Worker kDan = {"00001004", "B0001004"};
+inline constexpr std::string_view kUnknownBadge = "B0009999";
+
+// Keys are sent with their full width, so the master data uses keys that
+// fill it. The standard function codes, both work places, the four workers
+// and the order "ORD000000001" with the operations "00010" (then "00020") and "00020"
+// (the last), finished with its last operation (ApkAba 1).
+void LoadShopFloor();
+
+// Telegrams of the scenario day at `time` (HHMMSS) on kWp unless named.
+std::string OrderTelegram(std::string_view fcd, std::string_view time, const Worker& w, std::string_view apk,
+                          std::string_view app, std::string_view apl = kWp);
+std::string QuantityTelegram(std::string_view fcd, std::string_view time, const Worker& w, std::string_view apk,
+                             std::string_view app, double good, double reject = 0);
+std::string InterruptTelegram(std::string_view time, const Worker& w, std::string_view apk, std::string_view app,
+                              std::string_view reason);
+std::string EndTelegram(std::string_view time, const Worker& w, std::string_view apk, std::string_view app,
+                        double good, char finished);
+std::string PersonTelegram(std::string_view fcd, std::string_view time, const Worker& w, std::string_view apl = kWp);
+std::string WorkPlaceTelegram(std::string_view fcd, std::string_view time, const Worker& w,
+                              std::string_view reason, std::string_view apl = kWp);
+std::string PersonReasonTelegram(std::string_view fcd, std::string_view time, const Worker& w,
+                                 std::string_view apk, std::string_view app, std::string_view reason);
+std::string PersonEndTelegram(std::string_view time, const Worker& w, std::string_view apk, std::string_view app,
+                              double good);
+
 // ---- feeding -----------------------------------------------------------
 
 // Queues telegrams in the given order (what the receiving component does).
@@ -102,6 +141,8 @@ std::vector<MelSatz> Bookings();
 std::vector<MelSatz> BookingsOf(std::int32_t keyBnr);
 // The latest telegram booking (KeyLfn 0) and what was generated from it.
 std::vector<MelSatz> LastTelegramBookings();
+// The latest telegram booking alone (an empty record when there is none).
+MelSatz LastTelegramBooking();
 
 std::optional<MapSatz> Vector(std::string_view obj, std::string_view apl, std::string_view apk,
                               std::string_view app, std::string_view pnr);
