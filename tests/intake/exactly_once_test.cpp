@@ -1,0 +1,116 @@
+// Exactly once: whatever statement of a drain fails as if the connection
+// had been lost, a clean pass afterwards leaves every telegram booked once,
+// backed up once and out of the queue.
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "db/session.h"
+#include "intake/receive.h"
+#include "intake_support.h"
+
+namespace {
+
+using namespace intake_test;
+
+// One telegram of the drain and what booking it leaves behind.
+struct Sent {
+  std::string telegram;
+  std::string terminal;  // tells the bookings apart
+  int bookings;          // rows with KeyLfn 0
+  int uploads;
+};
+
+std::vector<Sent> DayOfTelegrams() {
+  std::vector<Sent> day = {
+      {Telegram("A01", "060001", OrderData(), "T1"), "T1", 1, 1},
+      {Telegram("A02", "060002", OrderData() + scenario::Quantity(12.5) + scenario::Quantity(1), "T2"), "T2", 1, 1},
+      {Telegram("P01", "060003", "B0009999WP00000010", "T3"), "T3", 1, 0},  // unknown badge
+      {Telegram("X99", "060004", OrderData(), "T4"), "T4", 0, 0},            // unknown code
+      {Telegram("X04", "0600xx", OrderData(), "T5"), "T5", 0, 0},            // time that is no time
+      {Telegram("A07", "060006", OrderData() + scenario::Quantity(3) + std::string(33, '0') + "0 R001", "T6"),
+       "T6", 1, 1},
+  };
+  return day;
+}
+
+class ExactlyOnceTest : public DbTest {
+ protected:
+  void SetUp() override {
+    DbTest::SetUp();
+    if (IsSkipped()) return;
+    LoadCodes();
+    LoadPerson();
+  }
+
+  // The master data stays; whatever booking writes goes, and the day's
+  // telegrams are queued again.
+  bool prepare() {
+    for (const char* table : {"Kvs570Rcv", "Kvs571Rvs", "Kvs560Mel", "Kvs565Map", "Kvs563Mrk", "Kvs554Err",
+                              "Kvs580Pps", "Kvs552Bnr"})
+      EXPECT_EQ(0, testdb::Exec(std::string("delete from ") + table)) << table;
+    int lfn = 0;
+    for (const Sent& s : DayOfTelegrams()) {
+      ++lfn;
+      Queue("2026120706" + std::to_string(1000 + lfn), lfn, s.telegram);
+    }
+    return !HasFailure();
+  }
+
+  // Whether the failure set up with failStatementAfter(n) has happened: a
+  // countdown still running reaches zero within n more statements.
+  static bool injectedFailureHappened(long n) {
+    db::Session& s = db::Session::get();
+    for (long k = 0; k < n; ++k)
+      if (s.consumeInjectedFailure()) return false;
+    return true;
+  }
+
+  void expectEveryTelegramBookedOnce(long n) {
+    const std::vector<Sent> day = DayOfTelegrams();
+    EXPECT_EQ(0, testdb::CountRows("Kvs570Rcv")) << "failure at statement " << n;
+    EXPECT_EQ(static_cast<std::int64_t>(day.size()), testdb::CountRows("Kvs571Rvs")) << "failure at statement " << n;
+    int bookings = 0, uploads = 0;
+    for (const Sent& s : day) {
+      EXPECT_EQ(s.bookings, Count("Kvs560Mel", "KeyLfn=0 and MelTrm='" + s.terminal + "'"))
+          << s.terminal << ", failure at statement " << n;
+      bookings += s.bookings;
+      uploads += s.uploads;
+    }
+    EXPECT_EQ(uploads, testdb::CountRows("Kvs580Pps")) << "failure at statement " << n;
+    // Numbers taken back with their unit are given out again: no gaps, no twins.
+    EXPECT_EQ(bookings, testdb::QueryInt("select BnrBnr from Kvs552Bnr where BnrKey='MELNR'")) << n;
+    EXPECT_EQ(bookings, testdb::QueryInt("select count(distinct KeyBnr) from Kvs560Mel where KeyLfn=0")) << n;
+  }
+};
+
+TEST_P(ExactlyOnceTest, FailureAtAnyStatementOfADrainBooksEveryTelegramOnce) {
+  db::Session& s = db::Session::get();
+  long n = 1;
+  for (;; ++n) {
+    ASSERT_TRUE(prepare());
+    s.failStatementAfter(n);
+    Input_Buchung();
+    const bool happened = injectedFailureHappened(n);
+    s.failStatementAfter(0);
+    Input_Buchung();  // the clean pass
+    expectEveryTelegramBookedOnce(n);
+    if (!happened || HasFailure()) break;
+  }
+  EXPECT_GT(n, 60) << "a drain of six telegrams runs more statements than that";
+  std::cout << "[ drained with a failure at each of " << n - 1 << " statements ]" << std::endl;
+  s.failStatementAfter(0);
+}
+
+TEST_P(ExactlyOnceTest, TwoPassesAfterEachOtherBookNothingTwice) {
+  ASSERT_TRUE(prepare());
+  Input_Buchung();
+  Input_Buchung();
+  expectEveryTelegramBookedOnce(0);
+}
+
+INSTANTIATE_DB_TEST(ExactlyOnceTest);
+
+}  // namespace
