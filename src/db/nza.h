@@ -76,13 +76,14 @@ int Nza_PKeyUpd(const NzaSatz* nza);
 // other field is cleared.
 int Nza_PKeyReadk(NzaSatz* nza);
 // The one row of NzaSa, NzaApl, NzaApk, NzaApp, NzaPnr whatever its start;
-// -1422 when there are several. Failure as Nza_PKeyReadk.
+// -1422 when there are several. On failure these five fields stay and every
+// other field, the start included, is cleared.
 int Nza_ReadSA_EH(NzaSatz* nza);
 
 // Period cursors. The record passed to _Open gives the key fields and the
 // window: from NzaDtm/NzaDtmUhr to NzaEdt/NzaEdtUhr, both included, compared
-// as yyyymmddHH24MISS texts. _Read fills the record (1403 at the end, record
-// unchanged).
+// as yyyymmddHH24MISS texts; an empty bound selects nothing. _Read fills the
+// record (1403 at the end, record unchanged).
 
 // Rows of the five keys whose start lies in the window, by start.
 int Nza_PKeyVon_Open(const NzaSatz* window);

@@ -1,9 +1,33 @@
 #include "db/pse.h"
 
-#include "db/status.h"
+#include "db/access.h"
 
-// Placeholder bodies until the statements are in.
-int Pse_PKey_Open(const char*) { return status::kNotConnected; }
-int Pse_PKey_Read(PseSatz*) { return status::kNotConnected; }
-int Pse_PKey_Close() { return status::kNotConnected; }
-int Pse_PKeyIns(const PseSatz*) { return status::kNotConnected; }
+namespace {
+
+constexpr db::Field kRow[] = {DB_FIELD(PseSatz, PseNum), DB_FIELD(PseSatz, PseLfd), DB_FIELD(PseSatz, PseVon),
+                              DB_FIELD(PseSatz, PseBis), DB_FIELD(PseSatz, PseMin), DB_FIELD(PseSatz, PseMax),
+                              DB_FIELD(PseSatz, PseInt), DB_FIELD(PseSatz, PsePse)};
+
+db::Cursor& modelCursor() {
+  static db::Query q("Pse_PKey",
+                     "select PseNum,PseLfd,PseVon,PseBis,PseMin,PseMax,PseInt,PsePse  from Kvs143Pse "
+                     "where PseNum=:b0 order by PseNum,PseLfd");
+  static db::Cursor c(q);
+  return c;
+}
+
+}  // namespace
+
+int Pse_PKey_Open(const char* num) {
+  const db::Value params[] = {db::Value::text(num ? num : "")};
+  return modelCursor().open(params);
+}
+int Pse_PKey_Read(PseSatz* pse) { return modelCursor().fetch(pse, kRow); }
+int Pse_PKey_Close() { return modelCursor().close(); }
+
+int Pse_PKeyIns(const PseSatz* pse) {
+  static db::Query q("Pse_PKeyIns",
+                     "insert into Kvs143Pse (PseNum,PseLfd,PseVon,PseBis,PseMin,PseMax,PseInt,PsePse) "
+                     "values (:b0,:b1,:b2,:b3,:b4,:b5,:b6,:b7)");
+  return db::writeRecord(q, pse, kRow);
+}
