@@ -101,14 +101,14 @@ Outcome bookOnce(const RcvSatz& rcv) {
     s.rollbackUnit();
   }
   if (connectionLost()) {
-    LogError("Input-Buchung", "Verbindung verloren, Meldung bleibt", status::kNotConnected);
+    LogError("Input-Buchung", "Verbindung weg, Meldung wartet", status::kNotConnected);
     return Outcome::ConnectionLost;
   }
   if (UnitWatch_MustKeepQueued()) {
     LogError("Input-Buchung", "Meldung nicht gebucht, bleibt", UnitWatch_Reason());
     return Outcome::KeptQueued;
   }
-  LogError("Input-Buchung", "Einheit gescheitert, Einzelbuchung", rc);
+  LogError("Input-Buchung", "Einzelbuchung nach Abbruch", rc);
   return bookOutsideUnit(rcv);
 }
 
