@@ -1,0 +1,73 @@
+// The demo end to end: the command builds its shop floor, books its day and
+// reports it; the configuration it leaves lets the worker find the database.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "db/dbdb.h"
+#include "db/session.h"
+#include "db_fixture.h"
+#include "main/config.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* Binary() {
+  const char* bin = std::getenv("BDEMORVELT_BIN");
+  return bin && *bin ? bin : nullptr;
+}
+
+// Runs the command, returns its standard output; `rc` gets the exit code.
+std::string RunCommand(const std::string& command, int* rc) {
+  std::string out;
+  FILE* p = popen(command.c_str(), "r");
+  if (!p) return out;
+  char buf[4096];
+  std::size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+  int status = pclose(p);
+  *rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return out;
+}
+
+TEST(DemoScenario, BooksTheDayAndReportsIt) {
+  if (!Binary()) GTEST_SKIP() << "BDEMORVELT_BIN is not set (ctest sets it)";
+  const fs::path dir = fs::path(testdb::ScratchDir()) / "demo";
+  for (int run = 0; run < 2; ++run) {  // a second run starts from the same sample
+    int rc = -1;
+    const std::string out = RunCommand(std::string(Binary()) + " demo " + dir.string() + " 2>&1", &rc);
+    ASSERT_EQ(0, rc) << out;
+    EXPECT_NE(std::string::npos, out.find("25 telegrams received, 25 processed and backed up, 0 still waiting"))
+        << out;
+    EXPECT_NE(std::string::npos, out.find("6001  badge unknown or not valid today")) << out;
+    EXPECT_NE(std::string::npos, out.find("FA2026-00102  00010  Turn shaft            finished")) << out;
+    EXPECT_NE(std::string::npos, out.find("12.45 h.min")) << out;
+    EXPECT_NE(std::string::npos, out.find("A04   AU   M_A  MILL-00001")) << out;
+    EXPECT_NE(std::string::npos, out.find("Message log: ")) << out;
+  }
+  const std::string config = (dir / "korvantis.ini").string();
+  EXPECT_EQ("sqlite:bde.db", Get_IniWert("", "NET8", 0, config));
+  EXPECT_TRUE(fs::exists(dir / "Msg" / "BdeMorvelt.txt"));
+
+  ASSERT_EQ(0, dbConnectWith("", "", "sqlite:" + (dir / "bde.db").string()));
+  EXPECT_EQ(0, testdb::CountRows("Kvs570Rcv"));
+  EXPECT_EQ(25, testdb::CountRows("Kvs571Rvs"));
+  EXPECT_EQ(45, testdb::CountRows("Kvs560Mel"));
+  EXPECT_EQ(21, testdb::QueryInt("select count(*) from Kvs560Mel where MelErf='MldGen'"));
+  EXPECT_EQ(19, testdb::CountRows("Kvs580Pps"));
+  db::Session::get().disconnect();
+}
+
+TEST(DemoScenario, RefusesASecondDirectory) {
+  if (!Binary()) GTEST_SKIP() << "BDEMORVELT_BIN is not set (ctest sets it)";
+  int rc = -1;
+  RunCommand(std::string(Binary()) + " demo a b 2>&1", &rc);
+  EXPECT_EQ(2, rc);
+}
+
+}  // namespace
