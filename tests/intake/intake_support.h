@@ -6,12 +6,14 @@
 
 #include <cstdint>
 #include <string>
+#include <fstream>
 #include <string_view>
 
 #include "db/fzu.h"
 #include "db/prv.h"
 #include "db/rcv.h"
 #include "db_fixture.h"
+#include "main/config.h"
 #include "scenario_support.h"
 
 namespace intake_test {
@@ -74,6 +76,37 @@ inline void Queue(std::string_view moment, std::int32_t lfn, std::string_view te
 
 inline std::int64_t Count(const std::string& table, const std::string& where) {
   return testdb::QueryInt("select count(*) from " + table + " where " + where);
+}
+
+// The login of the current test database as a configuration file holds it:
+// a value has room for 51 characters only, too few for most URIs, so a URI's
+// user and password go into LOGIN and PASS and its server into "host:port/db".
+struct Login {
+  std::string login, pass, net8;
+};
+
+inline Login CurrentLogin() {
+  Login l{testdb::CurrentLogin(), testdb::CurrentPassword(), testdb::CurrentService()};
+  const std::string scheme = "postgresql://";
+  if (l.net8.rfind(scheme, 0) != 0) return l;
+  std::string rest = l.net8.substr(scheme.size());
+  rest = rest.substr(0, rest.find('?'));
+  if (const std::size_t at = rest.rfind('@'); at != std::string::npos) {
+    const std::string credentials = rest.substr(0, at);
+    const std::size_t colon = credentials.find(':');
+    l.login = credentials.substr(0, colon);
+    l.pass = colon == std::string::npos ? "" : credentials.substr(colon + 1);
+    rest = rest.substr(at + 1);
+  }
+  l.net8 = rest;
+  return l;
+}
+
+inline void WriteConfig(const std::string& path, const Login& l) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << "[db];BDE;\n1;LOGIN;" << Wert_Verschluesseln(l.login, kIniKey) << "\n[db];BDE;\n2;PASS;"
+      << Wert_Verschluesseln(l.pass, kIniKey) << "\n[db];BDE;\n3;NET8;" << Wert_Verschluesseln(l.net8, kIniKey)
+      << "\n";
 }
 
 }  // namespace intake_test

@@ -12,7 +12,6 @@
 #include "db/session.h"
 #include "intake/receive.h"
 #include "intake_support.h"
-#include "main/config.h"
 #include "main/loop.h"
 
 namespace {
@@ -26,7 +25,7 @@ class LostConnectionTest : public DbTest {
     DbTest::SetUp();
     if (IsSkipped()) return;
     config_ = testdb::ScratchDir() + "/lost-connection.ini";
-    splitService();
+    net8_ = CurrentLogin().net8;
     writeConfig(net8_);
     LoadCodes();
     LoadPerson();
@@ -40,31 +39,10 @@ class LostConnectionTest : public DbTest {
     DbTest::TearDown();
   }
 
-  // A configuration value holds 51 characters at most, too few for most
-  // URIs: the login goes into LOGIN and PASS, the server into "host:port/db".
-  void splitService() {
-    const std::string service = testdb::CurrentService();
-    net8_ = service;
-    const std::string scheme = "postgresql://";
-    if (service.rfind(scheme, 0) != 0) return;
-    std::string rest = service.substr(scheme.size());
-    rest = rest.substr(0, rest.find('?'));
-    const std::size_t at = rest.rfind('@');
-    if (at != std::string::npos) {
-      const std::string credentials = rest.substr(0, at);
-      login_ = credentials.substr(0, credentials.find(':'));
-      if (credentials.find(':') != std::string::npos) pass_ = credentials.substr(credentials.find(':') + 1);
-      rest = rest.substr(at + 1);
-    }
-    net8_ = rest;
-  }
-
   void writeConfig(const std::string& net8) {
-    std::ofstream out(config_, std::ios::binary | std::ios::trunc);
-    out << "[db];BDE;\n1;LOGIN;" << Wert_Verschluesseln(login_, kIniKey) << "\n[db];BDE;\n2;PASS;"
-        << Wert_Verschluesseln(pass_, kIniKey) << "\n[db];BDE;\n3;NET8;"
-        << Wert_Verschluesseln(net8, kIniKey) << "\n";
-    out.close();
+    Login l = CurrentLogin();
+    l.net8 = net8;
+    WriteConfig(config_, l);
     dbSetConfigFile(config_);
   }
 
@@ -93,7 +71,7 @@ class LostConnectionTest : public DbTest {
     EXPECT_EQ(3, testdb::QueryInt("select BnrBnr from Kvs552Bnr where BnrKey='MELNR'"));
   }
 
-  std::string config_, login_, pass_, net8_;
+  std::string config_, net8_;
 };
 
 TEST_P(LostConnectionTest, TelegramsWaitUntilTheWorkerHasReconnected) {
