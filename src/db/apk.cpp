@@ -1,7 +1,6 @@
 #include "db/apk.h"
 
 #include "db/access.h"
-#include "db/master_moments.h"
 
 namespace {
 
@@ -57,7 +56,7 @@ int Apk_PKeyUpd(const ApkSatz* apk) {
                      "ApkEdi=TO_DATE(:b20,'yyyymmddHH24MISS'),ApkFbe=:b21,ApkKst=:b22,ApkZf1=:b23,ApkZf2=:b24,"
                      "ApkZf3=:b25,ApkKnz=:b26,ApkSsn=:b27,ApkDna=:b28,ApkDwn=:b29,ApkSta=:b30,ApkErf=:b31,"
                      "ApkAba=:b32,ApkDat=sysdate where ApkApk=:b0");
-  return db::write(q, db::bindValuesNullingUnsetMoments(apk, kWrite));
+  return db::write(q, db::fieldValues(apk, kWrite));
 }
 
 int Apk_PKeyIns(const ApkSatz* apk) {
@@ -69,5 +68,5 @@ int Apk_PKeyIns(const ApkSatz* apk) {
                      ":b11,:b12,:b13,:b14,:b15,:b16,:b17,:b18,TO_DATE(:b19,'yyyymmddHH24MISS'),"
                      "TO_DATE(:b20,'yyyymmddHH24MISS'),:b21,:b22,:b23,:b24,:b25,:b26,:b27,:b28,:b29,:b30,:b31,"
                      ":b32,sysdate)");
-  return db::write(q, db::bindValuesNullingUnsetMoments(apk, kWrite));
+  return db::write(q, db::fieldValues(apk, kWrite));
 }

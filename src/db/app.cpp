@@ -1,7 +1,6 @@
 #include "db/app.h"
 
 #include "db/access.h"
-#include "db/master_moments.h"
 
 namespace {
 
@@ -88,7 +87,7 @@ int App_PKeyUpd(const AppSatz* app) {
                      "AppKz2=:b35,AppKt3=:b36,AppKz3=:b37,AppKt4=:b38,AppKz4=:b39,AppFbe=:b40,AppKst=:b41,"
                      "AppZf1=:b42,AppZf2=:b43,AppZf3=:b44,AppKnz=:b45,AppSsn=:b46,AppDna=:b47,AppDwn=:b48,"
                      "AppSta=:b49,AppErf=:b50,AppDat=sysdate where (AppApk=:b0 and AppApp=:b1)");
-  return db::write(q, db::bindValuesNullingUnsetMoments(app, kWrite));
+  return db::write(q, db::fieldValues(app, kWrite));
 }
 
 int App_Zf2_Open(const char* zf2) {
@@ -113,5 +112,5 @@ int App_PKeyIns(const AppSatz* app) {
                      "TO_DATE(:b15,'yyyymmddHH24MISS'),TO_DATE(:b16,'yyyymmddHH24MISS'),:b17,:b18,:b19,:b20,:b21,"
                      ":b22,:b23,:b24,:b25,:b26,:b27,:b28,:b29,:b30,:b31,:b32,:b33,:b34,:b35,:b36,:b37,:b38,:b39,"
                      ":b40,:b41,:b42,:b43,:b44,:b45,:b46,:b47,:b48,:b49,:b50,sysdate)");
-  return db::write(q, db::bindValuesNullingUnsetMoments(app, kWrite));
+  return db::write(q, db::fieldValues(app, kWrite));
 }

@@ -1,7 +1,6 @@
 #include "db/bup.h"
 
 #include "db/access.h"
-#include "db/open_moment.h"
 
 namespace {
 
@@ -48,5 +47,5 @@ int Bup_PKeyIns(const BupSatz* bup) {
                      "BupAbi,BupWzv,BupWzb) values (:b0,TO_DATE(:b1,'yyyymmddHH24MISS'),"
                      "TO_DATE(:b1,'yyyymmddHH24MISS'),:b2,TO_DATE(:b3,'yyyymmddHH24MISS'),"
                      "TO_DATE(:b3,'yyyymmddHH24MISS'),:b4,:b5,:b6,:b7,:b8,:b9,:b10)");
-  return db::write(q, db::valuesWithOpenMoments(bup, kWrite));
+  return db::write(q, db::fieldValues(bup, kWrite));
 }

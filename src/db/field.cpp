@@ -37,11 +37,12 @@ const T& numberAt(const void* record, std::size_t offset) {
 }
 
 // The date and time fields joined as "%8s%6s", as the moment columns are
-// written. A moment that was never set (both fields empty) is stored as
-// NULL rather than as blanks that no date conversion accepts.
+// written. A moment without a date (an operation not started yet, a period
+// still open) is stored as NULL rather than as blanks that no date
+// conversion accepts.
 std::string joinMoment(const void* record, const Field& f) {
   std::string date = textOf(record, f.offset, f.size), time = textOf(record, f.offset2, f.size2);
-  if (date.empty() && time.empty()) return std::string();
+  if (date.empty()) return std::string();
   if (date.size() < 8) date.insert(0, 8 - date.size(), ' ');
   if (time.size() < 6) time.insert(0, 6 - time.size(), ' ');
   return date + time;

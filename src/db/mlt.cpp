@@ -1,7 +1,6 @@
 #include "db/mlt.h"
 
 #include "db/access.h"
-#include "db/open_moment.h"
 
 namespace {
 
@@ -47,7 +46,7 @@ int Mlt_PKeyIns(const MltSatz* mlt) {
                      "Mlt00A,Mlt00U,Mlt00S,MltBkg,MltPbe,MltArg,MltEmo,MltTtp,MltWoc,MltWtg,MltJtg,MltJwo,MltMdt,"
                      "MltUbg) values (:b0,:b1,:b2,:b3,:b4,:b5,:b6,:b7,:b8,:b9,:b10,:b11,:b12,:b13,:b14,:b15,:b16,"
                      ":b17,:b18,:b19,:b20,:b21,TO_DATE(:b22,'yyyymmddHH24MISS'),:b23)");
-  return db::write(q, db::valuesWithOpenMoments(mlt, kWrite));
+  return db::write(q, db::fieldValues(mlt, kWrite));
 }
 
 int Mlt_PKeyDel(const MltSatz* mlt) {

@@ -1,7 +1,6 @@
 #include "db/nza.h"
 
 #include "db/access.h"
-#include "db/open_moment.h"
 
 namespace {
 
@@ -116,7 +115,7 @@ db::Cursor& placeInterruptionCursor() {
 }
 
 int openWith(db::Cursor& cursor, const NzaSatz* window, db::Fields params) {
-  return cursor.open(db::valuesWithOpenMoments(window, params));
+  return cursor.open(db::fieldValues(window, params));
 }
 
 }  // namespace
@@ -132,7 +131,7 @@ int Nza_PKeyIns(const NzaSatz* nza) {
       "TO_DATE(:b10,'yyyymmddHH24MISS'),:b11,:b12,:b13,:b14,:b15,:b16,:b17,:b18,:b19,:b20,:b21,:b22,:b23,"
       ":b24,:b25,:b26,:b27,:b28,:b29,:b30,:b31,:b32,:b33,:b34,:b35,:b36,:b37,:b38,:b39,:b40,:b41,:b42,:b43,"
       ":b44,:b45,:b46,:b47,:b48,:b49,:b50,:b51,:b52,:b53,sysdate)");
-  return db::write(q, db::valuesWithOpenMoments(nza, kWrite));
+  return db::write(q, db::fieldValues(nza, kWrite));
 }
 
 int Nza_PKeyUpd(const NzaSatz* nza) {
@@ -148,7 +147,7 @@ int Nza_PKeyUpd(const NzaSatz* nza) {
       "NzaRf3=:b48,NzaFnr=:b49,NzaErf=:b50,NzaGum=:b51,NzaAum=:b52,NzaTnr=:b53,NzaDat=sysdate "
       "where (((((NzaSa=:b0 and NzaApl=:b1) and NzaApk=:b2) and NzaApp=:b3) and NzaPnr=:b4) and "
       "TO_CHAR(NzaDtm,'yyyymmddHH24MISS')=:b5)");
-  return db::write(q, db::valuesWithOpenMoments(nza, kWrite));
+  return db::write(q, db::fieldValues(nza, kWrite));
 }
 
 int Nza_PKeyReadk(NzaSatz* nza) {

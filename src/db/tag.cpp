@@ -1,7 +1,6 @@
 #include "db/tag.h"
 
 #include "db/access.h"
-#include "db/open_moment.h"
 
 namespace {
 
@@ -49,7 +48,7 @@ int Tag_PKeyIns(const TagSatz* tag, const char* day) {
                      "insert into Kvs327Tag (TagPnr,TagTag,TagVon,TagUhr,TagBis,TagEnd,TagTgb,TagOne) values "
                      "(:b0,TO_DATE(:b1,'yyyymmdd'),TO_DATE(:b2,'yyyymmddHH24MISS'),TO_DATE(:b2,'yyyymmddHH24MISS'),"
                      "TO_DATE(:b3,'yyyymmddHH24MISS'),TO_DATE(:b3,'yyyymmddHH24MISS'),:b4,:b5)");
-  std::vector<db::Value> values = db::valuesWithOpenMoments(tag, kWrite);
+  std::vector<db::Value> values = db::fieldValues(tag, kWrite);
   values.insert(values.begin() + 1, textOrEmpty(day));
   return db::write(q, values);
 }
