@@ -1,0 +1,212 @@
+// Booking throughput: how many telegrams one drain of the receive queue
+// books per second, next to the floor that the backend sets -- the rate of
+// the same number of single-row commits on the same database.
+//
+//   booking_bench SERVICE [TELEGRAMS]
+//
+// SERVICE is a service name as the worker takes it: sqlite:PATH (created
+// when missing) or a postgresql:// URI. The tables the benchmark writes are
+// emptied first. TELEGRAMS defaults to 2000.
+//
+// The telegrams follow a shop floor of 20 work places and 40 persons: on
+// each work place a person logs on, starts an order operation, reports a
+// quantity, is interrupted, resumes, finishes with a quantity and logs off,
+// one order operation after another. Every telegram is booked as one unit
+// of work with its backup row and its queue delete.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "db/apk.h"
+#include "db/apl.h"
+#include "db/app.h"
+#include "db/dbdb.h"
+#include "db/fzu.h"
+#include "db/prv.h"
+#include "db/rcv.h"
+#include "db/schema.h"
+#include "db/session.h"
+#include "intake/receive.h"
+
+namespace {
+
+constexpr int kWorkPlaces = 20;
+constexpr int kPersons = 40;
+
+std::string Fixed(std::string text, std::size_t width) {
+  text.resize(width, ' ');
+  return text;
+}
+
+std::string Numbered(const char* prefix, int n, int width) {
+  char s[32];
+  std::snprintf(s, sizeof s, "%s%0*d", prefix, width, n);
+  return s;
+}
+
+std::string WorkPlace(int w) { return Numbered("WP", w, 8); }
+std::string Order(int o) { return Numbered("ORD", o, 9); }
+std::string Badge(int p) { return Numbered("B", p, 7); }
+std::string Quantity(int units) { return Numbered("", units * 1000, 11); }
+
+int Check(int rc, const char* what) {
+  if (rc != 0 && rc != -1) {
+    std::fprintf(stderr, "booking_bench: %s failed (%d)\n", what, rc);
+    std::exit(1);
+  }
+  return rc;
+}
+
+void LoadMasterData(int orders) {
+  struct Code {
+    const char* fcd;
+    const char* mld;
+    int upl;
+  };
+  const Code codes[] = {{"A01", "RB", 1}, {"A02", "RE", 1}, {"A03", "AB", 1}, {"A04", "AU", 1}, {"A05", "AW", 1},
+                        {"A06", "ZM", 1}, {"A07", "AE", 1}, {"P01", "MA", 0}, {"P04", "ME", 0}, {"P05", "PA", 0},
+                        {"P06", "PU", 0}, {"P07", "PW", 0}, {"P08", "PE", 0}, {"M01", "FS", 0}, {"M02", "FF", 0},
+                        {"M03", "BS", 0}, {"M04", "ES", 0}};
+  for (const Code& c : codes) {
+    FzuSatz f;
+    f.FzuFcd = c.fcd;
+    f.FzuMld = c.mld;
+    f.FzuArt = 1;
+    f.FzuUpl = c.upl;
+    f.FzuGen = 1;
+    Check(Fzu_PKeyIns(&f, "0"), "Fzu_PKeyIns");
+  }
+  for (int w = 0; w < kWorkPlaces; ++w) {
+    AplSatz apl;
+    apl.AplApl = WorkPlace(w);
+    apl.AplApg = "GRP1";
+    Check(Apl_PKeyIns(&apl), "Apl_PKeyIns");
+  }
+  for (int p = 0; p < kPersons; ++p) {
+    PrvSatz prv;
+    prv.PrvPnr = Numbered("", 10000 + p, 8);
+    prv.PrvAwn = Badge(p);
+    prv.PrvGvo = "20000101";
+    Check(Prv_PKeyIns(&prv), "Prv_PKeyIns");
+  }
+  for (int o = 0; o < orders; ++o) {
+    ApkSatz apk;
+    apk.ApkApk = Order(o);
+    apk.ApkAfo = 1;
+    apk.ApkSme = 100;
+    Check(Apk_PKeyIns(&apk), "Apk_PKeyIns");
+    AppSatz app;
+    app.AppApk = Order(o);
+    app.AppApp = "00010";
+    app.AppNaf = "00000";
+    app.AppSme = 100;
+    Check(App_PKeyIns(&app), "App_PKeyIns");
+  }
+}
+
+std::string Telegram(const std::string& fcd, long second, const std::string& data) {
+  char moment[16];
+  std::snprintf(moment, sizeof moment, "261207%02ld%02ld%02ld", second / 3600 % 24, second / 60 % 60, second % 60);
+  return Fixed("BENCH", 52) + "10T10" + moment + "00" + fcd + data;
+}
+
+// The telegrams of one order operation on work place w by person p.
+std::vector<std::string> OrderRun(int order, int w, int p, long& second) {
+  const std::string keys = Fixed(Badge(p), 8) + Order(order) + "00010" + Fixed(WorkPlace(w), 10);
+  const std::string wp = Fixed(Badge(p), 8) + Fixed(WorkPlace(w), 10);
+  const std::string zero = Quantity(0);
+  return {Telegram("P01", second += 7, wp),
+          Telegram("P05", second += 7, keys),
+          Telegram("A01", second += 7, keys),
+          Telegram("A02", second += 7, keys + Quantity(10) + zero + zero + zero),
+          Telegram("A04", second += 7, keys + zero + zero + zero + zero + " R001"),
+          Telegram("A05", second += 7, keys),
+          Telegram("A07", second += 7, keys + Quantity(90) + zero + zero + zero + "1 R000"),
+          Telegram("P08", second += 7, keys + std::string(11, ' ') + Quantity(90) + zero + zero + zero),
+          Telegram("P04", second += 7, wp)};
+}
+
+void Queue(const std::vector<std::string>& telegrams) {
+  db::Session::get().beginUnit();
+  int lfn = 0;
+  for (const std::string& t : telegrams) {
+    RcvSatz rcv;
+    char moment[16];
+    std::snprintf(moment, sizeof moment, "20261207%02d%02d%02d", lfn / 3600 % 24, lfn / 60 % 60, lfn % 60);
+    rcv.RcvMdt = moment;
+    rcv.RcvLfn = ++lfn;
+    rcv.RcvDta = t;
+    rcv.RcvEsb = "bench";
+    Check(Rcv_PKeyIns(&rcv), "Rcv_PKeyIns");
+  }
+  Check(db::Session::get().commitUnit(), "commit");
+}
+
+double Seconds(std::chrono::steady_clock::time_point since) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+// The floor: single-row inserts, each committed by itself.
+double RawCommitRate(int rows) {
+  const auto start = std::chrono::steady_clock::now();
+  for (int k = 0; k < rows; ++k) {
+    RcvSatz rcv;
+    char moment[16];
+    std::snprintf(moment, sizeof moment, "20261208%02d%02d%02d", k / 3600 % 24, k / 60 % 60, k % 60);
+    rcv.RcvMdt = moment;
+    rcv.RcvLfn = k + 1;
+    rcv.RcvDta = "raw commit";
+    rcv.RcvEsb = "bench";
+    Check(Rcv_PKeyIns(&rcv), "Rcv_PKeyIns");
+  }
+  return rows / Seconds(start);
+}
+
+void EmptyTables() {
+  for (const std::string& t : db::schema::allTableNames(db::Session::get().dialect()))
+    db::Session::get().connection().executeScript("delete from " + t);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: booking_bench SERVICE [TELEGRAMS]\n");
+    return 2;
+  }
+  const std::string service = argv[1];
+  const int wanted = argc > 2 ? std::atoi(argv[2]) : 2000;
+  std::string error;
+  if (dbConnectWith("", "", service, true, &error) != 0 ||
+      db::schema::create(db::Session::get().connection(), &error) != 0) {
+    std::fprintf(stderr, "booking_bench: %s: %s\n", service.c_str(), error.c_str());
+    return 1;
+  }
+  EmptyTables();
+
+  std::vector<std::string> telegrams;
+  long second = 0;
+  for (int order = 0; static_cast<int>(telegrams.size()) < wanted; ++order)
+    for (std::string& t : OrderRun(order, order % kWorkPlaces, order % kPersons, second))
+      telegrams.push_back(std::move(t));
+  telegrams.resize(static_cast<std::size_t>(wanted));
+  LoadMasterData(wanted / 9 + 1);
+  Queue(telegrams);
+
+  const auto start = std::chrono::steady_clock::now();
+  Input_Buchung();
+  const double bookingRate = wanted / Seconds(start);
+  const int left = Rcv_Count();
+  EmptyTables();
+  const double rawRate = RawCommitRate(wanted);
+  EmptyTables();
+
+  const char* backend = db::Session::get().dialect() == db::Dialect::Sqlite ? "SQLite" : "PostgreSQL";
+  std::printf("%s, %d telegrams%s\n", backend, wanted, left ? " (some left in the queue!)" : "");
+  std::printf("  booked:              %8.0f telegrams/s\n", bookingRate);
+  std::printf("  single-row commits:  %8.0f rows/s (the floor)\n", rawRate);
+  std::printf("  one telegram costs   %8.1f single-row commits\n", rawRate / bookingRate);
+  return left ? 1 : 0;
+}
