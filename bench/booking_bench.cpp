@@ -107,7 +107,7 @@ void LoadMasterData(int orders) {
 }
 
 std::string Telegram(const std::string& fcd, long second, const std::string& data) {
-  char moment[16];
+  char moment[32];
   std::snprintf(moment, sizeof moment, "261207%02ld%02ld%02ld", second / 3600 % 24, second / 60 % 60, second % 60);
   return Fixed("BENCH", 52) + "10T10" + moment + "00" + fcd + data;
 }
@@ -133,7 +133,7 @@ void Queue(const std::vector<std::string>& telegrams) {
   int lfn = 0;
   for (const std::string& t : telegrams) {
     RcvSatz rcv;
-    char moment[16];
+    char moment[32];
     std::snprintf(moment, sizeof moment, "20261207%02d%02d%02d", lfn / 3600 % 24, lfn / 60 % 60, lfn % 60);
     rcv.RcvMdt = moment;
     rcv.RcvLfn = ++lfn;
@@ -153,7 +153,7 @@ double RawCommitRate(int rows) {
   const auto start = std::chrono::steady_clock::now();
   for (int k = 0; k < rows; ++k) {
     RcvSatz rcv;
-    char moment[16];
+    char moment[32];
     std::snprintf(moment, sizeof moment, "20261208%02d%02d%02d", k / 3600 % 24, k / 60 % 60, k % 60);
     rcv.RcvMdt = moment;
     rcv.RcvLfn = k + 1;

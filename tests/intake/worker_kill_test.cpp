@@ -27,7 +27,7 @@ constexpr int kTelegrams = 400;
 
 // Every fourth telegram is of an unknown code, every third an upload.
 std::string TelegramNumber(int k) {
-  char time[7];
+  char time[32];
   std::snprintf(time, sizeof time, "%02d%02d%02d", 6 + k / 3600, k / 60 % 60, k % 60);
   if (k % 4 == 3) return Telegram("X99", time, OrderData());
   return Telegram(k % 3 == 0 ? "A01" : "P01", time, k % 3 == 0 ? OrderData() : "B0001001WP00000010");
@@ -67,7 +67,7 @@ class WorkerKillTest : public ::testing::Test {
     ASSERT_EQ(0, Bnr_PKeyIns(&interval));
     db::Session::get().beginUnit();
     for (int k = 0; k < kTelegrams; ++k) {
-      char moment[15];
+      char moment[32];
       std::snprintf(moment, sizeof moment, "20261207%02d%02d%02d", 7 + k / 3600, k / 60 % 60, k % 60);
       Queue(moment, k + 1, TelegramNumber(k));
     }
