@@ -269,6 +269,15 @@ void LoadAnalysisParameters(const std::string& today, Loader& l) {
   }
 }
 
+// The worker's polling interval: ten seconds.
+void LoadPollingInterval(Loader& l) {
+  BnrSatz bnr;
+  bnr.BnrKey = "BDBER";
+  bnr.BnrBnr = 10;
+  bnr.BnrEsb = "demo";
+  l.check(Bnr_PKeyIns(&bnr), "polling interval");
+}
+
 }  // namespace
 
 const std::vector<DemoWorkPlace>& DemoWorkPlaces() {
@@ -313,6 +322,7 @@ const std::vector<DemoOperation>& DemoOperations() {
 
 bool LoadDemoShopFloor(const std::string& today, std::string* error) {
   Loader l(error);
+  LoadPollingInterval(l);
   LoadFunctionCodes(l);
   LoadWorkPlaces(l);
   LoadPersons(today, l);

@@ -1,7 +1,8 @@
 // The sample shop floor of `bdemorvelt demo`: work places, persons,
 // function codes, orders with operations, a two-shift model with its
 // calendar and breaks, person day models and analysis parameters with notes
-// switched on. Master data belongs to other programs; the demo plays them.
+// switched on, and the worker's polling interval. Master data belongs to
+// other programs; the demo plays them.
 #pragma once
 
 #include <string>
