@@ -62,10 +62,11 @@ void fillFromTelegram(const TelSatz& tel, const FzuSatz& fzu, MelSatz* mel) {
 
 void Meldung_Buchen(TelSatz tel, FzuSatz fzu) {
   MelSatz mel;
-  if (BuchungsNummer(&mel) != 0 || mel.KeyBnr == 0) {
+  const int rc = BuchungsNummer(&mel);
+  if (rc != 0 || mel.KeyBnr == 0) {
     // Not booked at all: the telegram stays queued for the next pass
     // rather than leaving the queue without its booking.
-    UnitWatch_KeepQueued(-1);
+    UnitWatch_KeepQueued(rc != 0 ? rc : -1);
     return;
   }
   fillFromTelegram(tel, fzu, &mel);
