@@ -150,7 +150,7 @@ void PrintPersonsOnOrder(const MapSatz& order) {
   if (Map_AppPnr_Open(&params) != 0) return;
   MapSatz person;
   while (Map_AppPnr_Read(&person) == 0)
-    std::printf("          %s%s\n", PersonName(person.MapPnr.view()).c_str(),
+    std::printf("          with %s%s\n", PersonName(person.MapPnr.view()).c_str(),
                 person.Map00U == "1" ? " (interrupted)" : "");
   Map_AppPnr_Close();
 }
