@@ -29,7 +29,7 @@ class FeedTest : public DbTest {
     fs::remove_all(dir_);
     fs::create_directories(dir_ + "/ipc");
     fs::create_directories(dir_ + "/Msg");
-    WriteConfig(dir_ + "/korvantis.ini", CurrentLogin());
+    WriteConfig(dir_ + "/korvantis.ini", LoginFrom(dir_));
   }
 
   void TearDown() override {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <filesystem>
 #include <fstream>
 #include <string_view>
 
@@ -99,6 +100,16 @@ inline Login CurrentLogin() {
     rest = rest.substr(at + 1);
   }
   l.net8 = rest;
+  return l;
+}
+
+// A configuration for a worker running in `workDir`: an SQLite file is
+// named relative to it, as an absolute path may not fit into the value.
+inline Login LoginFrom(const std::string& workDir) {
+  Login l = CurrentLogin();
+  const std::string scheme = "sqlite:";
+  if (l.net8.rfind(scheme, 0) == 0)
+    l.net8 = scheme + std::filesystem::relative(l.net8.substr(scheme.size()), workDir).string();
   return l;
 }
 

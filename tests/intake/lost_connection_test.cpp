@@ -3,6 +3,7 @@
 // then books each of them once.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -25,7 +26,11 @@ class LostConnectionTest : public DbTest {
     DbTest::SetUp();
     if (IsSkipped()) return;
     config_ = testdb::ScratchDir() + "/lost-connection.ini";
-    net8_ = CurrentLogin().net8;
+    // The worker's connect reads the configuration, whose values are too
+    // short for an absolute path: work from the directory of the database.
+    cwd_ = std::filesystem::current_path();
+    std::filesystem::current_path(testdb::ScratchDir());
+    net8_ = LoginFrom(testdb::ScratchDir()).net8;
     writeConfig(net8_);
     LoadCodes();
     LoadPerson();
@@ -36,11 +41,12 @@ class LostConnectionTest : public DbTest {
 
   void TearDown() override {
     dbSetConfigFile("../../../../files/korvantis.ini");
+    if (!cwd_.empty()) std::filesystem::current_path(cwd_);
     DbTest::TearDown();
   }
 
   void writeConfig(const std::string& net8) {
-    Login l = CurrentLogin();
+    Login l = LoginFrom(testdb::ScratchDir());
     l.net8 = net8;
     WriteConfig(config_, l);
     dbSetConfigFile(config_);
@@ -72,6 +78,7 @@ class LostConnectionTest : public DbTest {
   }
 
   std::string config_, net8_;
+  std::filesystem::path cwd_;
 };
 
 TEST_P(LostConnectionTest, TelegramsWaitUntilTheWorkerHasReconnected) {

@@ -55,7 +55,7 @@ class WorkerKillTest : public ::testing::Test {
     fs::create_directories(dir_ + "/Msg");
     service_ = "sqlite:" + dir_ + "/bde.db";
     std::ofstream(dir_ + "/korvantis.ini", std::ios::binary)
-        << "[db];BDE;\n1;LOGIN;\n[db];BDE;\n2;PASS;\n[db];BDE;\n3;NET8;" << Wert_Verschluesseln(service_, kIniKey)
+        << "[db];BDE;\n1;LOGIN;\n[db];BDE;\n2;PASS;\n[db];BDE;\n3;NET8;" << Wert_Verschluesseln("sqlite:bde.db", kIniKey)
         << "\n";
     std::string error;
     ASSERT_EQ(0, dbConnectWith("", "", service_, true, &error)) << error;
