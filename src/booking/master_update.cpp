@@ -76,7 +76,6 @@ void EndOperation(const MelSatz& mel, ApkSatz* apk, AppSatz* app) {
   }
   AddQuantities(mel, app);
   StampMoment(mel, &app->AppEdi, &app->AppEdiUhr);
-  if (IsPackageHead(*app)) Put_Pakete(mel, *app);
 }
 
 void ApplyCode(const MelSatz& mel, ApkSatz* apk, AppSatz* app) {
@@ -139,6 +138,10 @@ void StammTab_Akual(MelSatz* mel) {
     rc = UnitWatch_Status(Apk_PKeyUpd(&apk));
     if (rc != status::kOk) LogError("StammTab_Akual", "Apk_PKeyUpd", rc);
   }
+  // The package members count on their orders only after this order is
+  // written: a member of the same order would otherwise have its count
+  // overwritten by the row read above.
+  if (mel->MelFcd == "A07" && IsPackageHead(app)) Put_Pakete(*mel, app);
   if (operationRead) {
     app.AppErf = kBookedBy;
     rc = UnitWatch_Status(App_PKeyUpd(&app));

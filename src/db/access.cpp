@@ -9,12 +9,18 @@ namespace {
 constexpr int kNullFetched = -1405;
 constexpr int kInvalidCursor = -1001;
 
+// Passes a statement's status on; a lost connection spoils the open unit.
+int seen(int rc) {
+  if (rc == status::kNotConnected) Session::get().noteConnectionLost();
+  return rc;
+}
+
 // Checks the connection and hands out the prepared statement.
 int ready(Query& q, PreparedStatement*& stmt) {
   Session& s = Session::get();
   if (!s.connected()) return status::kNotConnected;
-  if (s.consumeInjectedFailure()) return status::kNotConnected;
-  return q.prepared(stmt);
+  if (s.consumeInjectedFailure()) return seen(status::kNotConnected);
+  return seen(q.prepared(stmt));
 }
 
 }  // namespace
@@ -53,7 +59,7 @@ int write(Query& q, std::span<const Value> params) {
   const std::string savepoint = std::string(q.routine()) + "_Sp";
   rc = conn.executeScript("SAVEPOINT " + savepoint);
   if (rc != status::kOk) return rc;
-  rc = conn.execute(*stmt, params);
+  rc = seen(conn.execute(*stmt, params));
   if (rc != status::kOk) conn.executeScript("ROLLBACK TO SAVEPOINT " + savepoint);
   return rc;
 }
@@ -67,14 +73,14 @@ int selectRow(Query& q, std::span<const Value> params, Row& row) {
   int rc = ready(q, stmt);
   if (rc != status::kOk) return rc;
   std::unique_ptr<RowSource> rows;
-  rc = Session::get().connection().query(*stmt, params, rows);
+  rc = seen(Session::get().connection().query(*stmt, params, rows));
   if (rc != status::kOk) return rc;
   rc = rows->next(row);
-  if (rc != status::kOk) return rc;
+  if (rc != status::kOk) return seen(rc);
   Row extra;
   rc = rows->next(extra);
   if (rc == status::kOk) return status::kTooManyRows;
-  return rc == status::kNoRow ? status::kOk : rc;
+  return rc == status::kNoRow ? status::kOk : seen(rc);
 }
 
 int readRecord(Query& q, void* record, Fields binds, Fields outputs, OnFailure onFailure) {
@@ -121,7 +127,7 @@ int Cursor::open(std::span<const Value> params) {
   int rc = ready(query_, stmt);
   if (rc != status::kOk) return rc;
   std::unique_ptr<RowSource> rows;
-  rc = Session::get().connection().query(*stmt, params, rows);
+  rc = seen(Session::get().connection().query(*stmt, params, rows));
   if (rc != status::kOk) return rc;
   source_ = std::move(rows);
   Session::get().addCursor(this);
@@ -130,7 +136,7 @@ int Cursor::open(std::span<const Value> params) {
 
 int Cursor::fetchRow(Row& row) {
   if (!source_) return kInvalidCursor;
-  return source_->next(row);
+  return seen(source_->next(row));
 }
 
 int Cursor::fetch(void* record, Fields outputs) {

@@ -1,11 +1,15 @@
 #include "db/bnr.h"
 
+#include <cstdint>
+
 #include "db/access.h"
 
 namespace {
 
 constexpr db::Field kRow[] = {DB_FIELD(BnrSatz, BnrKey), DB_FIELD(BnrSatz, BnrBnr), DB_FIELD(BnrSatz, BnrEsb)};
 constexpr db::Field kKey[] = {DB_FIELD(BnrSatz, BnrKey)};
+
+constexpr int kValueTooLarge = -1438;
 
 }  // namespace
 
@@ -31,6 +35,9 @@ int Bnr_NextNumber(std::string_view key, std::string_view creator, std::int32_t*
   bnr.BnrKey = key;
   int rc;
   if (Bnr_PKeyReadk(&bnr) == 0) {
+    // A counter at its top hands out nothing rather than wrapping into
+    // numbers that are already in use.
+    if (bnr.BnrBnr == INT32_MAX) return kValueTooLarge;
     bnr.BnrBnr += 1;
     bnr.BnrEsb = creator;
     rc = Bnr_PKeyUpd(&bnr);

@@ -43,6 +43,7 @@ int Session::beginUnit() {
   // a lock it could not upgrade to.
   int rc = conn_->executeScript(dialect() == Dialect::Sqlite ? "BEGIN IMMEDIATE" : "BEGIN");
   if (rc == status::kOk) inUnit_ = true;
+  unitBroken_ = false;
   return rc;
 }
 
@@ -51,7 +52,8 @@ int Session::commitUnit() {
   inUnit_ = false;
   if (!conn_) return status::kNotConnected;
   drainCursors();
-  if (consumeInjectedFailure()) {
+  if (unitBroken_ || consumeInjectedFailure()) {
+    unitBroken_ = false;
     conn_->executeScript("ROLLBACK");
     return status::kNotConnected;
   }

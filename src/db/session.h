@@ -34,6 +34,9 @@ class Session {
   std::uint64_t generation() const { return generation_; }
 
   int beginUnit();
+  // A statement of the unit found the connection lost: whatever the unit
+  // holds is incomplete, so it can only be rolled back.
+  void noteConnectionLost() { if (inUnit_) unitBroken_ = true; }
   int commitUnit();
   int rollbackUnit();
   bool inUnit() const { return inUnit_; }
@@ -64,6 +67,7 @@ class Session {
   std::unique_ptr<Connection> conn_;
   std::uint64_t generation_ = 0;
   bool inUnit_ = false;
+  bool unitBroken_ = false;
   std::vector<Cursor*> cursors_;
   std::vector<Query*> queries_;
   long failCountdown_ = 0;

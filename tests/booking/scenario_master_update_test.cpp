@@ -320,6 +320,25 @@ TEST_P(MasterUpdateScenario, FinishedPackagePassesItsStateToTheMembers) {
   EXPECT_DOUBLE_EQ(33, uploads[uploadsBefore + 2].PpsGum);
 }
 
+TEST_P(MasterUpdateScenario, MemberOfThePackagesOwnOrderKeepsItsCount) {
+  // Head "00010" and member "00020" belong to one order finished by rule 2
+  // after two operations: both must count.
+  Insert(Order(kPackage, 2, 2));
+  AppSatz head = Operation(kPackage, "00010", "00020");
+  head.AppZf2 = "*PKT_KOPF*";
+  Insert(head);
+  AppSatz member = Operation(kPackage, "00020", "00000");
+  member.AppZf2 = std::string(kPackage) + "00010" + std::string(13, ' ');
+  member.AppIme = 7;
+  Insert(member);
+  Book(EndTelegram("150000", kAnna, kPackage, "00010", 33, '1'));
+
+  ApkSatz order = ReadOrder(kPackage);
+  EXPECT_EQ(2, order.ApkEaf);
+  EXPECT_EQ(9, order.ApkSts);
+  EXPECT_EQ(9, ReadOperation(kPackage, "00020").AppSts);
+}
+
 TEST_P(MasterUpdateScenario, UnfinishedPackageEndUploadsMembersWithoutQuantity) {
   LoadPackage();
   const std::size_t uploadsBefore = Uploads().size();

@@ -69,6 +69,34 @@ TEST_P(SessionTest, LostConnectionInsideUnitTakesTheUnitBack) {
   EXPECT_EQ(0, testdb::CountRows("Kvs570Rcv"));
 }
 
+TEST_P(SessionTest, UnitWithALostReadCannotBeCommitted) {
+  auto& s = db::Session::get();
+  ASSERT_EQ(0, s.beginUnit());
+  BnrSatz b;
+  b.BnrKey = "MELNR";
+  s.failStatementAfter(1);
+  EXPECT_EQ(-3114, Bnr_PKeyReadk(&b));  // looks like "no counter yet" to a careless caller
+  RcvSatz a = Telegram("20261207065131", 1, "a");
+  ASSERT_EQ(0, Rcv_PKeyIns(&a));
+  EXPECT_EQ(-3114, s.commitUnit());
+  EXPECT_EQ(0, testdb::CountRows("Kvs570Rcv"));
+  ASSERT_EQ(0, s.beginUnit());  // the next unit starts clean
+  ASSERT_EQ(0, Rcv_PKeyIns(&a));
+  EXPECT_EQ(0, s.commitUnit());
+  EXPECT_EQ(1, testdb::CountRows("Kvs570Rcv"));
+}
+
+TEST_P(SessionTest, CounterAtItsTopHandsOutNothing) {
+  BnrSatz b;
+  b.BnrKey = "MELNR";
+  b.BnrBnr = 2147483647;
+  ASSERT_EQ(0, Bnr_PKeyIns(&b));
+  std::int32_t n = 0;
+  EXPECT_EQ(-1438, Bnr_NextNumber("MELNR", "MldToNza", &n));
+  EXPECT_EQ(0, n);
+  EXPECT_EQ(2147483647, testdb::QueryInt("select BnrBnr from Kvs552Bnr where BnrKey='MELNR'"));
+}
+
 TEST_P(SessionTest, CursorKeepsItsViewWhileTheQueueIsDeleted) {
   for (int k = 1; k <= 5; ++k) {
     RcvSatz r = Telegram("20261207065131", k, "t");
