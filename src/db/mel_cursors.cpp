@@ -8,8 +8,16 @@
 // as a row comparison of the same texts, which selects exactly the same
 // rows. The two forms let either backend find the object's rows through the
 // moment parts of its index instead of reading the object's whole history:
-// SQLite derives a date range from the OR form, PostgreSQL takes the row
-// comparison as an index range.
+// SQLite derives a date range from the OR form of a window, PostgreSQL
+// takes the row comparison as an index range.
+//
+// SQLite derives no range from the three-way OR of a read-back, so the
+// read-backs of a work place and of an order operation also carry the bare
+// date bound the reference implies; a work place's history grows with the
+// table. The person read-back goes without it: SQLite, planning without
+// statistics, would then prefer the work-place code index with its date
+// range over the person index, and one person's history on one order
+// operation stays short anyway.
 #include <vector>
 
 #include "db/access.h"
@@ -38,6 +46,7 @@
   " and TO_CHAR(KeyUhr,'HH24MISS')<" t ")) or ((TO_CHAR(KeyDat,'yyyymmdd')=" d                        \
   " and TO_CHAR(KeyUhr,'HH24MISS')=" t ") and KeySek<=" s ")) and "                                  \
   "(TO_CHAR(KeyDat,'yyyymmdd'),TO_CHAR(KeyUhr,'HH24MISS'),KeySek)<=(" d "," t "," s ")"
+#define MEL_ON_OR_BEFORE_DATE(d) "TO_CHAR(KeyDat,'yyyymmdd')<=" d
 #define MEL_OLDEST_FIRST "TO_CHAR(KeyDat,'yyyymmdd'),TO_CHAR(KeyUhr,'HH24MISS'),KeySek"
 #define MEL_NEWEST_FIRST "TO_CHAR(KeyDat,'yyyymmdd') desc,TO_CHAR(KeyUhr,'HH24MISS') desc,KeySek desc"
 
@@ -122,7 +131,7 @@ db::Cursor& mpavonCursor() {
 db::Cursor& readBackMCursor() {
   static db::Query q("Mel_PrfRdBck_M", MEL_SELECT_LIST
                      "where (((ObjTyp=:b0 and MelFcd=:b1) and KeyApl=:b2) and ("
-                     MEL_AT_OR_BEFORE_REFERENCE(":b6", ":b8", ":b11") ")) "
+                     MEL_AT_OR_BEFORE_REFERENCE(":b6", ":b8", ":b11") ") and " MEL_ON_OR_BEFORE_DATE(":b6") ") "
                      "order by " MEL_NEWEST_FIRST);
   static db::Cursor c(q);
   return c;
@@ -131,7 +140,8 @@ db::Cursor& readBackMCursor() {
 db::Cursor& readBackMACursor() {
   static db::Query q("Mel_PrfRdBck_MA", MEL_SELECT_LIST
                      "where (((((ObjTyp=:b0 and (MelFcd=:b1 or MelFcd=:b2)) and KeyApl=:b3) and KeyApk=:b4) and "
-                     "KeyApp=:b5) and (" MEL_AT_OR_BEFORE_REFERENCE(":b6", ":b8", ":b11") ")) "
+                     "KeyApp=:b5) and (" MEL_AT_OR_BEFORE_REFERENCE(":b6", ":b8", ":b11") ") and "
+                     MEL_ON_OR_BEFORE_DATE(":b6") ") "
                      "order by ObjTyp,KeyApl,KeyApk,KeyApp," MEL_NEWEST_FIRST);
   static db::Cursor c(q);
   return c;
