@@ -60,7 +60,10 @@ int write(Query& q, std::span<const Value> params) {
   rc = conn.executeScript("SAVEPOINT " + savepoint);
   if (rc != status::kOk) return rc;
   rc = seen(conn.execute(*stmt, params));
+  // A kept savepoint would pile up for the rest of the unit; a failed
+  // statement is undone first, so the unit goes on without it.
   if (rc != status::kOk) conn.executeScript("ROLLBACK TO SAVEPOINT " + savepoint);
+  conn.executeScript("RELEASE SAVEPOINT " + savepoint);
   return rc;
 }
 
