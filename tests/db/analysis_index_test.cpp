@@ -82,29 +82,14 @@ std::vector<Selection> Selections() {
   };
 }
 
-std::string Plan(const std::string& explain, const Selection& s) {
-  std::string plan;
-  for (const db::Row& row : testdb::Query(explain + "select 1 " + s.where, s.params)) {
-    for (const db::Value& v : row) plan += v.asText() + " ";
-    plan += "\n";
-  }
-  return plan;
-}
-
 TEST_P(AnalysisIndexTest, EverySelectionUsesAnIndex) {
   const bool sqlite = GetParam() == testdb::Backend::Sqlite;
-  // An empty table is cheapest to scan; pricing scans out makes the
-  // server show whether an index could serve the selection at all.
-  if (!sqlite) {
-    ASSERT_EQ(0, testdb::Exec("set enable_seqscan = off"));
-  }
   for (const Selection& s : Selections()) {
-    const std::string plan = Plan(sqlite ? "EXPLAIN QUERY PLAN " : "EXPLAIN ", s);
+    const std::string plan = testdb::QueryPlan(std::string("select 1 ") + s.where, s.params);
     ASSERT_FALSE(plan.empty()) << s.routine;
     EXPECT_EQ(std::string::npos, plan.find(sqlite ? "SCAN " : "Seq Scan")) << s.routine << "\n" << plan;
     EXPECT_NE(std::string::npos, plan.find(sqlite ? "INDEX" : "Index")) << s.routine << "\n" << plan;
   }
-  if (!sqlite) testdb::Exec("set enable_seqscan = on");
 }
 
 // True when the plan seeks (not merely filters) on a TO_CHAR expression.
@@ -123,18 +108,14 @@ bool SeeksOnDateText(const std::string& plan, bool sqlite) {
 
 TEST_P(AnalysisIndexTest, DateTextPartsOfTheKeysNarrowTheSearch) {
   const bool sqlite = GetParam() == testdb::Backend::Sqlite;
-  if (!sqlite) {
-    ASSERT_EQ(0, testdb::Exec("set enable_seqscan = off"));
-  }
   for (const Selection& s : Selections()) {
     const std::string routine = s.routine;
     if (routine != "Nza_PKeyUpd" && routine != "Nza_PKeyVon" && routine != "Tag_PKeyReadk" &&
         routine != "Tag_Von" && routine != "Bup_AbrTag" && routine != "Gps_PKeyReadk" && routine != "Gaz_PKeyReadk")
       continue;
-    const std::string plan = Plan(sqlite ? "EXPLAIN QUERY PLAN " : "EXPLAIN ", s);
+    const std::string plan = testdb::QueryPlan(std::string("select 1 ") + s.where, s.params);
     EXPECT_TRUE(SeeksOnDateText(plan, sqlite)) << routine << "\n" << plan;
   }
-  if (!sqlite) testdb::Exec("set enable_seqscan = on");
 }
 
 INSTANTIATE_DB_TEST(AnalysisIndexTest);

@@ -117,24 +117,10 @@ std::vector<Selection> Selections() {
   };
 }
 
-std::string Plan(const std::string& explain, const Selection& s) {
-  std::string plan;
-  for (const db::Row& row : testdb::Query(explain + s.sql, s.params)) {
-    for (const db::Value& v : row) plan += v.asText() + " ";
-    plan += "\n";
-  }
-  return plan;
-}
-
 TEST_P(BookingIndexTest, EverySelectionIsServedByItsIndex) {
   const bool sqlite = GetParam() == testdb::Backend::Sqlite;
-  // An empty server table is always cheapest to scan; with sequential
-  // scans priced out, a table without a usable index is still scanned.
-  if (!sqlite) {
-    ASSERT_EQ(0, testdb::Exec("set enable_seqscan = off"));
-  }
   for (const Selection& s : Selections()) {
-    const std::string plan = Plan(sqlite ? "EXPLAIN QUERY PLAN " : "EXPLAIN ", s);
+    const std::string plan = testdb::QueryPlan(s.sql, s.params);
     ASSERT_FALSE(plan.empty()) << s.routine;
     if (sqlite) {
       EXPECT_NE(std::string::npos, plan.find(std::string("INDEX ") + s.index)) << s.routine << "\n" << plan;
@@ -144,7 +130,6 @@ TEST_P(BookingIndexTest, EverySelectionIsServedByItsIndex) {
       EXPECT_EQ(std::string::npos, plan.find("Seq Scan")) << s.routine << "\n" << plan;
     }
   }
-  if (!sqlite) testdb::Exec("set enable_seqscan = on");
 }
 
 TEST_P(BookingIndexTest, LongHistoriesAreReadOnlyFromTheirDatesOnSqlite) {
@@ -155,7 +140,7 @@ TEST_P(BookingIndexTest, LongHistoriesAreReadOnlyFromTheirDatesOnSqlite) {
     if (routine == "Mel_MVon" || routine == "Mel_MAVon" || routine == "Mel_MPA2") range = "<expr>>? AND <expr><?";
     if (routine == "Mel_PrfRdBck_M" || routine == "Mel_PrfRdBck_MA") range = "<expr><?";
     if (!range) continue;
-    const std::string plan = Plan("EXPLAIN QUERY PLAN ", s);
+    const std::string plan = testdb::QueryPlan(s.sql, s.params);
     EXPECT_NE(std::string::npos, plan.find(range)) << routine << "\n" << plan;
   }
 }

@@ -73,30 +73,14 @@ std::vector<Selection> Selections() {
   };
 }
 
-std::string Plan(const std::string& explain, const Selection& s) {
-  std::string plan;
-  for (const db::Row& row : testdb::Query(explain + s.sql, s.params)) {
-    for (const db::Value& v : row) plan += v.asText() + " ";
-    plan += "\n";
-  }
-  return plan;
-}
-
 TEST_P(MasterIndexTest, NoSelectionScansAWholeTable) {
   const bool sqlite = GetParam() == testdb::Backend::Sqlite;
-  // With sequential scans priced out, the server still scans a table that
-  // has no usable index; an empty test table would otherwise always be
-  // scanned because that is cheapest.
-  if (!sqlite) {
-    ASSERT_EQ(0, testdb::Exec("set enable_seqscan = off"));
-  }
   for (const Selection& s : Selections()) {
-    const std::string plan = Plan(sqlite ? "EXPLAIN QUERY PLAN " : "EXPLAIN ", s);
+    const std::string plan = testdb::QueryPlan(s.sql, s.params);
     ASSERT_FALSE(plan.empty()) << s.routine;
     const char* fullScan = sqlite ? "SCAN " : "Seq Scan";
     EXPECT_EQ(std::string::npos, plan.find(fullScan)) << s.routine << "\n" << plan;
   }
-  if (!sqlite) testdb::Exec("set enable_seqscan = on");
 }
 
 INSTANTIATE_DB_TEST(MasterIndexTest);

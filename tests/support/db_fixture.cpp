@@ -146,6 +146,20 @@ int Exec(const std::string& sql, std::vector<db::Value> params) {
 
 std::int64_t CountRows(const std::string& table) { return QueryInt("select count(*) from " + table); }
 
+bool IsSqlite() { return db::Session::get().dialect() == db::Dialect::Sqlite; }
+
+std::string QueryPlan(const std::string& sql, std::vector<db::Value> params) {
+  const bool sqlite = IsSqlite();
+  if (!sqlite) Exec("set enable_seqscan = off");
+  std::string plan;
+  for (const db::Row& row : Query((sqlite ? "EXPLAIN QUERY PLAN " : "EXPLAIN ") + sql, std::move(params))) {
+    for (const db::Value& v : row) plan += v.asText() + " ";
+    plan += "\n";
+  }
+  if (!sqlite) Exec("set enable_seqscan = on");
+  return plan;
+}
+
 }  // namespace testdb
 
 void DbTest::SetUp() {

@@ -34,6 +34,13 @@ std::string QueryText(const std::string& sql, std::vector<db::Value> params = {}
 int Exec(const std::string& sql, std::vector<db::Value> params = {});
 std::int64_t CountRows(const std::string& table);
 
+// The plan the current backend chooses for a statement, one line per step.
+// On the server, sequential scans are priced out while it plans: an empty
+// test table is always cheapest to scan, and the question is whether an
+// index could serve the statement at all.
+std::string QueryPlan(const std::string& sql, std::vector<db::Value> params = {});
+bool IsSqlite();
+
 // A scratch directory for this test program.
 std::string ScratchDir();
 
