@@ -57,13 +57,19 @@ int write(Query& q, std::span<const Value> params) {
   Connection& conn = s.connection();
   if (!s.inUnit()) return conn.execute(*stmt, params);  // one statement, all or nothing
   const std::string savepoint = std::string(q.routine()) + "_Sp";
-  rc = conn.executeScript("SAVEPOINT " + savepoint);
+  // Released savepoints do not pile up over the unit; the release of the
+  // previous write rides along with this write's savepoint.
+  std::string script = s.takePendingRelease();
+  script = script.empty() ? "SAVEPOINT " + savepoint : "RELEASE SAVEPOINT " + script + "; SAVEPOINT " + savepoint;
+  rc = conn.executeScript(script);
   if (rc != status::kOk) return rc;
   rc = seen(conn.execute(*stmt, params));
-  // A kept savepoint would pile up for the rest of the unit; a failed
-  // statement is undone first, so the unit goes on without it.
-  if (rc != status::kOk) conn.executeScript("ROLLBACK TO SAVEPOINT " + savepoint);
-  conn.executeScript("RELEASE SAVEPOINT " + savepoint);
+  if (rc == status::kOk) {
+    s.setPendingRelease(savepoint);
+  } else {
+    // The failed statement alone is undone; the unit goes on.
+    conn.executeScript("ROLLBACK TO SAVEPOINT " + savepoint + "; RELEASE SAVEPOINT " + savepoint);
+  }
   return rc;
 }
 

@@ -29,6 +29,7 @@ void Session::disconnect() {
   forgetStatements();
   conn_.reset();
   inUnit_ = false;
+  pendingRelease_.clear();
 }
 
 void Session::forgetStatements() {
@@ -44,12 +45,14 @@ int Session::beginUnit() {
   int rc = conn_->executeScript(dialect() == Dialect::Sqlite ? "BEGIN IMMEDIATE" : "BEGIN");
   if (rc == status::kOk) inUnit_ = true;
   unitBroken_ = false;
+  pendingRelease_.clear();
   return rc;
 }
 
 int Session::commitUnit() {
   if (!inUnit_) return status::kOk;
   inUnit_ = false;
+  pendingRelease_.clear();  // the commit ends every savepoint
   if (!conn_) return status::kNotConnected;
   drainCursors();
   if (unitBroken_ || consumeInjectedFailure()) {
@@ -65,6 +68,7 @@ int Session::commitUnit() {
 int Session::rollbackUnit() {
   if (!inUnit_) return status::kOk;
   inUnit_ = false;
+  pendingRelease_.clear();
   if (!conn_) return status::kNotConnected;
   drainCursors();
   return conn_->executeScript("ROLLBACK");

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "db/backend.h"
@@ -37,6 +38,10 @@ class Session {
   // A statement of the unit found the connection lost: whatever the unit
   // holds is incomplete, so it can only be rolled back.
   void noteConnectionLost() { if (inUnit_) unitBroken_ = true; }
+  // The savepoint of the unit's last successful write, released together
+  // with the next write's savepoint to save a round trip.
+  std::string takePendingRelease() { return std::exchange(pendingRelease_, std::string()); }
+  void setPendingRelease(std::string savepoint) { pendingRelease_ = std::move(savepoint); }
   int commitUnit();
   int rollbackUnit();
   bool inUnit() const { return inUnit_; }
@@ -68,6 +73,7 @@ class Session {
   std::uint64_t generation_ = 0;
   bool inUnit_ = false;
   bool unitBroken_ = false;
+  std::string pendingRelease_;
   std::vector<Cursor*> cursors_;
   std::vector<Query*> queries_;
   long failCountdown_ = 0;
