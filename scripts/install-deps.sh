@@ -6,7 +6,7 @@
 set -euo pipefail
 
 required=(
-  build-essential g++ cmake pkg-config
+  build-essential g++ cmake pkg-config python3
   libsqlite3-dev libpq-dev postgresql
   googletest libgtest-dev
   clang

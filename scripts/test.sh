@@ -56,6 +56,9 @@ run_ctest() {
 step "install dependencies"
 bash scripts/install-deps.sh
 
+step "layers of src/"
+python3 scripts/check-layers.py .
+
 step "configure and build (Release)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBDE_WERROR=ON \
   -DBDE_SANITIZE=OFF -DBDE_FUZZ=OFF

@@ -1,10 +1,9 @@
 #include "booking/booking_row.h"
 
-#include "intake/unit_watch.h"
-#include "main/msglog.h"
+#include "base/msglog.h"
 
 int Buchungssatz_Schreiben(const MelSatz& mel) {
-  int rc = UnitWatch_Status(Mel_PKeyIns(&mel));
+  int rc = Mel_PKeyIns(&mel);
   if (rc != 0) LogError("Buchungssatz_Schreiben", "Mel_PKeyIns", rc);
   return rc;
 }

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstddef>
 
-#include "main/datetime.h"
+#include "base/datetime.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "db/mel.h"
-#include "intake/telegram.h"
+#include "booking/telegram.h"
 
 // Stores the object kind, the sort key within the second, the keys,
 // quantities and reason of the code into the booking; fields the code does

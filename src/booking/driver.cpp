@@ -12,9 +12,9 @@
 #include "booking/upload_row.h"
 #include "db/mel.h"
 #include "db/prv.h"
-#include "intake/unit_watch.h"
-#include "vector/generate.h"
-#include "vector/state_vector.h"
+#include "db/session.h"
+#include "booking/vector/generate.h"
+#include "booking/vector/state_vector.h"
 
 namespace {
 
@@ -60,13 +60,13 @@ void fillFromTelegram(const TelSatz& tel, const FzuSatz& fzu, MelSatz* mel) {
 
 }  // namespace
 
-void Meldung_Buchen(TelSatz tel, FzuSatz fzu) {
+void Meldung_Buchen(TelSatz tel, FzuSatz fzu, const NzpSchalter& schalter) {
   MelSatz mel;
   const int rc = BuchungsNummer(&mel);
   if (rc != 0 || mel.KeyBnr == 0) {
     // Not booked at all: the telegram stays queued for the next pass
     // rather than leaving the queue without its booking.
-    UnitWatch_KeepQueued(rc != 0 ? rc : -1);
+    db::Session::get().spoilUnit(rc != 0 ? rc : -1);
     return;
   }
   fillFromTelegram(tel, fzu, &mel);
@@ -77,5 +77,5 @@ void Meldung_Buchen(TelSatz tel, FzuSatz fzu) {
   Buchungssatz_Schreiben(mel);
   if (fzu.FzuGen == 1) MldGen(mel);
   if (fzu.FzuUpl == 1) PPS_SatzSchreiben(mel);
-  MerkSaetze_Schreiben(mel, fzu);
+  MerkSaetze_Schreiben(mel, fzu, schalter);
 }

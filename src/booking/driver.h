@@ -2,7 +2,8 @@
 #pragma once
 
 #include "db/fzu.h"
-#include "intake/telegram.h"
+#include "db/switches.h"
+#include "booking/telegram.h"
 
 // Creator id of bookings made directly from a telegram.
 inline constexpr const char* kErfasserTelegramm = "MldToNza";
@@ -12,4 +13,4 @@ inline constexpr const char* kErfasserTelegramm = "MldToNza";
 // generated bookings, the upload row and the notes, in this order. Only a
 // missing booking number stops it; every other failure is recorded in the
 // booking (MelFnr) or the log and the later steps still run.
-void Meldung_Buchen(TelSatz tel, FzuSatz fzu);
+void Meldung_Buchen(TelSatz tel, FzuSatz fzu, const NzpSchalter& schalter);

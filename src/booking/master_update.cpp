@@ -4,9 +4,8 @@
 
 #include "db/apk.h"
 #include "db/apl.h"
-#include "db/status.h"
-#include "intake/unit_watch.h"
-#include "main/msglog.h"
+#include "base/status.h"
+#include "base/msglog.h"
 
 namespace {
 
@@ -114,7 +113,7 @@ bool IsPackageHead(const AppSatz& app) {
 void StammTab_Akual(MelSatz* mel) {
   ApkSatz apk;
   apk.ApkApk = mel->KeyApk;
-  int rc = UnitWatch_Status(Apk_PKeyReadk(&apk));
+  int rc = Apk_PKeyReadk(&apk);
   const bool orderRead = rc == status::kOk;
   if (orderRead) {
     mel->KeyTnr = apk.ApkTnr;
@@ -125,7 +124,7 @@ void StammTab_Akual(MelSatz* mel) {
   AppSatz app;
   app.AppApk = mel->KeyApk;
   app.AppApp = mel->KeyApp;
-  rc = UnitWatch_Status(App_PKeyReadk(&app));
+  rc = App_PKeyReadk(&app);
   const bool operationRead = rc == status::kOk;
   if (!operationRead) {
     LogError("StammTab_Akual", "App_PKeyReadk", rc);
@@ -135,7 +134,7 @@ void StammTab_Akual(MelSatz* mel) {
   // A row that could not be read is not written back.
   if (orderRead) {
     apk.ApkErf = kBookedBy;
-    rc = UnitWatch_Status(Apk_PKeyUpd(&apk));
+    rc = Apk_PKeyUpd(&apk);
     if (rc != status::kOk) LogError("StammTab_Akual", "Apk_PKeyUpd", rc);
   }
   // The package members count on their orders only after this order is
@@ -144,7 +143,7 @@ void StammTab_Akual(MelSatz* mel) {
   if (mel->MelFcd == "A07" && IsPackageHead(app)) Put_Pakete(*mel, app);
   if (operationRead) {
     app.AppErf = kBookedBy;
-    rc = UnitWatch_Status(App_PKeyUpd(&app));
+    rc = App_PKeyUpd(&app);
     if (rc != status::kOk) LogError("StammTab_Akual", "App_PKeyUpd", rc);
   }
 }
@@ -152,7 +151,7 @@ void StammTab_Akual(MelSatz* mel) {
 void Teilenummer_Holen(MelSatz* mel) {
   ApkSatz apk;
   apk.ApkApk = mel->KeyApk;
-  int rc = UnitWatch_Status(Apk_PKeyReadk(&apk));
+  int rc = Apk_PKeyReadk(&apk);
   if (rc != status::kOk) {
     LogError("StammTab_Akual", "Apk_PKeyReadk", rc);
     mel->MelFnr = kOrderUnread;
@@ -164,7 +163,7 @@ void Teilenummer_Holen(MelSatz* mel) {
 void Arbeitsplatz_Aktual(MelSatz* mel) {
   AplSatz apl;
   apl.AplApl = mel->KeyApl;
-  int rc = UnitWatch_Status(Apl_PKeyReadk(&apl));
+  int rc = Apl_PKeyReadk(&apl);
   if (rc != status::kOk) {
     LogError("StammTab_Akual", mel->KeyApl, rc);
     mel->MelFnr = kWorkPlaceUnread;
@@ -185,6 +184,6 @@ void Arbeitsplatz_Aktual(MelSatz* mel) {
     apl.AplSts = 1;
   }
   apl.AplErf = kBookedBy;
-  rc = UnitWatch_Status(Apl_PKeyUpd(&apl));
+  rc = Apl_PKeyUpd(&apl);
   if (rc != status::kOk) LogError("Arbeitsplatz_Aktual", "Apl_PKeyUpd", rc);
 }

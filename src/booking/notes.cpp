@@ -4,10 +4,9 @@
 #include <string_view>
 
 #include "db/mrk.h"
-#include "db/status.h"
-#include "intake/unit_watch.h"
-#include "main/msglog.h"
-#include "main/switches.h"
+#include "base/status.h"
+#include "base/msglog.h"
+#include "db/switches.h"
 
 namespace {
 
@@ -42,11 +41,11 @@ MerkSatz NoteOf(std::string_view kind, const MelSatz& mel, std::string_view apl,
 // unnecessary.
 bool AlreadyNoted(const MerkSatz& note) {
   MerkSatz probe = note;
-  return UnitWatch_Status(Mrk_PKeyReadk(&probe)) != status::kNoRow;
+  return Mrk_PKeyReadk(&probe) != status::kNoRow;
 }
 
 void Insert(const MerkSatz& note, std::string_view function, std::string_view text) {
-  int rc = UnitWatch_Status(Mrk_PKeyIns(&note));
+  int rc = Mrk_PKeyIns(&note);
   if (rc != status::kOk) LogError(function, text, rc);
 }
 
@@ -54,21 +53,19 @@ void InsertIfNew(const MerkSatz& note, std::string_view function, std::string_vi
   if (!AlreadyNoted(note)) Insert(note, function, text);
 }
 
-bool Switched(int kind) { return NzpMerk[kind]; }
-
 }  // namespace
 
-void MerkSaetze_Schreiben(MelSatz mel, FzuSatz fzu) {
+void MerkSaetze_Schreiben(MelSatz mel, FzuSatz fzu, const NzpSchalter& schalter) {
   const bool fromTelegram = mel.MelErf != "MldGen";
   const std::string_view fcd = fzu.FzuFcd.view();
   if (fromTelegram && (fcd == "A07" || fcd == "A02" || fcd == "P08")) {
     MerkSatz_NZS(mel);
-    if (Switched(1)) MerkSatz_NZM(mel);
+    if (schalter.Merk(1)) MerkSatz_NZM(mel);
   }
   if (fromTelegram && (fcd == "A07" || fcd == "A02")) MerkSatz_LZS(mel);
-  if (fromTelegram && fcd == "A07" && mel.MelAec == "1" && Switched(3)) MerkSatz_NZA(mel);
-  if (fromTelegram && fcd == "M04" && Switched(5)) MerkSatz_STG(mel);
-  if (Switched(4)) MerkSatz_LZM(mel);
+  if (fromTelegram && fcd == "A07" && mel.MelAec == "1" && schalter.Merk(3)) MerkSatz_NZA(mel);
+  if (fromTelegram && fcd == "M04" && schalter.Merk(5)) MerkSatz_STG(mel);
+  if (schalter.Merk(4)) MerkSatz_LZM(mel);
 }
 
 // The log texts below differ in spelling on purpose: operators search the

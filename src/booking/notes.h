@@ -9,8 +9,9 @@
 
 #include "db/fzu.h"
 #include "db/mel.h"
+#include "db/switches.h"
 
-void MerkSaetze_Schreiben(MelSatz mel, FzuSatz fzu);
+void MerkSaetze_Schreiben(MelSatz mel, FzuSatz fzu, const NzpSchalter& schalter);
 
 void MerkSatz_NZS(MelSatz mel);
 void MerkSatz_LZS(MelSatz mel);

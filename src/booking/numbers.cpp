@@ -3,15 +3,14 @@
 #include <cstdint>
 
 #include "db/bnr.h"
-#include "intake/unit_watch.h"
-#include "main/msglog.h"
+#include "base/msglog.h"
 
 namespace {
 
 // 0 and the number, or the failed counter write's status (already logged).
 int nextNumber(std::string_view counter, std::string_view creator, std::string_view logName,
                std::int32_t* number) {
-  int rc = UnitWatch_Status(Bnr_NextNumber(counter, creator, number));
+  int rc = Bnr_NextNumber(counter, creator, number);
   if (rc != 0) LogError(logName, "Get,Ins,Upd", rc);
   return rc;
 }

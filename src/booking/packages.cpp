@@ -6,9 +6,8 @@
 #include "booking/master_update.h"
 #include "booking/upload_row.h"
 #include "db/apk.h"
-#include "db/status.h"
-#include "intake/unit_watch.h"
-#include "main/msglog.h"
+#include "base/status.h"
+#include "base/msglog.h"
 
 namespace {
 
@@ -51,7 +50,7 @@ void PassOnToMember(const AppSatz& head, AppSatz member, MelSatz* upload) {
   member.AppErf = kBookedBy;
   member.AppDna = kDownloadMark;
   member.AppZf3 = kDownloadNote;
-  int rc = UnitWatch_Status(App_PKeyUpd(&member));
+  int rc = App_PKeyUpd(&member);
   if (rc != status::kOk) LogError("Put_Pakete", "App_PKeyUpd", rc);
   PPS_SatzSchreiben(*upload);
 }
@@ -60,10 +59,10 @@ void PassOnToMember(const AppSatz& head, AppSatz member, MelSatz* upload) {
 
 void Put_Pakete(MelSatz mel, AppSatz head) {
   const std::string key = PackageKey(head);
-  if (UnitWatch_Status(App_Zf2_Open(key.c_str())) != status::kOk) return;
+  if (App_Zf2_Open(key.c_str()) != status::kOk) return;
   AppSatz member;
   int rc;
-  while ((rc = UnitWatch_Status(App_Zf2_Read(&member))) == status::kOk) PassOnToMember(head, member, &mel);
+  while ((rc = App_Zf2_Read(&member)) == status::kOk) PassOnToMember(head, member, &mel);
   if (rc != status::kNoRow) LogError("Put_Pakete", "App_Zf2_Read", rc);
   App_Zf2_Close();
 }
@@ -71,7 +70,7 @@ void Put_Pakete(MelSatz mel, AppSatz head) {
 void Put_PaketeAPK(AppSatz member) {
   ApkSatz apk;
   apk.ApkApk = member.AppApk;
-  int rc = UnitWatch_Status(Apk_PKeyReadk(&apk));
+  int rc = Apk_PKeyReadk(&apk);
   if (rc != status::kOk) {
     LogError("Put_PaketeAPK", "Apk_PKeyReadk", rc);
     return;
@@ -93,7 +92,7 @@ void Put_PaketeAPK(AppSatz member) {
     MarkForDownload(&apk);
   }
   apk.ApkErf = kBookedBy;
-  rc = UnitWatch_Status(Apk_PKeyUpd(&apk));
+  rc = Apk_PKeyUpd(&apk);
   // The text has always named the read here; operators search for it.
   if (rc != status::kOk) LogError("Put_PaketeAPK", "Apk_PKeyReadk", rc);
 }

@@ -2,8 +2,7 @@
 
 #include <string_view>
 
-#include "intake/unit_watch.h"
-#include "main/msglog.h"
+#include "base/msglog.h"
 
 namespace {
 
@@ -15,7 +14,7 @@ int Person_Ermitteln(const TelSatz& tel, MelSatz* mel, PrvSatz* prv) {
   const std::string_view badge = tel.TelDta.view().substr(0, kBadgeLength);
   PrvSatz row;
   row.PrvAwn = badge;
-  int rc = UnitWatch_Status(Awn_PKeyRead(&row));
+  int rc = Awn_PKeyRead(&row);
   if (rc == 0) {
     mel->KeyPnr = row.PrvPnr;
     mel->MelAwn = row.PrvAwn;

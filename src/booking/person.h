@@ -3,7 +3,7 @@
 
 #include "db/mel.h"
 #include "db/prv.h"
-#include "intake/telegram.h"
+#include "booking/telegram.h"
 
 // The person number "99999999" marks a person that could not be resolved.
 inline constexpr const char* kUnbekannterPerson = "99999999";

@@ -7,10 +7,9 @@
 #include "db/app.h"
 #include "db/mel.h"
 #include "db/prv.h"
-#include "db/status.h"
-#include "main/datetime.h"
-#include "intake/unit_watch.h"
-#include "main/msglog.h"
+#include "base/status.h"
+#include "base/datetime.h"
+#include "base/msglog.h"
 
 namespace {
 
@@ -54,7 +53,7 @@ MelSatz UploadRecord(const TelSatz& tel, const FzuSatz& fzu, double timeValue) {
 void ResolvePerson(MelSatz* mel) {
   PrvSatz prv;
   prv.PrvAwn = mel->MelAwn;
-  if (UnitWatch_Status(Awn_PKeyRead(&prv)) != status::kOk) return;
+  if (Awn_PKeyRead(&prv) != status::kOk) return;
   mel->KeyPnr = prv.PrvPnr;
   mel->MelAwn = prv.PrvAwn;
 }
@@ -85,7 +84,7 @@ void Sonderbuchung(TelSatz tel, FzuSatz fzu) {
   AppSatz app;
   app.AppApk = mel.KeyApk;
   app.AppApp = mel.KeyApp;
-  int rc = UnitWatch_Status(App_PKeyReadk(&app));
+  int rc = App_PKeyReadk(&app);
   if (rc != status::kOk) {
     LogError("Sonderbuchung", "App_PKeyReadk", rc);
     return;
@@ -93,7 +92,7 @@ void Sonderbuchung(TelSatz tel, FzuSatz fzu) {
   app.AppSza = TargetTime(app.AppStr, timeValue, app.AppSme);
   app.AppZf1 = "v";
   app.AppErf = "MldToNza";
-  rc = UnitWatch_Status(App_PKeyUpd(&app));
+  rc = App_PKeyUpd(&app);
   if (rc != status::kOk) {
     LogError("Sonderbuchung", "App_PKeyUpd", rc);
     return;

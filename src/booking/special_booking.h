@@ -5,7 +5,7 @@
 #pragma once
 
 #include "db/fzu.h"
-#include "intake/telegram.h"
+#include "booking/telegram.h"
 
 // Other class-2 codes are consumed without effect.
 void Meldung_Klasse2(TelSatz tel, FzuSatz fzu);

@@ -3,9 +3,8 @@
 #include <string>
 
 #include "booking/numbers.h"
-#include "intake/unit_watch.h"
-#include "main/datetime.h"
-#include "main/msglog.h"
+#include "base/datetime.h"
+#include "base/msglog.h"
 
 namespace {
 
@@ -31,7 +30,7 @@ void writeUploadRow(const MelSatz& mel, std::string_view creator, std::string_vi
   Datum_Zeit(now, unused, 4);
   PpsSatz pps = UploadZeile(mel, now);
   UploadNummer(&pps, creator);
-  int rc = UnitWatch_Status(Pps_PKeyIns(&pps));
+  int rc = Pps_PKeyIns(&pps);
   if (rc != 0) LogError(logName, "Pps_PKeyIns", rc);
 }
 

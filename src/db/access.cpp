@@ -6,8 +6,6 @@
 namespace db {
 namespace {
 
-constexpr int kNullFetched = -1405;
-constexpr int kInvalidCursor = -1001;
 
 // Passes a statement's status on; a lost connection spoils the open unit.
 int seen(int rc) {
@@ -112,7 +110,7 @@ int selectNumber(Query& q, std::span<const Value> params, double* out) {
   Row row;
   int rc = selectRow(q, params, row);
   if (rc != status::kOk) return rc;
-  if (row.empty() || row[0].isNull()) return kNullFetched;
+  if (row.empty() || row[0].isNull()) return status::kNullFetched;
   *out = row[0].asReal();
   return rc;
 }
@@ -144,7 +142,7 @@ int Cursor::open(std::span<const Value> params) {
 }
 
 int Cursor::fetchRow(Row& row) {
-  if (!source_) return kInvalidCursor;
+  if (!source_) return status::kInvalidCursor;
   return seen(source_->next(row));
 }
 

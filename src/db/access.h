@@ -9,7 +9,7 @@
 
 #include "db/backend.h"
 #include "db/field.h"
-#include "db/status.h"
+#include "base/status.h"
 
 namespace db {
 

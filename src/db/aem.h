@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "db/fixed_text.h"
+#include "base/fixed_text.h"
 
 struct AemSatz {
   FixedText<11> AemApg;  // work-place group, or the work place for kind 2

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "db/fixed_text.h"
+#include "base/fixed_text.h"
 
 struct AzvSatz {
   FixedText<8> AzvNum;  // time model number (ZtgAzt of the day models)

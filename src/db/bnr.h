@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "db/fixed_text.h"
+#include "base/fixed_text.h"
 
 struct BnrSatz {
   FixedText<8> BnrKey;

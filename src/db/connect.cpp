@@ -1,4 +1,5 @@
 #include "db/backend.h"
+#include "base/status.h"
 #include "db/pg_backend.h"
 #include "db/sqlite_backend.h"
 
@@ -9,7 +10,7 @@ int openConnection(const std::string& user, const std::string& password, const s
   static const std::string kSqlitePrefix = "sqlite:";
   if (service.rfind(kSqlitePrefix, 0) == 0) {
     std::string path = service.substr(kSqlitePrefix.size());
-    if (path.empty()) return -12154;
+    if (path.empty()) return status::kUnknownService;
     return openSqlite(path, createMissing, out, error);
   }
   return openPostgres(user, password, service, out, error);

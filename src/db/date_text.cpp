@@ -3,7 +3,7 @@
 #include <cctype>
 #include <cstdio>
 
-#include "db/status.h"
+#include "base/status.h"
 
 namespace db {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "db/backend.h"
-#include "db/fixed_text.h"
+#include "base/fixed_text.h"
 
 namespace db {
 

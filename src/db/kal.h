@@ -2,7 +2,7 @@
 // giving the day type that decides which shifts are worked.
 #pragma once
 
-#include "db/fixed_text.h"
+#include "base/fixed_text.h"
 
 struct KalSatz {
   FixedText<6> KalNum;  // calendar number (AemKal of the assignments)

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "db/fixed_text.h"
+#include "base/fixed_text.h"
 
 struct MapSatz {
   std::int32_t MapBnr = 0;  // booking number of the last booking that touched the row

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "db/fixed_text.h"
+#include "base/fixed_text.h"
 
 // The start moment NzaDtm and the end moment NzaEdt are each one date
 // column, carried as a date field and a time field.

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "db/status.h"
+#include "base/status.h"
 
 namespace db {
 namespace {
@@ -145,19 +145,19 @@ void quietNotices(void*, const char*) {}
 // cannot reach or log in to its server.
 int mapConnectFailure(const std::string& message) {
   if (message.find("password") != std::string::npos || message.find("authentication") != std::string::npos)
-    return -1017;
-  if (message.find("does not exist") != std::string::npos) return -12514;
+    return status::kLoginRefused;
+  if (message.find("does not exist") != std::string::npos) return status::kUnknownDatabase;
   if (message.find("refused") != std::string::npos || message.find("could not connect") != std::string::npos ||
       message.find("timeout") != std::string::npos)
-    return -12541;
-  return -12154;
+    return status::kNoListener;
+  return status::kUnknownService;
 }
 
 }  // namespace
 
 int openPostgres(const std::string& user, const std::string& password, const std::string& service,
                  std::unique_ptr<Connection>& out, std::string* error) {
-  if (service.empty()) return -12154;
+  if (service.empty()) return status::kUnknownService;
   std::string host, port = "5432", dbname;
   const bool uri = service.rfind("postgresql://", 0) == 0 || service.rfind("postgres://", 0) == 0;
   if (!uri) {
@@ -167,8 +167,8 @@ int openPostgres(const std::string& user, const std::string& password, const std
     std::size_t colon = hostPort.rfind(':');
     host = hostPort.substr(0, colon);
     if (colon != std::string::npos) port = hostPort.substr(colon + 1);
-    if (host.empty() || dbname.empty()) return -12154;
-    if (user.empty()) return -1017;  // never fall back to the login of the OS user
+    if (host.empty() || dbname.empty()) return status::kUnknownService;
+    if (user.empty()) return status::kLoginRefused;  // never fall back to the login of the OS user
   }
   // Nothing may come from libpq's environment or defaults: every setting
   // that matters is given here, the URI's own settings override ours, and

@@ -1,7 +1,7 @@
 // Kvs536Pmz: which break periods a break model has, and from when to when.
 #pragma once
 
-#include "db/fixed_text.h"
+#include "base/fixed_text.h"
 
 struct PmzSatz {
   FixedText<11> PmzPmo;  // break model (EmoPmo of the shifts)

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "db/fixed_text.h"
+#include "base/fixed_text.h"
 
 struct PrvSatz {
   FixedText<9> PrvPnr;  // person number

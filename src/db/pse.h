@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "db/fixed_text.h"
+#include "base/fixed_text.h"
 
 struct PseSatz {
   FixedText<6> PseNum;

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "db/fixed_text.h"
+#include "base/fixed_text.h"
 
 struct RcvSatz {
   FixedText<15> RcvMdt;  // yyyymmddHH24MISS, set by the receiving component

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "db/fixed_text.h"
+#include "base/fixed_text.h"
 
 struct RvsSatz {
   FixedText<15> RvsMdt;  // the telegram's own moment, written into RvsMdt and RvsMzt

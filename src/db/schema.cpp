@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "db/dialect.h"
-#include "db/status.h"
+#include "base/status.h"
 
 namespace db::schema {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "db/access.h"
-#include "db/status.h"
+#include "base/status.h"
 
 namespace db {
 
@@ -44,7 +44,8 @@ int Session::beginUnit() {
   // a lock it could not upgrade to.
   int rc = conn_->executeScript(dialect() == Dialect::Sqlite ? "BEGIN IMMEDIATE" : "BEGIN");
   if (rc == status::kOk) inUnit_ = true;
-  unitBroken_ = false;
+  unitSpoiled_ = unitLostConnection_ = false;
+  unitSpoilReason_ = 0;
   pendingRelease_.clear();
   return rc;
 }
@@ -55,8 +56,7 @@ int Session::commitUnit() {
   pendingRelease_.clear();  // the commit ends every savepoint
   if (!conn_) return status::kNotConnected;
   drainCursors();
-  if (unitBroken_ || consumeInjectedFailure()) {
-    unitBroken_ = false;
+  if (unitSpoiled_ || consumeInjectedFailure()) {
     conn_->executeScript("ROLLBACK");
     return status::kNotConnected;
   }
@@ -88,6 +88,16 @@ int Session::rollback() {
   if (!conn_->inTransaction()) return status::kOk;
   drainCursors();
   return conn_->executeScript("ROLLBACK");
+}
+
+void Session::noteConnectionLost() {
+  unitLostConnection_ = true;
+  spoilUnit(status::kNotConnected);
+}
+
+void Session::spoilUnit(int reason) {
+  if (!unitSpoiled_) unitSpoilReason_ = reason;
+  unitSpoiled_ = true;
 }
 
 void Session::drainCursors() {

@@ -34,10 +34,20 @@ class Session {
   Dialect dialect() const { return conn_ ? conn_->dialect() : Dialect::Sqlite; }
   std::uint64_t generation() const { return generation_; }
 
+  // Starts a unit and forgets what the previous one showed.
   int beginUnit();
-  // A statement of the unit found the connection lost: whatever the unit
-  // holds is incomplete, so it can only be rolled back.
-  void noteConnectionLost() { if (inUnit_) unitBroken_ = true; }
+  // A statement found the connection lost: whatever the unit holds is
+  // incomplete, so it can only be rolled back.
+  void noteConnectionLost();
+  // The caller found a reason the unit must not be committed that no
+  // statement shows (a telegram that got no booking number). The first
+  // reason is kept: it is the one worth logging.
+  void spoilUnit(int reason);
+  // True when the unit can only be rolled back.
+  bool unitSpoiled() const { return unitSpoiled_; }
+  bool unitLostConnection() const { return unitLostConnection_; }
+  // The status that spoiled the unit (0 when none did).
+  int unitSpoilReason() const { return unitSpoilReason_; }
   // The savepoint of the unit's last successful write, released together
   // with the next write's savepoint to save a round trip.
   std::string takePendingRelease() { return std::exchange(pendingRelease_, std::string()); }
@@ -72,7 +82,9 @@ class Session {
   std::unique_ptr<Connection> conn_;
   std::uint64_t generation_ = 0;
   bool inUnit_ = false;
-  bool unitBroken_ = false;
+  bool unitSpoiled_ = false;
+  bool unitLostConnection_ = false;
+  int unitSpoilReason_ = 0;
   std::string pendingRelease_;
   std::vector<Cursor*> cursors_;
   std::vector<Query*> queries_;

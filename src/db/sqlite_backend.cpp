@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 #include "db/date_text.h"
-#include "db/status.h"
+#include "base/status.h"
 
 namespace db {
 namespace {
@@ -246,7 +246,7 @@ int openSqlite(const std::string& path, bool createMissing, std::unique_ptr<Conn
                std::string* error) {
   if (!createMissing && access(path.c_str(), F_OK) != 0) {
     if (error) *error = "database file " + path + " does not exist";
-    return -12154;
+    return status::kUnknownService;
   }
   sqlite3* raw = nullptr;
   int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (createMissing ? SQLITE_OPEN_CREATE : 0);
@@ -254,7 +254,7 @@ int openSqlite(const std::string& path, bool createMissing, std::unique_ptr<Conn
   if (rc != SQLITE_OK) {
     if (error) *error = raw ? sqlite3_errmsg(raw) : "cannot open database";
     sqlite3_close_v2(raw);
-    return -12154;
+    return status::kUnknownService;
   }
   auto conn = std::make_unique<SqliteConnection>(raw);
   sqlite3_busy_timeout(raw, kBusyTimeoutMs);

@@ -4,9 +4,8 @@
 
 #include "booking/driver.h"
 #include "booking/special_booking.h"
-#include "intake/unit_watch.h"
-#include "main/msglog.h"
-#include "main/switches.h"
+#include "base/msglog.h"
+#include "db/switches.h"
 
 namespace {
 
@@ -70,17 +69,17 @@ int Meldung_Zerlegen(std::string_view messagePart, TelSatz* tel, FzuSatz* fzu) {
   *tel = Telegramm_Teilen(messagePart);
   fzu->FzuFcd = tel->TelFcd;
   // A failed read leaves FzuFcd and clears the rest: the class becomes 3.
-  if (UnitWatch_Status(Fcd_PKeyReadk(fzu)) != 0) return kKlasseUnbekannt;
+  if (Fcd_PKeyReadk(fzu) != 0) return kKlasseUnbekannt;
   return fzu->FzuArt;
 }
 
 int Meldung_Verarbeiten(std::string_view telegram) {
   std::string_view part = Nachrichtenteil(telegram);
-  NzpLaden();  // every telegram is booked with the parameters valid now
+  const NzpSchalter schalter = NzpLaden();  // every telegram is booked with the parameters valid now
   TelSatz tel;
   FzuSatz fzu;
   switch (Meldung_Zerlegen(part, &tel, &fzu)) {
-    case kKlasseBuchung: Meldung_Buchen(tel, fzu); break;
+    case kKlasseBuchung: Meldung_Buchen(tel, fzu, schalter); break;
     case kKlasseSonder: Meldung_Klasse2(tel, fzu); break;
     case kKlasseUnbekannt: LogError("Meldungsart dem System nicht bekannt", "Fcd_PKeyReadk", -1); break;
     default: break;  // any other class is only backed up

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "db/fzu.h"
-#include "intake/telegram.h"
+#include "booking/telegram.h"
 
 inline constexpr std::size_t kTelegramLimit = 512;    // characters a telegram may have
 inline constexpr std::size_t kTelKopfLength = 52;     // prefix nobody here reads

@@ -2,10 +2,9 @@
 
 #include "db/rvs.h"
 #include "db/session.h"
-#include "db/status.h"
+#include "base/status.h"
 #include "intake/classify.h"
-#include "intake/unit_watch.h"
-#include "main/msglog.h"
+#include "base/msglog.h"
 
 namespace {
 
@@ -52,19 +51,22 @@ int backUp(const RcvSatz& rcv) {
   rvs.RvsVkz = "   ";
   rvs.RvsDta = rcv.RcvDta;
   rvs.RvsEsb = rcv.RcvEsb;
-  int rc = UnitWatch_Status(Rvs_PKeyIns(&rvs));
+  int rc = Rvs_PKeyIns(&rvs);
   if (momentUnusable(rvs.RvsMdt.view(), rc)) {
     // Kept in the queue, the telegram would be booked again in every pass.
     LogError("MeldungToSicherung", "Meldezeit ungueltig: RcvMdt", rc);
     rvs.RvsMdt = rcv.RcvMdt;
-    rc = UnitWatch_Status(Rvs_PKeyIns(&rvs));
+    rc = Rvs_PKeyIns(&rvs);
   }
   return rc;
 }
 
 enum class Outcome { Booked, KeptQueued, ConnectionLost };
 
-bool connectionLost() { return UnitWatch_ConnectionLost() || !db::Session::get().alive(); }
+bool connectionLost() {
+  db::Session& s = db::Session::get();
+  return s.unitLostConnection() || !s.alive();
+}
 
 // Backup and delete without the booking, then the booking statement by
 // statement: for a telegram that spoils its own unit of work (a failed
@@ -72,10 +74,9 @@ bool connectionLost() { return UnitWatch_ConnectionLost() || !db::Session::get()
 // first means it can never be booked twice.
 Outcome bookOutsideUnit(const RcvSatz& rcv) {
   db::Session& s = db::Session::get();
-  UnitWatch_Start();
-  int rc = UnitWatch_Status(s.beginUnit());
+  int rc = s.beginUnit();
   if (rc == 0) rc = MeldungToSicherung(rcv);
-  if (rc == 0) rc = UnitWatch_Status(s.commitUnit());
+  if (rc == 0) rc = s.commitUnit();
   else s.rollbackUnit();
   if (rc != 0) return connectionLost() ? Outcome::ConnectionLost : Outcome::KeptQueued;
   Meldung_Verarbeiten(rcv.RcvDta.view());
@@ -85,16 +86,15 @@ Outcome bookOutsideUnit(const RcvSatz& rcv) {
 // Books one telegram as one unit of work.
 Outcome bookOnce(const RcvSatz& rcv) {
   db::Session& s = db::Session::get();
-  UnitWatch_Start();
-  int rc = UnitWatch_Status(s.beginUnit());
+  int rc = s.beginUnit();
   if (rc != 0) {
     LogError("Input-Buchung", "Fehler bei Begin", rc);
     return Outcome::ConnectionLost;  // nothing can be booked now; the next pass tries again
   }
   Meldung_Verarbeiten(rcv.RcvDta.view());
-  if (!UnitWatch_MustKeepQueued()) rc = MeldungToSicherung(rcv);
-  if (!UnitWatch_MustKeepQueued() && rc == 0) {
-    rc = UnitWatch_Status(s.commitUnit());
+  if (!s.unitSpoiled()) rc = MeldungToSicherung(rcv);
+  if (!s.unitSpoiled() && rc == 0) {
+    rc = s.commitUnit();
     if (rc == 0) return Outcome::Booked;
     LogError("Input-Buchung", "Fehler bei Commit", rc);
   } else {
@@ -104,8 +104,8 @@ Outcome bookOnce(const RcvSatz& rcv) {
     LogError("Input-Buchung", "Verbindung weg, Meldung wartet", status::kNotConnected);
     return Outcome::ConnectionLost;
   }
-  if (UnitWatch_MustKeepQueued()) {
-    LogError("Input-Buchung", "Meldung nicht gebucht, bleibt", UnitWatch_Reason());
+  if (s.unitSpoiled()) {
+    LogError("Input-Buchung", "Meldung nicht gebucht, bleibt", s.unitSpoilReason());
     return Outcome::KeptQueued;
   }
   LogError("Input-Buchung", "Einzelbuchung nach Abbruch", rc);
@@ -127,7 +127,7 @@ int MeldungToSicherung(RcvSatz rcv) {
     return rc;
   }
   // A duplicate is the same telegram backed up before: it still leaves the queue.
-  rc = UnitWatch_Status(Rcv_PKeyDel(&rcv));
+  rc = Rcv_PKeyDel(&rcv);
   if (rc != status::kOk) LogError("MeldungToSicherung", "Fehler bei Rcv_PKeyDel", rc);
   return rc;
 }

@@ -15,7 +15,6 @@
 #include "db_fixture.h"
 #include "intake/classify.h"
 #include "intake/receive.h"
-#include "intake/unit_watch.h"
 #include "scenario_support.h"
 
 namespace {
@@ -172,8 +171,8 @@ TEST_P(IntakeBookingTest, TelegramBookingThroughTheDriver) {
   scenario::Insert(scenario::Person("00001001", "B0001001"));
   FzuSatz fzu = scenario::FunctionCode("A02", "RE", 1, 0);
   ASSERT_EQ(0, Fzu_PKeyIns(&fzu, "0"));
-  UnitWatch_Start();
-  Meldung_Buchen(Tel("B0001001ORD00000000100010WP0000001000000012500000000001230000000004500000000000"), fzu);
+  ASSERT_EQ(0, db::Session::get().beginUnit());
+  Meldung_Buchen(Tel("B0001001ORD00000000100010WP0000001000000012500000000001230000000004500000000000"), fzu, NzpSchalter{});
   MelSatz mel;
   mel.KeyBnr = 1;
   ASSERT_EQ(0, Mel_PKeyReadk(&mel));
@@ -196,12 +195,13 @@ TEST_P(IntakeBookingTest, TelegramBookingThroughTheDriver) {
   EXPECT_DOUBLE_EQ(mel.MelFam, 0.123);
   EXPECT_DOUBLE_EQ(mel.MelMam, 0.0);
   EXPECT_EQ(1, testdb::CountRows("Kvs580Pps"));
-  EXPECT_FALSE(UnitWatch_MustKeepQueued());
+  EXPECT_FALSE(db::Session::get().unitSpoiled());
+  db::Session::get().rollbackUnit();
 }
 
 TEST_P(IntakeBookingTest, ClassOneCodeWithoutDecoderIsBookedWithEmptyKeys) {
   FzuSatz fzu = scenario::FunctionCode("Q01", "QQ", 0, 0);
-  Meldung_Buchen(Tel("B0009999ORD000000001"), fzu);
+  Meldung_Buchen(Tel("B0009999ORD000000001"), fzu, NzpSchalter{});
   MelSatz mel;
   mel.KeyBnr = 1;
   ASSERT_EQ(0, Mel_PKeyReadk(&mel));

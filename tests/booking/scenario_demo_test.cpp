@@ -11,7 +11,7 @@
 #include "db/dbdb.h"
 #include "db/session.h"
 #include "db_fixture.h"
-#include "main/config.h"
+#include "base/config.h"
 
 namespace {
 

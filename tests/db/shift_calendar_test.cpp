@@ -8,7 +8,7 @@
 #include "db/Dbstd.h"
 #include "db/session.h"
 #include "db_fixture.h"
-#include "main/calendar_days.h"
+#include "db/calendar_days.h"
 #include "master_builders.h"
 
 namespace {

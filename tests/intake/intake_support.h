@@ -14,7 +14,7 @@
 #include "db/prv.h"
 #include "db/rcv.h"
 #include "db_fixture.h"
-#include "main/config.h"
+#include "base/config.h"
 #include "scenario_support.h"
 
 namespace intake_test {

@@ -7,7 +7,7 @@
 #include "intake/classify.h"
 #include "intake/receive.h"
 #include "intake_support.h"
-#include "main/switches.h"
+#include "db/switches.h"
 
 namespace {
 
@@ -161,24 +161,6 @@ TEST_P(IntakeTest, EmptyQueueDrainsQuietly) {
   LogCapture log;
   Input_Buchung();
   EXPECT_EQ("", log.Text());
-}
-
-TEST_P(IntakeTest, SwitchesAreReloadedBeforeEveryTelegram) {
-  NzpSatz nzp;
-  nzp.NzpAkz = 1;
-  nzp.NzpGvn = scenario::DayFromToday(-1);
-  nzp.NzpGbi = scenario::DayFromToday(1);
-  nzp.NzpAak = 1;
-  nzp.NzpMrk = 1;
-  NzpLaden();
-  EXPECT_FALSE(NzpMerk[1]);
-  ASSERT_EQ(0, Nzp_PKeyIns(&nzp));
-  Meldung_Verarbeiten(Telegram("X04", "065131", ""));
-  EXPECT_TRUE(NzpMerk[1]);
-  EXPECT_TRUE(NzpAktiv[1]);
-  ASSERT_EQ(0, testdb::Exec("delete from Kvs591Nzp"));
-  Meldung_Verarbeiten(Telegram("X04", "065131", ""));
-  EXPECT_FALSE(NzpMerk[1]);
 }
 
 TEST_P(IntakeTest, UntrustedBytesAreBookedAsFarAsTheyGoAndLeaveTheQueue) {

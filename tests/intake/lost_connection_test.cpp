@@ -9,11 +9,12 @@
 #include <string>
 
 #include "db/backend.h"
+#include "app/login.h"
 #include "db/dbdb.h"
 #include "db/session.h"
 #include "intake/receive.h"
 #include "intake_support.h"
-#include "main/loop.h"
+#include "app/loop.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "db/schema.h"
 #include "db/session.h"
 #include "intake_support.h"
-#include "main/config.h"
+#include "base/config.h"
 #include "program.h"
 
 namespace {

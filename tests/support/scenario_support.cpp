@@ -14,7 +14,7 @@
 #include "db/rcv.h"
 #include "db_fixture.h"
 #include "intake/receive.h"
-#include "main/msglog.h"
+#include "base/msglog.h"
 
 namespace scenario {
 namespace {

@@ -1,0 +1,72 @@
+#!/usr/bin/env python3
+"""Checks the layers of src/: every include of a higher layer, and every
+pair of folders that include each other (directly or through others).
+
+Layers from the bottom up; each may include itself and what is listed:
+  base; db; booking; analysis (base, db only); intake; app; demo.
+Prints each break and a summary line; exits 1 when there is any."""
+import os
+import re
+import sys
+
+MAY_INCLUDE = {
+    "base": {"base"},
+    "db": {"base", "db"},
+    "booking": {"base", "db", "booking"},
+    "analysis": {"base", "db", "analysis"},
+    "intake": {"base", "db", "booking", "intake"},
+    "app": {"base", "db", "booking", "analysis", "intake", "app"},
+    "demo": {"base", "db", "booking", "analysis", "intake", "app", "demo"},
+}
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"/]+)/[^"]+"')
+
+
+def includes(src):
+    """(folder, included folder, place) for every include of src/."""
+    for directory, _, files in os.walk(src):
+        for name in sorted(files):
+            if not name.endswith((".h", ".cpp")):
+                continue
+            path = os.path.join(directory, name)
+            folder = os.path.relpath(path, src).split(os.sep)[0]
+            with open(path, errors="replace") as f:
+                for number, line in enumerate(f, 1):
+                    m = INCLUDE.match(line)
+                    if m:
+                        yield folder, m.group(1), "%s:%d" % (os.path.relpath(path, src), number)
+
+
+def main():
+    src = os.path.join(sys.argv[1] if len(sys.argv) > 1 else ".", "src")
+    edges, breaks = {}, []
+    for folder, target, place in includes(src):
+        if target == folder:
+            continue
+        edges.setdefault(folder, set()).add(target)
+        if folder not in MAY_INCLUDE:
+            breaks.append("src/%s: folder src/%s is no layer" % (place, folder))
+        elif target not in MAY_INCLUDE[folder]:
+            breaks.append("src/%s includes a higher layer: %s" % (place, target))
+
+    def reachable(start):
+        seen, todo = set(), [start]
+        while todo:
+            for nxt in edges.get(todo.pop(), ()):
+                if nxt not in seen:
+                    seen.add(nxt)
+                    todo.append(nxt)
+        return seen
+
+    folders = sorted(edges)
+    cycles = [(a, b) for a in folders for b in folders
+              if a < b and b in reachable(a) and a in reachable(b)]
+    for line in breaks:
+        print(line)
+    for a, b in cycles:
+        print("src/%s and src/%s include each other" % (a, b))
+    print("layer breaks %d, folder cycles %d" % (len(breaks), len(cycles)))
+    return 1 if breaks or cycles else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,48 @@
+#include "app/loop.h"
+
+#include "analysis/analyses.h"
+#include "app/login.h"
+#include "db/dbdb.h"
+#include "db/mrk.h"
+#include "db/rcv.h"
+#include "db/session.h"
+#include "intake/receive.h"
+#include "base/msglog.h"
+
+PassPhases DefaultPhases() {
+  return PassPhases{Rcv_Count, Input_Buchung, Mrk_CountKng, Nzs_Abarbeiten, Lzs_Abarbeiten, Dlz_Abarbeiten,
+                    dbCommit};
+}
+
+void RunPass(const PassPhases& p) {
+  // A failed count is not zero: the drain then reports its own errors.
+  if (p.queueSize() != 0) {
+    p.drainQueue();
+    p.commit();
+  }
+  std::int32_t nzs = 0, lzs = 0;
+  p.countNotes("NZS", &nzs);
+  p.countNotes("LZS", &lzs);
+  if (nzs != 0 || lzs != 0) {
+    p.personAnalysis();
+    p.runTimeAnalysis();
+    p.commit();
+  }
+  std::int32_t stg = 0;
+  p.countNotes("STG", &stg);
+  if (stg != 0) {
+    p.stoppageAnalysis();
+    p.commit();
+  }
+}
+
+bool EnsureConnected() {
+  db::Session& s = db::Session::get();
+  if (s.alive()) return true;
+  int rc = dbConnect();
+  if (rc != 0) {
+    LogError("dbConnect", "fehlerhafter Connect mit der DB", rc);
+    return false;
+  }
+  return true;
+}

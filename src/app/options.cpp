@@ -1,0 +1,63 @@
+#include "app/options.h"
+
+#include <cstdio>
+
+Options ParseOptions(int argc, char** argv) {
+  Options o;
+  for (int k = 1; k < argc; ++k) {
+    std::string a = argv[k];
+    if (a == "--once") {
+      o.once = true;
+    } else if (a == "--help" || a == "-h") {
+      o.help = true;
+    } else if (a == "--config" || a == "--log") {
+      if (k + 1 >= argc) {
+        o.error = a + " needs a file name";
+        break;
+      }
+      (a == "--config" ? o.configFile : o.logFile) = argv[++k];
+    } else if (a.rfind("--", 0) == 0 && o.command != "encipher") {
+      // Only the text to encipher may look like an option (a password may).
+      o.error = "unknown option " + a;
+      break;
+    } else if (o.command.empty()) {
+      o.command = a;
+    } else {
+      o.args.push_back(a);
+    }
+  }
+  static const char* kCommands[] = {"initdb", "feed", "stop", "encipher", "decipher", "demo"};
+  if (o.error.empty() && !o.command.empty()) {
+    bool known = false;
+    for (const char* c : kCommands) known = known || o.command == c;
+    if (!known) o.error = "unknown command " + o.command;
+  }
+  // A stray word after a command that takes none is a mistake, not a
+  // wish to be ignored.
+  if (o.error.empty() && (o.command == "initdb" || o.command == "stop") && !o.args.empty())
+    o.error = o.command + " takes no arguments";
+  return o;
+}
+
+void PrintUsage(std::FILE* out) {
+  std::fprintf(out,
+      "usage: bdemorvelt [--once] [--config FILE] [--log FILE]\n"
+      "       bdemorvelt [--config FILE] COMMAND [ARGS]\n"
+      "\n"
+      "Without a command, runs the booking worker until it is stopped\n"
+      "(--once: one pass of the main loop, then stop).\n"
+      "\n"
+      "commands:\n"
+      "  initdb            create the missing tables and indexes of the configured database\n"
+      "  feed [FILE]       queue every line of FILE (or standard input) as a telegram\n"
+      "  stop              ask the running worker to stop (exit 1 when none runs)\n"
+      "  encipher TEXT     print TEXT enciphered for the configuration file\n"
+      "  decipher DIGITS   print the plain text of an enciphered value\n"
+      "  demo [DIR]        run a sample shop floor on an embedded database in DIR (default ./demo)\n"
+      "\n"
+      "options:\n"
+      "  --config FILE     configuration file (default ../../../../files/korvantis.ini)\n"
+      "  --log FILE        message log (default ./Msg/BdeMorvelt.txt)\n"
+      "  --once            one pass of the main loop without sleeping\n"
+      "  --help            this text\n");
+}

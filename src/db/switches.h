@@ -1,0 +1,19 @@
+// The analysis switches: per analysis kind, whether the analysis is active
+// and whether bookings leave recalculation notes for it. Loaded at start
+// and again before every telegram, so a parameter change or a new day
+// takes effect with the next telegram.
+#pragma once
+
+inline constexpr int kNzpKinds = 10;  // kinds 1, 2, 3, 4, 5, 7 and 9 are used
+
+struct NzpSchalter {
+  bool aktiv[kNzpKinds] = {};  // NzpAktiv: the analysis of the kind runs
+  bool merk[kNzpKinds] = {};   // NzpMerk: bookings leave notes for the kind
+
+  bool Aktiv(int kind) const { return kind >= 0 && kind < kNzpKinds && aktiv[kind]; }
+  bool Merk(int kind) const { return kind >= 0 && kind < kNzpKinds && merk[kind]; }
+};
+
+// The switches of the parameter rows valid today; a kind without such a
+// row (or whose row cannot be read) has both switches off.
+NzpSchalter NzpLaden();

@@ -1,0 +1,340 @@
+#include "demo/demo_shop_floor.h"
+
+#include <cstdio>
+
+#include "db/Dbstd.h"
+#include "db/aem.h"
+#include "db/apk.h"
+#include "db/apl.h"
+#include "db/app.h"
+#include "db/azv.h"
+#include "db/date_text.h"
+#include "db/emo.h"
+#include "db/fzu.h"
+#include "db/kal.h"
+#include "db/pms.h"
+#include "db/pmz.h"
+#include "db/prv.h"
+#include "db/ztg.h"
+
+namespace {
+
+constexpr std::string_view kGroup = "MECH";          // every work place belongs to it
+constexpr std::string_view kShiftModel = "2SHIFT";
+constexpr std::string_view kDayType = "AT";          // the demo works every day
+constexpr std::string_view kCalendar = "00001";
+constexpr const char* kBreakModel = "P-SHIFT";
+constexpr std::string_view kTimeModel = "GLZ-7.5";
+constexpr int kDaysAround = 7;  // calendar days loaded before and after today
+
+struct CodeRow {
+  std::string_view fcd;
+  std::string_view mld;
+  int art;
+  int upl;
+  int gen;
+  std::string_view meaning;
+};
+
+// The message code drives the state vector: RB/RE set-up begin/end, AB/AE
+// work begin/end, AU/AW interruption/resumption, PA/PE/PU/PW a person's
+// log-on/log-off/interruption/resumption on an order operation, MA/ME a
+// person at a work place, BS/ES a work-place interruption, FS/FF machine
+// running/stopped, ZM a quantity report, SZ a time per unit.
+constexpr CodeRow kCodes[] = {
+    {"A01", "RB", 1, 1, 1, "set-up start"},
+    {"A02", "RE", 1, 1, 1, "set-up end"},
+    {"A03", "AB", 1, 1, 1, "work start"},
+    {"A04", "AU", 1, 1, 1, "operation interrupted"},
+    {"A05", "AW", 1, 1, 1, "operation resumed"},
+    {"A06", "ZM", 1, 1, 0, "quantity report"},
+    {"A07", "AE", 1, 1, 1, "operation end"},
+    {"P01", "MA", 1, 0, 0, "person logs on to work place"},
+    {"P04", "ME", 1, 0, 0, "person logs off work place"},
+    {"P05", "PA", 1, 0, 1, "person logs on to operation"},
+    {"P06", "PU", 1, 0, 0, "person interrupted"},
+    {"P07", "PW", 1, 0, 0, "person resumes"},
+    {"P08", "PE", 1, 0, 1, "person logs off operation"},
+    {"M01", "FS", 1, 0, 0, "machine running"},
+    {"M02", "FF", 1, 0, 0, "machine stopped"},
+    {"M03", "BS", 1, 0, 1, "work place breakdown"},
+    {"M04", "ES", 1, 0, 1, "work place repaired"},
+    {"Z01", "SZ", 2, 1, 0, "time per unit reported"},
+};
+
+std::string ShiftDay(const std::string& day, int offset) {
+  const int y = std::stoi(day.substr(0, 4)), m = std::stoi(day.substr(4, 2)), d = std::stoi(day.substr(6, 2));
+  int yy = 0, mm = 0, dd = 0;
+  db::civilFromDays(db::daysFromCivil(y, m, d) + offset, yy, mm, dd);
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%04d%02d%02d", yy, mm, dd);
+  return buf;
+}
+
+BakSatz CalendarDay(const std::string& day) {
+  const int y = std::stoi(day.substr(0, 4)), m = std::stoi(day.substr(4, 2)), d = std::stoi(day.substr(6, 2));
+  const std::int64_t days = db::daysFromCivil(y, m, d);
+  BakSatz bak;
+  bak.BakDtm = day;
+  bak.BakJhr = y;
+  bak.BakMon = m;
+  bak.BakTag = d;
+  bak.BakJtg = static_cast<std::int32_t>(days - db::daysFromCivil(y, 1, 1) + 1);
+  bak.BakWch = (bak.BakJtg - 1) / 7 + 1;
+  bak.BakWtg = static_cast<std::int32_t>((days + 3) % 7 + 1);  // Monday 1 .. Sunday 7
+  return bak;
+}
+
+// Collects the first failure; later writes are skipped.
+class Loader {
+ public:
+  explicit Loader(std::string* error) : error_(error) {}
+  bool ok() const { return ok_; }
+  void check(int rc, std::string_view what) {
+    if (!ok_ || rc == 0) return;
+    ok_ = false;
+    *error_ = std::string(what) + " could not be written (" + std::to_string(rc) + ")";
+  }
+
+ private:
+  std::string* error_;
+  bool ok_ = true;
+};
+
+void LoadFunctionCodes(Loader& l) {
+  for (const CodeRow& c : kCodes) {
+    FzuSatz f;
+    f.FzuFcd = c.fcd;
+    f.FzuMld = c.mld;
+    f.FzuBez = c.meaning;
+    f.FzuArt = c.art;
+    f.FzuObj = 1;
+    f.FzuUpl = c.upl;
+    f.FzuGen = c.gen;
+    f.FzuSta = 1;
+    f.FzuErf = "demo";
+    l.check(Fzu_PKeyIns(&f, "0"), "function code");
+  }
+}
+
+void LoadWorkPlaces(Loader& l) {
+  for (const DemoWorkPlace& w : DemoWorkPlaces()) {
+    AplSatz apl;
+    apl.AplApl = w.apl;
+    apl.AplBez = w.name;
+    apl.AplApg = kGroup;
+    apl.AplSts = 1;
+    apl.AplUbg = "0000";
+    apl.AplKap = 7.5;
+    apl.AplErf = "demo";
+    l.check(Apl_PKeyIns(&apl), "work place");
+  }
+}
+
+void LoadPersons(const std::string& today, Loader& l) {
+  for (const DemoPerson& p : DemoPersons()) {
+    PrvSatz prv;
+    prv.PrvPnr = p.pnr;
+    prv.PrvAwn = p.badge;
+    prv.PrvGvo = ShiftDay(today, -400);
+    if (!p.validToday) prv.PrvGbi = ShiftDay(today, -1);
+    prv.PrvPzm = 1;
+    prv.PrvNam = p.name;
+    prv.PrvErf = "demo";
+    l.check(Prv_PKeyIns(&prv), "person");
+  }
+}
+
+void LoadOrders(Loader& l) {
+  for (const DemoOrder& o : DemoOrders()) {
+    ApkSatz apk;
+    apk.ApkApk = o.apk;
+    apk.ApkBz1 = o.name;
+    apk.ApkSts = 1;  // released
+    apk.ApkAfo = static_cast<std::int16_t>(o.operations);
+    apk.ApkTnr = o.part;
+    apk.ApkSme = o.quantity;
+    apk.ApkMee = "PCS";
+    apk.ApkErf = "demo";
+    apk.ApkAba = o.completionRule;
+    l.check(Apk_PKeyIns(&apk), "order");
+  }
+  for (const DemoOperation& o : DemoOperations()) {
+    AppSatz app;
+    app.AppApk = o.apk;
+    app.AppApp = o.app;
+    app.AppVaf = "00000";
+    app.AppNaf = o.successor;
+    app.AppBz1 = o.name;
+    app.AppSme = o.quantity;
+    app.AppMee = "PCS";
+    app.AppStr = o.setUpTime;
+    app.AppApg = kGroup;
+    app.AppApl = o.apl;
+    app.AppErf = "demo";
+    l.check(App_PKeyIns(&app), "operation");
+  }
+}
+
+// Early shift 06:00-14:00 and late shift 14:00-22:00, each with a short
+// and a long break; the work places' group works it on every day.
+void LoadShifts(const std::string& today, Loader& l) {
+  struct Shift {
+    std::string_view txt;
+    int begin, end, art;
+  };
+  for (const Shift& s : {Shift{"Early", 360, 840, 1}, Shift{"Late", 840, 1320, 2}}) {
+    EmoSatz emo;
+    emo.EmoEmo = kShiftModel;
+    emo.EmoTtp = kDayType;
+    emo.EmoTxt = s.txt;
+    emo.EmoBeg = s.begin;
+    emo.EmoEnd = s.end;
+    emo.EmoArt = s.art;
+    l.check(Emo_PKeyIns(&emo, kBreakModel), "shift");
+  }
+  struct Break {
+    std::string_view num;
+    int begin, end;
+  };
+  for (const Break& b : {Break{"00001", 540, 555}, Break{"00002", 720, 750}, Break{"00003", 1020, 1035},
+                         Break{"00004", 1140, 1170}}) {
+    PmsSatz pms;
+    pms.PmsNum = b.num;
+    pms.PmsBeg = b.begin;
+    pms.PmsEnd = b.end;
+    pms.PmsPse = b.end - b.begin;
+    l.check(Pms_PKeyIns(&pms), "break");
+    PmzSatz pmz;
+    pmz.PmzPmo = kBreakModel;
+    pmz.PmzPms = b.num;
+    pmz.PmzGvo = ShiftDay(today, -400);
+    pmz.PmzGbi = ShiftDay(today, 400);
+    l.check(Pmz_PKeyIns(&pmz), "break model");
+  }
+  AemSatz aem;
+  aem.AemApg = kGroup;
+  aem.AemEmo = kShiftModel;
+  aem.AemGvo = ShiftDay(today, -400);
+  aem.AemBez = "Two shifts";
+  aem.AemKal = kCalendar;
+  aem.AemMaz = 4;
+  l.check(Aem_PKeyIns(&aem, 1, ""), "shift assignment");
+  for (int d = -kDaysAround; d <= kDaysAround; ++d) {
+    const std::string day = ShiftDay(today, d);
+    BakSatz bak = CalendarDay(day);
+    l.check(Bak_PKeyIns(&bak), "calendar day");
+    KalSatz kal;
+    kal.KalNum = kCalendar;
+    kal.KalDtm = day;
+    kal.KalBtp = kDayType;
+    l.check(Kal_PKeyIns(&kal), "calendar day type");
+  }
+}
+
+// Every person plans 06:00-14:00 with 7.5 hours of work.
+void LoadDayModels(const std::string& today, Loader& l) {
+  AzvSatz azv;
+  azv.AzvNum = kTimeModel;
+  azv.AzvGvo = ShiftDay(today, -400);
+  azv.AzvMav = 330;
+  azv.AzvMab = 900;
+  azv.AzvNov = 360;
+  azv.AzvNob = 840;
+  azv.AzvSol = 450;
+  l.check(Azv_PKeyIns(&azv), "time model");
+  for (const DemoPerson& p : DemoPersons()) {
+    for (int d = -kDaysAround; d <= kDaysAround; ++d) {
+      ZtgSatz ztg;
+      ztg.ZtgPnr = p.pnr;
+      ztg.ZtgVon = ShiftDay(today, d);
+      ztg.ZtgAzt = kTimeModel;
+      ztg.ZtgAgr = "GRP1";
+      ztg.ZtgTtp = kDayType;
+      l.check(Ztg_PKeyIns(&ztg), "person day model");
+    }
+  }
+}
+
+// Every analysis kind active, every kind leaving notes.
+void LoadAnalysisParameters(const std::string& today, Loader& l) {
+  for (int kind : {1, 2, 3, 4, 5, 7, 9}) {
+    NzpSatz nzp;
+    nzp.NzpAkz = kind;
+    nzp.NzpGvn = ShiftDay(today, -400);
+    nzp.NzpGbi = ShiftDay(today, 400);
+    nzp.NzpAak = 1;
+    nzp.NzpMrk = 1;
+    l.check(Nzp_PKeyIns(&nzp), "analysis parameter");
+  }
+}
+
+// The worker's polling interval: ten seconds.
+void LoadPollingInterval(Loader& l) {
+  BnrSatz bnr;
+  bnr.BnrKey = "BDBER";
+  bnr.BnrBnr = 10;
+  bnr.BnrEsb = "demo";
+  l.check(Bnr_PKeyIns(&bnr), "polling interval");
+}
+
+}  // namespace
+
+const std::vector<DemoWorkPlace>& DemoWorkPlaces() {
+  static const std::vector<DemoWorkPlace> places = {
+      {"MILL-00001", "5-axis milling centre"},
+      {"LATHE-0002", "CNC lathe"},
+      {"DRILL-0003", "Pillar drill"},
+      {"ASSY-00004", "Assembly bench"},
+  };
+  return places;
+}
+
+const std::vector<DemoPerson>& DemoPersons() {
+  static const std::vector<DemoPerson> persons = {
+      {"00004711", "47110001", "Anna Becker", true},  {"00004712", "47120001", "Jonas Weber", true},
+      {"00004713", "47130001", "Mira Schulz", true},  {"00004714", "47140001", "Tobias Koch", true},
+      {"00004715", "47150001", "Leon Braun", false},
+  };
+  return persons;
+}
+
+const std::vector<DemoOrder>& DemoOrders() {
+  static const std::vector<DemoOrder> orders = {
+      {"FA2026-00101", "Gear housing GH-200", "GH-200-A", 3, 1, 40},
+      {"FA2026-00102", "Drive shaft DS-40", "DS-40-C", 2, 2, 25},
+      {"FA2026-00103", "Flange FL-80", "FL-80-B", 1, 1, 60},
+  };
+  return orders;
+}
+
+const std::vector<DemoOperation>& DemoOperations() {
+  static const std::vector<DemoOperation> operations = {
+      {"FA2026-00101", "00010", "00020", "Mill housing", "MILL-00001", 1.30, 40},
+      {"FA2026-00101", "00020", "00030", "Drill flange holes", "DRILL-0003", 0.20, 40},
+      {"FA2026-00101", "00030", "00000", "Assemble", "ASSY-00004", 0.15, 40},
+      {"FA2026-00102", "00010", "00020", "Turn shaft", "LATHE-0002", 0.45, 25},
+      {"FA2026-00102", "00020", "00000", "Mill keyway", "MILL-00001", 0.30, 25},
+      {"FA2026-00103", "00010", "00000", "Turn flange", "LATHE-0002", 0.45, 60},
+  };
+  return operations;
+}
+
+bool LoadDemoShopFloor(const std::string& today, std::string* error) {
+  Loader l(error);
+  LoadPollingInterval(l);
+  LoadFunctionCodes(l);
+  LoadWorkPlaces(l);
+  LoadPersons(today, l);
+  LoadOrders(l);
+  LoadShifts(today, l);
+  LoadDayModels(today, l);
+  LoadAnalysisParameters(today, l);
+  return l.ok();
+}
+
+std::string_view DemoCodeMeaning(std::string_view fcd) {
+  for (const CodeRow& c : kCodes)
+    if (c.fcd == fcd) return c.meaning;
+  return "";
+}
