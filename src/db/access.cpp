@@ -7,17 +7,14 @@ namespace db {
 namespace {
 
 
-// Passes a statement's status on; a lost connection spoils the open unit.
-int seen(int rc) {
-  if (rc == status::kNotConnected) Session::get().noteConnectionLost();
-  return rc;
-}
+// Passes a statement's status on; a failure of the environment spoils the
+// open unit.
+int seen(int rc) { return Session::get().observe(rc); }
 
 // Checks the connection and hands out the prepared statement.
 int ready(Query& q, PreparedStatement*& stmt) {
   Session& s = Session::get();
-  if (!s.connected()) return status::kNotConnected;
-  if (s.consumeInjectedFailure()) return seen(status::kNotConnected);
+  if (!s.connected()) return seen(status::kNotConnected);
   return seen(q.prepared(stmt));
 }
 
@@ -37,7 +34,7 @@ int Query::prepared(PreparedStatement*& out) {
   if (!stmt_ || generation_ != s.generation()) {
     TranslatedSql t = translate(sql_, s.dialect());
     stmt_.reset();
-    int rc = s.connection().prepare(t.text, t.paramCount, stmt_);
+    int rc = s.connection().prepare(routine_, t.text, t.paramCount, stmt_);
     if (rc != status::kOk) return rc;
     params_ = t.paramCount;
     generation_ = s.generation();
@@ -53,13 +50,13 @@ int write(Query& q, std::span<const Value> params) {
   int rc = ready(q, stmt);
   if (rc != status::kOk) return rc;
   Connection& conn = s.connection();
-  if (!s.inUnit()) return conn.execute(*stmt, params);  // one statement, all or nothing
+  if (!s.inUnit()) return seen(conn.execute(*stmt, params));  // one statement, all or nothing
   const std::string savepoint = std::string(q.routine()) + "_Sp";
   // Released savepoints do not pile up over the unit; the release of the
   // previous write rides along with this write's savepoint.
   std::string script = s.takePendingRelease();
   script = script.empty() ? "SAVEPOINT " + savepoint : "RELEASE SAVEPOINT " + script + "; SAVEPOINT " + savepoint;
-  rc = conn.executeScript(script);
+  rc = seen(conn.executeScript(script));
   if (rc != status::kOk) return rc;
   rc = seen(conn.execute(*stmt, params));
   if (rc == status::kOk) {

@@ -37,7 +37,9 @@ class Connection {
   virtual ~Connection() = default;
 
   virtual Dialect dialect() const = 0;
-  virtual int prepare(const std::string& sql, int paramCount,
+  // The routine names the statement for whoever watches the connection
+  // (a test that makes one routine fail); the backends do not need it.
+  virtual int prepare(const char* routine, const std::string& sql, int paramCount,
                       std::unique_ptr<PreparedStatement>& out) = 0;
   // Runs a statement that returns no rows.
   virtual int execute(PreparedStatement& stmt, std::span<const Value> params) = 0;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/status.h"
+#include "db/failure.h"
 
 namespace db {
 namespace {
@@ -18,12 +19,6 @@ struct ResultDeleter {
 };
 using Result = std::unique_ptr<PGresult, ResultDeleter>;
 
-int base36(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
-  return 0;
-}
-
 // SQLSTATEs into the worker's numbers. Date checks of the schema raise
 // "K1nnn" for the error the worker has always reported as -1nnn.
 int mapSqlState(const char* state) {
@@ -33,7 +28,7 @@ int mapSqlState(const char* state) {
   if (!std::strcmp(state, "21000")) return status::kTooManyRows;
   if (state[0] == 'K') return -std::atoi(state + 1);
   if (!std::strncmp(state, "08", 2) || !std::strncmp(state, "57P", 3)) return status::kNotConnected;
-  return -(20000 + base36(state[0]) * 36 + base36(state[1]));
+  return PostgresStatus(state);
 }
 
 struct PgStatement : PreparedStatement {
@@ -78,7 +73,7 @@ class PgConnection : public Connection {
 
   Dialect dialect() const override { return Dialect::Postgres; }
 
-  int prepare(const std::string& sql, int paramCount, std::unique_ptr<PreparedStatement>& out) override {
+  int prepare(const char*, const std::string& sql, int paramCount, std::unique_ptr<PreparedStatement>& out) override {
     auto st = std::make_unique<PgStatement>();
     st->name = "s" + std::to_string(++statementCount_);
     Result res(PQprepare(conn_, st->name.c_str(), sql.c_str(), paramCount, nullptr));

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include "db/access.h"
 #include "base/status.h"
+#include "db/access.h"
+#include "db/failure.h"
 
 namespace db {
 
@@ -24,12 +25,24 @@ int Session::connect(const std::string& user, const std::string& password, const
 }
 
 void Session::disconnect() {
-  for (Cursor* c : cursors_) c->abandon();
-  cursors_.clear();
+  abandonCursors();
   forgetStatements();
   conn_.reset();
   inUnit_ = false;
   pendingRelease_.clear();
+}
+
+std::unique_ptr<Connection> Session::exchangeConnection(std::unique_ptr<Connection> next) {
+  abandonCursors();
+  forgetStatements();
+  ++generation_;
+  std::swap(conn_, next);
+  return next;
+}
+
+void Session::abandonCursors() {
+  for (Cursor* c : cursors_) c->abandon();
+  cursors_.clear();
 }
 
 void Session::forgetStatements() {
@@ -40,14 +53,27 @@ int Session::beginUnit() {
   if (!conn_) return status::kNotConnected;
   if (inUnit_) return status::kOk;
   drainCursors();
+  unit_ = UnitState{};
+  pendingRelease_.clear();
   // IMMEDIATE takes the write lock now, so a unit never fails half-way for
   // a lock it could not upgrade to.
-  int rc = conn_->executeScript(dialect() == Dialect::Sqlite ? "BEGIN IMMEDIATE" : "BEGIN");
+  int rc = observe(conn_->executeScript(dialect() == Dialect::Sqlite ? "BEGIN IMMEDIATE" : "BEGIN"));
   if (rc == status::kOk) inUnit_ = true;
-  unitSpoiled_ = unitLostConnection_ = false;
-  unitSpoilReason_ = 0;
-  pendingRelease_.clear();
   return rc;
+}
+
+int Session::observe(int rc) {
+  if (rc == status::kNotConnected) unit_.connectionLost = true;
+  if (IsEnvironmentFailure(rc)) {
+    unit_.environment = true;
+    spoilUnit(rc);
+  }
+  return rc;
+}
+
+void Session::spoilUnit(int reason) {
+  if (!unit_.spoiled) unit_.reason = reason;
+  unit_.spoiled = true;
 }
 
 int Session::commitUnit() {
@@ -56,11 +82,11 @@ int Session::commitUnit() {
   pendingRelease_.clear();  // the commit ends every savepoint
   if (!conn_) return status::kNotConnected;
   drainCursors();
-  if (unitSpoiled_ || consumeInjectedFailure()) {
+  if (unit_.spoiled) {
     conn_->executeScript("ROLLBACK");
-    return status::kNotConnected;
+    return unit_.reason;
   }
-  int rc = conn_->executeScript("COMMIT");
+  int rc = observe(conn_->executeScript("COMMIT"));
   if (rc != status::kOk && conn_->inTransaction()) conn_->executeScript("ROLLBACK");
   return rc;
 }
@@ -74,31 +100,16 @@ int Session::rollbackUnit() {
   return conn_->executeScript("ROLLBACK");
 }
 
-int Session::commit() {
+int Session::endTransaction(const char* command) {
   if (!conn_) return status::kNotConnected;
-  if (inUnit_) return commitUnit();
   if (!conn_->inTransaction()) return status::kOk;
   drainCursors();
-  return conn_->executeScript("COMMIT");
+  return observe(conn_->executeScript(command));
 }
 
-int Session::rollback() {
-  if (!conn_) return status::kNotConnected;
-  if (inUnit_) return rollbackUnit();
-  if (!conn_->inTransaction()) return status::kOk;
-  drainCursors();
-  return conn_->executeScript("ROLLBACK");
-}
+int Session::commit() { return inUnit_ ? commitUnit() : endTransaction("COMMIT"); }
 
-void Session::noteConnectionLost() {
-  unitLostConnection_ = true;
-  spoilUnit(status::kNotConnected);
-}
-
-void Session::spoilUnit(int reason) {
-  if (!unitSpoiled_) unitSpoilReason_ = reason;
-  unitSpoiled_ = true;
-}
+int Session::rollback() { return inUnit_ ? rollbackUnit() : endTransaction("ROLLBACK"); }
 
 void Session::drainCursors() {
   for (Cursor* c : cursors_) c->drain();
@@ -119,10 +130,5 @@ void Session::removeQuery(Query* q) {
 }
 
 Session::~Session() { disconnect(); }
-
-bool Session::consumeInjectedFailure() {
-  if (failCountdown_ <= 0) return false;
-  return --failCountdown_ == 0;
-}
 
 }  // namespace db

@@ -5,6 +5,10 @@
 // write is guarded by its own savepoint (a failed write undoes only itself)
 // and nothing is durable before commitUnit(); a crash or a lost connection
 // takes the whole unit back.
+//
+// The session sees the status of every statement. A unit in which the
+// environment failed (connection lost, disk full, I/O error, ...) is
+// spoiled: it can only be rolled back, whatever later statements report.
 #pragma once
 
 #include <cstdint>
@@ -36,22 +40,27 @@ class Session {
 
   // Starts a unit and forgets what the previous one showed.
   int beginUnit();
-  // A statement found the connection lost: whatever the unit holds is
-  // incomplete, so it can only be rolled back.
-  void noteConnectionLost();
+  // The status of a statement, as the access routines pass it on; a
+  // failure of the environment spoils the unit.
+  int observe(int status);
   // The caller found a reason the unit must not be committed that no
   // statement shows (a telegram that got no booking number). The first
   // reason is kept: it is the one worth logging.
   void spoilUnit(int reason);
   // True when the unit can only be rolled back.
-  bool unitSpoiled() const { return unitSpoiled_; }
-  bool unitLostConnection() const { return unitLostConnection_; }
+  bool unitSpoiled() const { return unit_.spoiled; }
+  // True when the environment spoiled the unit: whatever comes next in
+  // this pass would fail alike.
+  bool unitFailedByEnvironment() const { return unit_.environment; }
+  bool unitLostConnection() const { return unit_.connectionLost; }
   // The status that spoiled the unit (0 when none did).
-  int unitSpoilReason() const { return unitSpoilReason_; }
+  int unitSpoilReason() const { return unit_.reason; }
   // The savepoint of the unit's last successful write, released together
   // with the next write's savepoint to save a round trip.
   std::string takePendingRelease() { return std::exchange(pendingRelease_, std::string()); }
   void setPendingRelease(std::string savepoint) { pendingRelease_ = std::move(savepoint); }
+  // Commits the unit, or rolls it back and returns the reason when it is
+  // spoiled or the commit fails.
   int commitUnit();
   int rollbackUnit();
   bool inUnit() const { return inUnit_; }
@@ -70,25 +79,31 @@ class Session {
   void removeQuery(Query* q);
   ~Session();
 
-  // Test hook: the nth statement from now (1 = the next) fails as if the
-  // connection had been lost; 0 switches it off.
-  void failStatementAfter(long n) { failCountdown_ = n; }
-  bool consumeInjectedFailure();
+  // Puts another connection in place of the current one and returns the
+  // current one; for a test that wraps the connection to make statements
+  // fail. Statements are prepared anew through the new connection.
+  std::unique_ptr<Connection> exchangeConnection(std::unique_ptr<Connection> next);
 
  private:
+  struct UnitState {
+    bool spoiled = false;
+    bool environment = false;
+    bool connectionLost = false;
+    int reason = 0;
+  };
+
   Session() = default;
   void forgetStatements();
+  void abandonCursors();
+  int endTransaction(const char* command);
 
   std::unique_ptr<Connection> conn_;
   std::uint64_t generation_ = 0;
   bool inUnit_ = false;
-  bool unitSpoiled_ = false;
-  bool unitLostConnection_ = false;
-  int unitSpoilReason_ = 0;
+  UnitState unit_;
   std::string pendingRelease_;
   std::vector<Cursor*> cursors_;
   std::vector<Query*> queries_;
-  long failCountdown_ = 0;
 };
 
 }  // namespace db

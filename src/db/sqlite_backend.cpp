@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "db/date_text.h"
+#include "db/failure.h"
 #include "base/status.h"
 
 namespace db {
@@ -24,7 +25,7 @@ int mapSqliteError(int extended) {
     case SQLITE_CONSTRAINT_NOTNULL:
       return status::kNullValue;
     default:
-      return -(10000 + (extended & 0xff));
+      return SqliteStatus(extended);
   }
 }
 
@@ -42,7 +43,7 @@ class SqliteConnection : public Connection {
 
   Dialect dialect() const override { return Dialect::Sqlite; }
 
-  int prepare(const std::string& sql, int, std::unique_ptr<PreparedStatement>& out) override {
+  int prepare(const char*, const std::string& sql, int, std::unique_ptr<PreparedStatement>& out) override {
     auto st = std::make_unique<SqliteStatement>();
     int rc = sqlite3_prepare_v3(db_, sql.c_str(), static_cast<int>(sql.size()),
                                 SQLITE_PREPARE_PERSISTENT, &st->stmt, nullptr);

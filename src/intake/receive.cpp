@@ -61,11 +61,23 @@ int backUp(const RcvSatz& rcv) {
   return rc;
 }
 
-enum class Outcome { Booked, KeptQueued, ConnectionLost };
+// What became of one telegram. Unusable: the database or what it runs on
+// failed (connection lost, disk full, ...); the telegram stays queued and
+// the drain ends, since every further telegram would fail alike.
+enum class Outcome { Booked, KeptQueued, DatabaseUnusable };
 
-bool connectionLost() {
+bool databaseUnusable() {
   db::Session& s = db::Session::get();
-  return s.unitLostConnection() || !s.alive();
+  return s.unitFailedByEnvironment() || !s.alive();
+}
+
+Outcome keptForLaterPass() {
+  db::Session& s = db::Session::get();
+  if (s.unitLostConnection() || !s.alive())
+    LogError("Input-Buchung", "Verbindung weg, Meldung wartet", status::kNotConnected);
+  else
+    LogError("Input-Buchung", "Datenbank nicht nutzbar, Meldung wartet", s.unitSpoilReason());
+  return Outcome::DatabaseUnusable;
 }
 
 // Backup and delete without the booking, then the booking statement by
@@ -78,7 +90,7 @@ Outcome bookOutsideUnit(const RcvSatz& rcv) {
   if (rc == 0) rc = MeldungToSicherung(rcv);
   if (rc == 0) rc = s.commitUnit();
   else s.rollbackUnit();
-  if (rc != 0) return connectionLost() ? Outcome::ConnectionLost : Outcome::KeptQueued;
+  if (rc != 0) return databaseUnusable() ? keptForLaterPass() : Outcome::KeptQueued;
   Meldung_Verarbeiten(rcv.RcvDta.view());
   return Outcome::Booked;
 }
@@ -89,21 +101,20 @@ Outcome bookOnce(const RcvSatz& rcv) {
   int rc = s.beginUnit();
   if (rc != 0) {
     LogError("Input-Buchung", "Fehler bei Begin", rc);
-    return Outcome::ConnectionLost;  // nothing can be booked now; the next pass tries again
+    return Outcome::DatabaseUnusable;  // nothing can be booked now; the next pass tries again
   }
   Meldung_Verarbeiten(rcv.RcvDta.view());
   if (!s.unitSpoiled()) rc = MeldungToSicherung(rcv);
   if (!s.unitSpoiled() && rc == 0) {
     rc = s.commitUnit();
     if (rc == 0) return Outcome::Booked;
-    LogError("Input-Buchung", "Fehler bei Commit", rc);
+    if (!databaseUnusable()) LogError("Input-Buchung", "Fehler bei Commit", rc);
   } else {
     s.rollbackUnit();
   }
-  if (connectionLost()) {
-    LogError("Input-Buchung", "Verbindung weg, Meldung wartet", status::kNotConnected);
-    return Outcome::ConnectionLost;
-  }
+  // Only a failure of the telegram's own may send it down the statement
+  // by statement way: that way it leaves the queue before it is booked.
+  if (databaseUnusable()) return keptForLaterPass();
   if (s.unitSpoiled()) {
     LogError("Input-Buchung", "Meldung nicht gebucht, bleibt", s.unitSpoilReason());
     return Outcome::KeptQueued;
@@ -137,7 +148,7 @@ int Input_Buchung() {
   RcvSatz rcv;
   int rc = Rcv_PKeyRead(&rcv);
   while (rc == status::kOk) {
-    if (bookOnce(rcv) == Outcome::ConnectionLost) break;  // the rest waits for the next pass
+    if (bookOnce(rcv) == Outcome::DatabaseUnusable) break;  // the rest waits for the next pass
     rc = Rcv_PKeyRead(&rcv);
     if (rc != status::kOk && rc != status::kNoRow) LogError("Input-Buchung", "Rcv_PKeyRead()", rc);
   }

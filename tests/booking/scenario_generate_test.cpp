@@ -7,6 +7,7 @@
 #include "db_fixture.h"
 #include "intake/receive.h"
 #include "scenario_support.h"
+#include "fault_injection.h"
 
 namespace {
 
@@ -234,13 +235,6 @@ std::string Snapshot() {
   return out;
 }
 
-// True when the injected failure was not used up by the statements run.
-bool InjectionUnused(long armedAt) {
-  for (long k = 0; k < armedAt; ++k)
-    if (db::Session::get().consumeInjectedFailure()) return true;
-  return false;
-}
-
 class LostConnectionScenario : public GenerateScenario {
  protected:
   void Prepare() {
@@ -278,10 +272,13 @@ TEST_P(LostConnectionScenario, TelegramIsBookedWithAllItsConsequencesOrNotAtAll)
   for (long failing = 1;; ++failing) {
     ASSERT_LT(failing, 1000);
     Queue(interruption);
-    db::Session::get().failStatementAfter(failing);
-    Input_Buchung();
-    const bool unused = InjectionUnused(failing);
-    db::Session::get().failStatementAfter(0);
+    bool unused = false;
+    {
+      testdb::FaultInjection faults;
+      faults.FailStatement(failing);
+      Input_Buchung();
+      unused = !faults.Fired();
+    }
     if (unused) {
       ExpectBookedOnce();
       break;

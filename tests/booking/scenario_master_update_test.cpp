@@ -6,6 +6,7 @@
 #include "db/session.h"
 #include "db_fixture.h"
 #include "scenario_support.h"
+#include "fault_injection.h"
 
 namespace {
 
@@ -221,9 +222,10 @@ MelSatz DirectBooking(const char* fcd) {
 TEST_P(MasterUpdateScenario, FailedOrderWriteIsLogged) {
   LogCapture log;
   MelSatz mel = DirectBooking("A01");
-  db::Session::get().failStatementAfter(3);  // order read, operation read, order write
+  testdb::FaultInjection faults;
+  faults.FailRoutine("Apk_PKeyUpd");
   StammTab_Akual(&mel);
-  db::Session::get().failStatementAfter(0);
+  faults.Clear();
   EXPECT_EQ(1, log.Count("StammTab_Akual", "Apk_PKeyUpd"));
   EXPECT_EQ(0, log.Count("StammTab_Akual", "App_PKeyUpd"));
   EXPECT_EQ(1, ReadOrder(kOrder).ApkSts);
@@ -234,9 +236,10 @@ TEST_P(MasterUpdateScenario, FailedOrderWriteIsLogged) {
 TEST_P(MasterUpdateScenario, FailedOperationWriteIsLogged) {
   LogCapture log;
   MelSatz mel = DirectBooking("A01");
-  db::Session::get().failStatementAfter(4);
+  testdb::FaultInjection faults;
+  faults.FailRoutine("App_PKeyUpd");
   StammTab_Akual(&mel);
-  db::Session::get().failStatementAfter(0);
+  faults.Clear();
   EXPECT_EQ(1, log.Count("StammTab_Akual", "App_PKeyUpd"));
   EXPECT_EQ(3, ReadOrder(kOrder).ApkSts);
   EXPECT_EQ(0, ReadOperation(kOrder, "00010").AppSts);
@@ -245,9 +248,10 @@ TEST_P(MasterUpdateScenario, FailedOperationWriteIsLogged) {
 TEST_P(MasterUpdateScenario, FailedWorkPlaceWriteIsLogged) {
   LogCapture log;
   MelSatz mel = DirectBooking("M03");
-  db::Session::get().failStatementAfter(2);
+  testdb::FaultInjection faults;
+  faults.FailRoutine("Apl_PKeyUpd");
   Arbeitsplatz_Aktual(&mel);
-  db::Session::get().failStatementAfter(0);
+  faults.Clear();
   EXPECT_EQ(1, log.Count("Arbeitsplatz_Aktual", "Apl_PKeyUpd"));
   EXPECT_EQ(1, ReadWorkPlace(kWp).AplSts);
 }

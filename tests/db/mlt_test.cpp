@@ -7,6 +7,7 @@
 #include "db/mlt.h"
 #include "db/session.h"
 #include "db_fixture.h"
+#include "fault_injection.h"
 
 namespace {
 
@@ -176,7 +177,8 @@ TEST_P(MltTest, LargestNumberOfARun) {
 
 TEST_P(MltTest, LargestNumberIsNotDeliveredOnFailure) {
   std::int32_t max = 42;
-  db::Session::get().failStatementAfter(1);
+  testdb::FaultInjection faults;
+  faults.FailRoutine("Mlt_MaxLfn");
   EXPECT_EQ(-3114, Mlt_MaxLfn("Nza_MPA", kRun, &max));
   EXPECT_EQ(42, max);
 }

@@ -8,6 +8,7 @@
 #include "db/rvs.h"
 #include "db/session.h"
 #include "db_fixture.h"
+#include "fault_injection.h"
 
 namespace {
 
@@ -64,7 +65,8 @@ TEST_P(SessionTest, LostConnectionInsideUnitTakesTheUnitBack) {
   ASSERT_EQ(0, s.beginUnit());
   RcvSatz a = Telegram("20261207065131", 1, "a");
   ASSERT_EQ(0, Rcv_PKeyIns(&a));
-  s.failStatementAfter(1);
+  testdb::FaultInjection faults;
+  faults.FailRoutine("COMMIT");
   EXPECT_EQ(-3114, s.commitUnit());
   EXPECT_EQ(0, testdb::CountRows("Kvs570Rcv"));
 }
@@ -74,7 +76,8 @@ TEST_P(SessionTest, UnitWithALostReadCannotBeCommitted) {
   ASSERT_EQ(0, s.beginUnit());
   BnrSatz b;
   b.BnrKey = "MELNR";
-  s.failStatementAfter(1);
+  testdb::FaultInjection faults;
+  faults.FailRoutine("Bnr_PKeyReadk");
   EXPECT_EQ(-3114, Bnr_PKeyReadk(&b));  // looks like "no counter yet" to a careless caller
   RcvSatz a = Telegram("20261207065131", 1, "a");
   ASSERT_EQ(0, Rcv_PKeyIns(&a));

@@ -10,6 +10,7 @@
 #include "db/session.h"
 #include "intake/receive.h"
 #include "intake_support.h"
+#include "fault_injection.h"
 
 namespace {
 
@@ -59,15 +60,6 @@ class ExactlyOnceTest : public DbTest {
     return !HasFailure();
   }
 
-  // Whether the failure set up with failStatementAfter(n) has happened: a
-  // countdown still running reaches zero within n more statements.
-  static bool injectedFailureHappened(long n) {
-    db::Session& s = db::Session::get();
-    for (long k = 0; k < n; ++k)
-      if (s.consumeInjectedFailure()) return false;
-    return true;
-  }
-
   void expectEveryTelegramBookedOnce(long n) {
     const std::vector<Sent> day = DayOfTelegrams();
     EXPECT_EQ(0, testdb::CountRows("Kvs570Rcv")) << "failure at statement " << n;
@@ -87,21 +79,22 @@ class ExactlyOnceTest : public DbTest {
 };
 
 TEST_P(ExactlyOnceTest, FailureAtAnyStatementOfADrainBooksEveryTelegramOnce) {
-  db::Session& s = db::Session::get();
   long n = 1;
   for (;; ++n) {
     ASSERT_TRUE(prepare());
-    s.failStatementAfter(n);
-    Input_Buchung();
-    const bool happened = injectedFailureHappened(n);
-    s.failStatementAfter(0);
+    bool happened = false;
+    {
+      testdb::FaultInjection faults;
+      faults.FailStatement(n);
+      Input_Buchung();
+      happened = faults.Fired();
+    }
     Input_Buchung();  // the clean pass
     expectEveryTelegramBookedOnce(n);
     if (!happened || HasFailure()) break;
   }
   EXPECT_GT(n, 60) << "a drain of six telegrams runs more statements than that";
   std::cout << "[ drained with a failure at each of " << n - 1 << " statements ]" << std::endl;
-  s.failStatementAfter(0);
 }
 
 TEST_P(ExactlyOnceTest, TwoPassesAfterEachOtherBookNothingTwice) {

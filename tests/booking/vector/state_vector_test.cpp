@@ -7,6 +7,7 @@
 #include "db_fixture.h"
 #include "scenario_support.h"
 #include "booking/vector/state_vector.h"
+#include "fault_injection.h"
 
 namespace {
 
@@ -266,9 +267,10 @@ TEST_P(StateVectorTest, BookingWithoutObjectKindLeavesTheVectorsAlone) {
 TEST_P(StateVectorTest, FailedReadIsLoggedAndMarked) {
   Booked(Booking("AB", "M_A", 1));
   LogCapture log;
-  db::Session::get().failStatementAfter(1);
+  testdb::FaultInjection faults;
+  faults.FailRoutine("Map_PKeyReadk");
   MelSatz mel = Booked(Booking("AU", "M_A", 2));
-  db::Session::get().failStatementAfter(0);
+  faults.Clear();
   EXPECT_EQ(5013, mel.MelFnr);
   EXPECT_EQ(std::string(16, '0'), AllSixteen(mel));
   EXPECT_EQ(1, log.Count("AktiveZstd_Aktual", "Map_PKeyReadk"));
@@ -277,9 +279,10 @@ TEST_P(StateVectorTest, FailedReadIsLoggedAndMarked) {
 
 TEST_P(StateVectorTest, FailedInsertIsLoggedAndMarked) {
   LogCapture log;
-  db::Session::get().failStatementAfter(2);  // the read passes, the insert fails
+  testdb::FaultInjection faults;
+  faults.FailRoutine("Map_PKeyIns");
   MelSatz mel = Booked(Booking("RB", "M_A", 1));
-  db::Session::get().failStatementAfter(0);
+  faults.Clear();
   EXPECT_EQ(5001, mel.MelFnr);
   EXPECT_EQ("11000", Flags(mel));  // the vector as built
   EXPECT_EQ(1, log.Count("Not_AktivZusatand", "Map_PKeyIns"));
@@ -289,9 +292,10 @@ TEST_P(StateVectorTest, FailedInsertIsLoggedAndMarked) {
 TEST_P(StateVectorTest, FailedUpdateKeepsTheRowAsRead) {
   Booked(Booking("AB", "M_A", 1));
   LogCapture log;
-  db::Session::get().failStatementAfter(2);
+  testdb::FaultInjection faults;
+  faults.FailRoutine("Map_PKeyUpd");
   MelSatz mel = Booked(Booking("AU", "M_A", 2));
-  db::Session::get().failStatementAfter(0);
+  faults.Clear();
   EXPECT_EQ(5001, mel.MelFnr);
   EXPECT_EQ("10100", Flags(mel));
   EXPECT_EQ(1, log.Count("Yes_AktivZusatand", "Map_PKeyUpd"));
@@ -300,9 +304,10 @@ TEST_P(StateVectorTest, FailedUpdateKeepsTheRowAsRead) {
 TEST_P(StateVectorTest, FailedDeleteIsLoggedAndMarked) {
   Booked(Booking("AB", "M_A", 1));
   LogCapture log;
-  db::Session::get().failStatementAfter(2);
+  testdb::FaultInjection faults;
+  faults.FailRoutine("Map_PKeyDel");
   MelSatz mel = Booked(Booking("AE", "M_A", 2));
-  db::Session::get().failStatementAfter(0);
+  faults.Clear();
   EXPECT_EQ(5001, mel.MelFnr);
   EXPECT_EQ("10100", Flags(mel));
   EXPECT_EQ(1, log.Count("Yes_AktivZusatand", "Map_PKeyDel"));

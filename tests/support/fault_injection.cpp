@@ -1,0 +1,106 @@
+#include "fault_injection.h"
+
+#include <map>
+
+#include "db/session.h"
+
+namespace testdb {
+
+struct FaultInjection::Plan {
+  std::string routine;  // empty: any statement
+  long countdown = 0;   // 0: armed for nothing
+  int status = status::kOk;
+  bool fired = false;
+  long statements = 0;
+  bool wrapperAlive = false;
+
+  // Counts one run of a routine's statement; true when it is to fail.
+  bool failsNow(const std::string& name) {
+    ++statements;
+    if (countdown <= 0 || (!routine.empty() && name != routine)) return false;
+    if (--countdown > 0) return false;
+    fired = true;
+    return true;
+  }
+};
+
+namespace {
+
+std::string firstWord(const std::string& script) { return script.substr(0, script.find(' ')); }
+
+class FaultyConnection : public db::Connection {
+ public:
+  FaultyConnection(std::unique_ptr<db::Connection> inner, std::shared_ptr<FaultInjection::Plan> plan)
+      : inner_(std::move(inner)), plan_(std::move(plan)) {
+    plan_->wrapperAlive = true;
+  }
+  ~FaultyConnection() override { plan_->wrapperAlive = false; }
+
+  std::unique_ptr<db::Connection> release() { return std::move(inner_); }
+
+  db::Dialect dialect() const override { return inner_->dialect(); }
+  int prepare(const char* routine, const std::string& sql, int paramCount,
+              std::unique_ptr<db::PreparedStatement>& out) override {
+    int rc = inner_->prepare(routine, sql, paramCount, out);
+    if (rc == status::kOk) names_[out.get()] = routine;
+    return rc;
+  }
+  int execute(db::PreparedStatement& stmt, std::span<const db::Value> params) override {
+    if (plan_->failsNow(names_[&stmt])) return plan_->status;
+    return inner_->execute(stmt, params);
+  }
+  int query(db::PreparedStatement& stmt, std::span<const db::Value> params,
+            std::unique_ptr<db::RowSource>& out) override {
+    if (plan_->failsNow(names_[&stmt])) return plan_->status;
+    return inner_->query(stmt, params, out);
+  }
+  int executeScript(const std::string& sql) override {
+    // Savepoints ride along with every write; counting them would only
+    // double the count of each write.
+    const bool savepoint = sql.rfind("SAVEPOINT", 0) == 0 || sql.rfind("RELEASE", 0) == 0 ||
+                           sql.rfind("ROLLBACK TO", 0) == 0;
+    if (!savepoint && plan_->failsNow(firstWord(sql))) return plan_->status;
+    return inner_->executeScript(sql);
+  }
+  bool inTransaction() const override { return inner_->inTransaction(); }
+  bool alive() const override { return inner_->alive(); }
+  std::string lastError() const override { return inner_->lastError(); }
+
+ private:
+  std::unique_ptr<db::Connection> inner_;
+  std::shared_ptr<FaultInjection::Plan> plan_;
+  std::map<const db::PreparedStatement*, std::string> names_;
+};
+
+}  // namespace
+
+FaultInjection::FaultInjection() : plan_(std::make_shared<Plan>()) {
+  db::Session& s = db::Session::get();
+  if (!s.connected()) return;
+  s.exchangeConnection(std::make_unique<FaultyConnection>(s.exchangeConnection(nullptr), plan_));
+}
+
+FaultInjection::~FaultInjection() {
+  db::Session& s = db::Session::get();
+  // A reconnect in between has already dropped the wrapper.
+  if (!plan_->wrapperAlive || !s.connected()) return;
+  auto* wrapper = dynamic_cast<FaultyConnection*>(&s.connection());
+  if (!wrapper) return;
+  std::unique_ptr<db::Connection> inner = wrapper->release();
+  s.exchangeConnection(std::move(inner));
+}
+
+void FaultInjection::FailRoutine(const std::string& routine, int status, long nth) {
+  plan_->routine = routine;
+  plan_->status = status;
+  plan_->countdown = nth;
+  plan_->fired = false;
+}
+
+void FaultInjection::FailStatement(long nth, int status) { FailRoutine(std::string(), status, nth); }
+
+void FaultInjection::Clear() { plan_->countdown = 0; }
+bool FaultInjection::Fired() const { return plan_->fired; }
+long FaultInjection::Statements() const { return plan_->statements; }
+
+}  // namespace testdb
