@@ -76,7 +76,7 @@ Outcome keptForLaterPass() {
   if (s.unitLostConnection() || !s.alive())
     LogError("Input-Buchung", "Verbindung weg, Meldung wartet", status::kNotConnected);
   else
-    LogError("Input-Buchung", "Datenbank nicht nutzbar, Meldung wartet", s.unitSpoilReason());
+    LogError("Input-Buchung", "DB nicht nutzbar, Meldung wartet", s.unitSpoilReason());
   return Outcome::DatabaseUnusable;
 }
 
