@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "db/access.h"
@@ -24,12 +25,12 @@ const char* pgUri() {
 
 std::string programName() { return program_invocation_short_name; }
 
-// The per-program database on the server, so that test programs running
-// side by side never meet.
+// The per-process database on the server, so that test programs running
+// side by side (also from two checkouts) never meet.
 std::string pgDatabaseUri(std::string* dbname) {
   std::string uri = pgUri();
   std::size_t slash = uri.find('/', uri.find("://") + 3);
-  *dbname = "bde_" + programName();
+  *dbname = "bde_" + programName() + "_" + std::to_string(getpid());
   for (char& c : *dbname)
     if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
   std::string base = slash == std::string::npos ? uri + "/" : uri.substr(0, slash + 1);
@@ -37,6 +38,15 @@ std::string pgDatabaseUri(std::string* dbname) {
   if (std::size_t q = uri.find('?', slash == std::string::npos ? 0 : slash); q != std::string::npos)
     query = uri.substr(q);
   return base + *dbname + query;
+}
+
+std::string gPgDatabase;
+
+// Drops this process's database when the program ends.
+void dropPgDatabase() {
+  std::unique_ptr<db::Connection> admin;
+  if (db::openConnection("", "", pgUri(), false, admin) != 0) return;
+  admin->executeScript("DROP DATABASE IF EXISTS " + gPgDatabase + " WITH (FORCE)");
 }
 
 bool preparePostgres(std::string* reason) {
@@ -55,6 +65,8 @@ bool preparePostgres(std::string* reason) {
     if (rc == 0) rc = dbConnectWith("", "", target, false, &error);
     if (rc == 0) rc = db::schema::create(db::Session::get().connection(), &error);
     state = rc == 0 ? 1 : -1;
+    gPgDatabase = dbname;
+    if (rc == 0) std::atexit(dropPgDatabase);
     failure = "PostgreSQL test database not ready (" + std::to_string(rc) + "): " + error;
     gPgService = target;
   }
