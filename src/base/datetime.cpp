@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/civil_date.h"
+
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -37,30 +39,14 @@ std::string formatTime(const std::tm& when, const char* layout) {
   return std::string(buf.data(), n);
 }
 
-bool isLeapYear(long long y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
-
-// Days from 1 January 1970 to the given date (negative before it).
-long long daysSinceEpoch(long long year, long long month, long long day) {
-  static constexpr std::array<int, 12> kMonthDays = {31, 28, 31, 30, 31, 30,
-                                                     31, 31, 30, 31, 30, 31};
-  // Days before 1 January of `year`, counted with full 400-year cycles.
-  auto daysBeforeYear = [](long long y) {
-    long long p = y - 1;
-    auto floorDiv = [](long long a, long long b) { return a / b - (a % b < 0 ? 1 : 0); };
-    return 365 * p + floorDiv(p, 4) - floorDiv(p, 100) + floorDiv(p, 400);
-  };
-  long long days = daysBeforeYear(year) - daysBeforeYear(1970);
-  month = std::clamp(month, 1LL, 12LL);
-  for (long long m = 1; m < month; ++m) days += kMonthDays[static_cast<std::size_t>(m - 1)];
-  if (month > 2 && isLeapYear(year)) days += 1;
-  return days + day - 1;
-}
-
 long long wallClockSeconds(std::string_view stamp) {
   long long year = fieldNumber(stamp, 0, 4);
   if (year < 70) year += 2000;
   else if (year < 100) year += 1900;
-  long long days = daysSinceEpoch(year, fieldNumber(stamp, 4, 2), fieldNumber(stamp, 6, 2));
+  // A month outside 1..12 is held to that range; the day is taken as it is.
+  const long long month = std::clamp(fieldNumber(stamp, 4, 2), 1LL, 12LL);
+  long long days = DaysFromCivil(static_cast<int>(year), static_cast<int>(month),
+                                 static_cast<int>(fieldNumber(stamp, 6, 2)));
   return days * 86400 + fieldNumber(stamp, 8, 2) * 3600 + fieldNumber(stamp, 10, 2) * 60 +
          fieldNumber(stamp, 12, 2);
 }

@@ -16,8 +16,4 @@ int dateTextToStored(std::string_view text, std::string_view format, std::string
 // Adds whole days to a stored date; the time of day is kept.
 int addDaysToStored(std::string_view stored, std::int64_t days, std::string& out);
 
-// Days since 1970-01-01 of a Gregorian date, and back.
-std::int64_t daysFromCivil(int year, int month, int day);
-void civilFromDays(std::int64_t days, int& year, int& month, int& day);
-
 }  // namespace db

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "base/civil_date.h"
 #include "db/Dbstd.h"
 #include "db/aem.h"
 #include "db/apk.h"
@@ -65,7 +66,7 @@ constexpr CodeRow kCodes[] = {
 std::string ShiftDay(const std::string& day, int offset) {
   const int y = std::stoi(day.substr(0, 4)), m = std::stoi(day.substr(4, 2)), d = std::stoi(day.substr(6, 2));
   int yy = 0, mm = 0, dd = 0;
-  db::civilFromDays(db::daysFromCivil(y, m, d) + offset, yy, mm, dd);
+  CivilFromDays(DaysFromCivil(y, m, d) + offset, yy, mm, dd);
   char buf[32];
   std::snprintf(buf, sizeof buf, "%04d%02d%02d", yy, mm, dd);
   return buf;
@@ -73,13 +74,13 @@ std::string ShiftDay(const std::string& day, int offset) {
 
 BakSatz CalendarDay(const std::string& day) {
   const int y = std::stoi(day.substr(0, 4)), m = std::stoi(day.substr(4, 2)), d = std::stoi(day.substr(6, 2));
-  const std::int64_t days = db::daysFromCivil(y, m, d);
+  const std::int64_t days = DaysFromCivil(y, m, d);
   BakSatz bak;
   bak.BakDtm = day;
   bak.BakJhr = y;
   bak.BakMon = m;
   bak.BakTag = d;
-  bak.BakJtg = static_cast<std::int32_t>(days - db::daysFromCivil(y, 1, 1) + 1);
+  bak.BakJtg = static_cast<std::int32_t>(days - DaysFromCivil(y, 1, 1) + 1);
   bak.BakWch = (bak.BakJtg - 1) / 7 + 1;
   bak.BakWtg = static_cast<std::int32_t>((days + 3) % 7 + 1);  // Monday 1 .. Sunday 7
   return bak;

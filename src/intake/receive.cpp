@@ -1,5 +1,6 @@
 #include "intake/receive.h"
 
+#include "base/civil_date.h"
 #include "db/rvs.h"
 #include "db/session.h"
 #include "base/status.h"
@@ -27,10 +28,7 @@ int number(std::string_view digits) {
 bool isMoment(std::string_view m) {
   if (m.size() != 14 || !isDigits(m)) return false;
   const int year = number(m.substr(0, 4)), month = number(m.substr(4, 2)), day = number(m.substr(6, 2));
-  if (month < 1 || month > 12 || day < 1) return false;
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  if (day > kDays[month - 1] + (month == 2 && leap ? 1 : 0)) return false;
+  if (!IsCivilDate(year, month, day)) return false;
   return number(m.substr(8, 2)) < 24 && number(m.substr(10, 2)) < 60 && number(m.substr(12, 2)) < 60;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "base/civil_date.h"
 #include "db/Dbstd.h"
 #include "db/date_text.h"
 #include "db_fixture.h"
@@ -19,7 +20,7 @@ inline std::string DayFromToday(int days) {
 inline std::string ShiftDay(const std::string& date, int days) {
   const int y = std::stoi(date.substr(0, 4)), m = std::stoi(date.substr(4, 2)), d = std::stoi(date.substr(6, 2));
   int yy, mm, dd;
-  db::civilFromDays(db::daysFromCivil(y, m, d) + days, yy, mm, dd);
+  CivilFromDays(DaysFromCivil(y, m, d) + days, yy, mm, dd);
   char buf[16];
   std::snprintf(buf, sizeof buf, "%04d%02d%02d", yy, mm, dd);
   return buf;
@@ -27,13 +28,13 @@ inline std::string ShiftDay(const std::string& date, int days) {
 
 inline BakSatz CalendarDay(const std::string& date) {
   const int y = std::stoi(date.substr(0, 4)), m = std::stoi(date.substr(4, 2)), d = std::stoi(date.substr(6, 2));
-  const auto days = db::daysFromCivil(y, m, d);
+  const auto days = DaysFromCivil(y, m, d);
   BakSatz bak;
   bak.BakDtm = date;
   bak.BakJhr = y;
   bak.BakMon = m;
   bak.BakTag = d;
-  bak.BakJtg = static_cast<std::int32_t>(days - db::daysFromCivil(y, 1, 1) + 1);
+  bak.BakJtg = static_cast<std::int32_t>(days - DaysFromCivil(y, 1, 1) + 1);
   bak.BakWch = (bak.BakJtg - 1) / 7 + 1;
   bak.BakWtg = static_cast<std::int32_t>((days + 3) % 7 + 1);  // Monday 1 ... Sunday 7
   return bak;
