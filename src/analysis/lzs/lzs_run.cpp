@@ -1,3 +1,115 @@
 #include "analysis/analyses.h"
+#include "analysis/corner_values.h"
+#include "analysis/lzs/evaluation.h"
+#include "analysis/lzs/run_time.h"
+#include "analysis/note_unit.h"
+#include "analysis/run_stamp.h"
+#include "base/msglog.h"
+#include "base/status.h"
+#include "db/mrk.h"
+#include "db/switches.h"
 
-int Lzs_Abarbeiten() { return 0; }
+namespace {
+
+constexpr int kInterruptionRowsKind = 5;
+
+MelSatz keyBookingOf(const MerkSatz& note) {
+  MelSatz key;
+  key.KeyBnr = note.MrkBnr;
+  key.KeyPnr = note.MrkPnr;
+  key.KeyApl = note.MrkApl;
+  key.KeyApk = note.MrkApk;
+  key.KeyApp = note.MrkApp;
+  key.KeyDat = note.MrkMdt.str().substr(0, 8);
+  key.KeyUhr = note.MrkMdt.str().size() > 8 ? note.MrkMdt.str().substr(8, 6) : std::string();
+  key.KeySek = "99";
+  return key;
+}
+
+MerkSatz noteKeyOf(const MelSatz& key) {
+  MerkSatz note;
+  note.MrkKng = "LZS";
+  note.MrkApl = key.KeyApl;
+  note.MrkApk = key.KeyApk;
+  note.MrkApp = key.KeyApp;
+  note.MrkPnr = key.KeyPnr;
+  note.MrkBnr = key.KeyBnr;
+  return note;
+}
+
+// A note that shared its key with one worked before is gone with it.
+bool stillPending(const MelSatz& key) {
+  MerkSatz note = noteKeyOf(key);
+  return Mrk_PKeyReadk(&note) != status::kNoRow;
+}
+
+// The newest start (A01 or A03) of the operation at or before the note.
+int startBooking(MelSatz& key) {
+  MelSatz params = key;
+  params.ObjTyp = "M_A";
+  int rc = Mel_PrfRdBck_MA_Open(&params, "A01", "A03", key.KeyDat.c_str(), key.KeyUhr.c_str(), key.KeySek.c_str());
+  if (rc != status::kOk) {
+    LogError("Mel_PrfRdBck_MA_Open", "Fehler: Cursor Open", rc);
+    return rc;
+  }
+  rc = Mel_PrfRdBck_MA_Read(&key);
+  Mel_PrfRdBck_MA_Close();
+  if (rc != status::kOk) LogError("Mel_PrfRdBck_MA_Read", "Fehler: Cursor Read", rc);
+  return rc;
+}
+
+}  // namespace
+
+void Lza_Laufzeit(MelSatz key, bool unterbrechungsZeilen) {
+  std::int32_t counter = 0;
+  NzaSatz run;
+  run.NzaEdt = key.KeyDat;
+  run.NzaEdtUhr = key.KeyUhr;
+  const std::string stamp = Laufstempel();
+  if (startBooking(key) != status::kOk) return;
+  run.NzaSa = 4;
+  run.NzaApl = key.KeyApl;
+  run.NzaApk = key.KeyApk;
+  run.NzaApp = key.KeyApp;
+  run.NzaTnr = key.KeyTnr;
+  run.NzaDtm = key.KeyDat;
+  run.NzaDtmUhr = key.KeyUhr;
+  run.NzaPnr = "        ";
+  if (Mlt_MAVon_Meldung(stamp, run, counter) == 0) return;
+  Mlt_Eckwerte(kLaufzeitEckwerte, stamp, run, counter);
+  Lza_Auswerten(stamp, run, unterbrechungsZeilen);
+  Mlt_LzaLoeschen(stamp);
+  run.NzaErf = "LzaStd";
+  Add_LaufZt_Apl(run);
+  Add_LaufZt_Ges(run);
+}
+
+void Get_MerkLoeschen_Lzs(const MelSatz& key) {
+  MerkSatz note = noteKeyOf(key);
+  int rc = Mrk_PKeyReadk(&note);
+  // Several notes of one key (differing only in their time) are all worked
+  // by this one: they go together.
+  if (rc != status::kOk && rc != status::kTooManyRows) {
+    LogError("Get_MerkLoeschen", "Mrk_PKeyReadk", rc);
+    return;
+  }
+  rc = Mrk_PKeyDel(&note);
+  if (rc != status::kOk) LogError("Get_MerkLoeschen", "Mrk_PKeyDel", rc);
+}
+
+int Lzs_Abarbeiten() {
+  const bool interruptionRows = NzpLaden().Aktiv(kInterruptionRowsKind);
+  if (Mrk_MrkKng_Open("LZS") != status::kOk) return 0;
+  MerkSatz note;
+  while (Mrk_MrkKng_Read(&note) == status::kOk) {
+    const MelSatz key = keyBookingOf(note);
+    const NoteOutcome outcome = WorkNoteInUnit("Lzs_Abarbeiten", [&] {
+      if (!stillPending(key)) return;
+      Lza_Laufzeit(key, interruptionRows);
+      Get_MerkLoeschen_Lzs(key);
+    });
+    if (outcome == NoteOutcome::kDatabaseUnusable) break;  // the rest waits for the next pass
+  }
+  Mrk_MrkKng_Close();
+  return 0;
+}

@@ -1,0 +1,145 @@
+#include "analysis/corner_values.h"
+
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "base/civil_date.h"
+#include "base/datetime.h"
+#include "base/msglog.h"
+#include "base/status.h"
+#include "db/aem.h"
+#include "db/apl.h"
+#include "db/bak.h"
+#include "db/emo.h"
+
+namespace {
+
+bool calendarHasDay(const std::string& day) {
+  BakSatz bak;
+  bak.BakDtm = day;
+  return Bak_Datum(&bak) == status::kOk;
+}
+
+// The assignments of one group and kind valid on the day, read to the end
+// before any corner value is written.
+std::vector<AemSatz> assignments(const std::string& apg, std::int32_t kng, const std::string& day) {
+  std::vector<AemSatz> rows;
+  if (Aem_Schicht_Open(apg.c_str(), kng, day.c_str()) != status::kOk) return rows;
+  AemSatz aem;
+  while (Aem_Schicht_Read(&aem) == status::kOk) rows.push_back(aem);
+  Aem_Schicht_Close();
+  return rows;
+}
+
+// The cursor gives one row per shift of a model; the corner values of one
+// model and day type are written once.
+void cornerValuesOf(const EckwertQuelle& q, const std::string& stamp, NzaSatz& run, const std::string& day,
+                    const std::vector<AemSatz>& rows, std::int32_t& counter) {
+  std::set<std::pair<std::string, std::string>> done;
+  for (const AemSatz& aem : rows) {
+    run.NzaWoc = aem.BakWch;
+    run.NzaWtg = aem.BakWtg;
+    run.NzaJtg = aem.BakJtg;
+    run.NzaMaz = aem.AemMaz;
+    run.NzaJwo = run.NzaDtm.str().substr(0, 4);
+    run.NzaEmo = aem.AemEmo;
+    run.NzaTtp = aem.KalBtp;
+    if (done.insert({aem.AemEmo.str(), aem.KalBtp.str()}).second) BDE_Eckwerte(q, stamp, run, day, counter);
+  }
+}
+
+void cornerValuesOfDay(const EckwertQuelle& q, const std::string& stamp, NzaSatz& run, const std::string& day,
+                       std::int32_t& counter) {
+  std::vector<AemSatz> rows = assignments(run.NzaApl.str(), 2, day);
+  if (rows.empty()) {
+    AplSatz apl;
+    apl.AplApl = run.NzaApl;
+    int rc = Apl_PKeyReadk(&apl);
+    if (rc != status::kOk) {
+      LogError(q.logFunktion, "Apl_PKeyReadk", rc);
+      return;
+    }
+    rows = assignments(apl.AplApg.str(), 1, day);
+  }
+  cornerValuesOf(q, stamp, run, day, rows, counter);
+}
+
+struct Corner {
+  const char* kind;
+  const char* logFunction;
+};
+constexpr Corner kKommen = {"KM", "BDE_Eckwerte: Kommen"};
+constexpr Corner kGehen = {"GH", "BDE_Eckwerte: Gehen"};
+constexpr Corner kPausebeginn = {"BP", "BDE_Eckwerte: Pausebeginn"};
+constexpr Corner kPauseende = {"EP", "BDE_Eckwerte: Pauseende"};
+
+void writeCorner(const EckwertQuelle& q, const std::string& stamp, const NzaSatz& run, const EmoPausenSatz& shift,
+                 const Corner& corner, const std::string& date, int minute, std::int32_t& counter) {
+  MltSatz row;
+  ++counter;
+  Mlt_BdeSatz(row, run, shift.EmoTxt.str(), stamp, q);
+  row.MltLfn = counter;
+  row.MltObj = corner.kind;
+  row.MltMdt = date;
+  Min_Zeit(minute, row.MltMdtUhr);
+  int rc = Mlt_PKeyIns(&row);
+  if (rc != status::kOk) LogError(corner.logFunction, "Mlt_PKeyIns", rc);
+}
+
+}  // namespace
+
+void Mlt_Eckwerte(const EckwertQuelle& q, const std::string& stamp, NzaSatz run, std::int32_t& counter) {
+  const std::string last = run.NzaEdt.str();
+  // The day before the window, so that a night shift begun the evening
+  // before contributes its end and breaks. Days are counted by the
+  // calendar's arithmetic, not by stepping through the calendar table: a
+  // day missing there must not keep the loop from ending.
+  for (std::string day = AddDays(run.NzaDtm.str(), -1); !day.empty() && day <= last; day = AddDays(day, 1)) {
+    if (!calendarHasDay(day)) {
+      LogError(q.logFunktion, "Kalendertag fehlt: " + day, status::kNoRow);
+      continue;
+    }
+    cornerValuesOfDay(q, stamp, run, day, counter);
+  }
+}
+
+void BDE_Eckwerte(const EckwertQuelle& q, const std::string& stamp, const NzaSatz& run, const std::string& day,
+                  std::int32_t& counter) {
+  if (Emo_Pausen_Open(run.NzaEmo.c_str(), run.NzaTtp.c_str(), day.c_str()) != status::kOk) return;
+  const std::string nextDay = AddDays(day, 1);
+  // A new shift is a change of model, begin or end: a shift beginning at
+  // midnight (minute 0) is one too.
+  std::string previousShift;
+  EmoPausenSatz p;
+  while (Emo_Pausen_Read(&p) == status::kOk) {
+    const std::string shift = p.EmoEmo.str() + "|" + std::to_string(p.EmoBeg) + "|" + std::to_string(p.EmoEnd);
+    if (shift != previousShift) {
+      writeCorner(q, stamp, run, p, kKommen, day, p.EmoBeg, counter);
+      writeCorner(q, stamp, run, p, kGehen, p.EmoEnd > p.EmoBeg ? day : nextDay, p.EmoEnd, counter);
+      previousShift = shift;
+    }
+    writeCorner(q, stamp, run, p, kPausebeginn, p.PmsBeg > p.EmoBeg ? day : nextDay, p.PmsBeg, counter);
+    writeCorner(q, stamp, run, p, kPauseende, p.PmsEnd > p.EmoBeg ? day : nextDay, p.PmsEnd, counter);
+  }
+  Emo_Pausen_Close();
+}
+
+void Mlt_BdeSatz(MltSatz& row, const NzaSatz& run, const std::string& shiftText, const std::string& stamp,
+                 const EckwertQuelle& q) {
+  row = MltSatz{};
+  row.MltErf = q.erfasser;
+  row.MltDat = stamp;
+  row.MltApl = run.NzaApl;
+  row.MltApk = run.NzaApk;
+  row.MltApp = run.NzaApp;
+  row.MltPnr = run.NzaPnr;
+  row.MltArg = shiftText;
+  row.MltEmo = run.NzaEmo;
+  row.MltTtp = run.NzaTtp;
+  row.MltWoc = run.NzaWoc;
+  row.MltWtg = run.NzaWtg;
+  row.MltJtg = run.NzaJtg;
+  row.MltJwo = run.NzaJwo;
+  row.Mlt00E = row.Mlt00R = row.Mlt00A = row.Mlt00S = row.Mlt00U = row.MltBkg = row.MltPbe = "0";
+}

@@ -1,0 +1,170 @@
+#include "analysis/lzs/evaluation.h"
+
+#include <string_view>
+
+#include "analysis/duration.h"
+#include "base/datetime.h"
+#include "base/status.h"
+
+namespace {
+
+using Handler = void (*)(LzaAuswertung&, const MltSatz&);
+
+std::string eventTime(const MltSatz& row) { return row.MltMdt.str() + row.MltMdtUhr.str(); }
+
+// Start pattern: the own flag is set at the end.
+void start(LzaAuswertung& a, const std::string& t, bool LzaZustand::*flag, void (*beforeFlag)(LzaAuswertung&,
+                                                                                               const MltSatz&),
+           const MltSatz& row) {
+  LzaZustand& z = a.innen;
+  if (!z.IrgendeinFlag()) {
+    z.intervallVon = t;
+  } else {
+    z.intervallBis = t;
+    Lza_ZeitBuchen(a);
+    z.intervallVon = t;
+  }
+  if (beforeFlag) beforeFlag(a, row);
+  z.*flag = true;
+}
+
+// End pattern: the own flag is cleared at the end. With no flag set the
+// interval booked has length 0.
+void end(LzaAuswertung& a, const std::string& t, bool LzaZustand::*flag, const MltSatz& row,
+         void (*beforeBooking)(LzaAuswertung&, const MltSatz&), void (*afterBooking)(LzaAuswertung&, const MltSatz&)) {
+  LzaZustand& z = a.innen;
+  if (!z.IrgendeinFlag()) {
+    z.intervallVon = t;
+    z.*flag = true;
+  }
+  if (beforeBooking) beforeBooking(a, row);
+  z.intervallBis = t;
+  Lza_ZeitBuchen(a);
+  z.intervallVon = t;
+  if (afterBooking) afterBooking(a, row);
+  z.*flag = false;
+}
+
+void interruptionBegins(LzaAuswertung& a, const MltSatz& row) {
+  a.innen.unterbrechung.fill(0);
+  a.aussen.unterbrechung.fill(0);
+  a.innen.unterbrechungVon = eventTime(row);
+  a.innen.unterbrechungGrund = row.MltUbg.str();
+}
+
+void interruptionEnds(LzaAuswertung& a, const MltSatz& row) { a.innen.unterbrechungBis = eventTime(row); }
+
+void interruptionRow(LzaAuswertung& a, const MltSatz& row) {
+  if (a.unterbrechungsZeilen) Nza_SA_C_Ins(a, row);
+  a.innen.unterbrechungGrund = "    ";
+}
+
+void kommen(LzaAuswertung& a, const MltSatz& row) {
+  a.innen.schichtBeginn = a.innen.schichtEnde = eventTime(row);
+  start(a, eventTime(row), &LzaZustand::schicht, nullptr, row);
+}
+
+void gehen(LzaAuswertung& a, const MltSatz& row) {
+  LzaZustand& z = a.innen;
+  const std::string t = eventTime(row);
+  z.schichtEnde = t;
+  if (!z.IrgendeinFlag()) {
+    z.schichtBeginn = t;
+    z.intervallVon = t;
+    z.schicht = true;
+  }
+  z.intervallBis = t;
+  Lza_ZeitBuchen(a);
+  for (int k : {0, 1, 2, 5, 6})
+    if (z.periode[k] > 0) {
+      Nza_ArbeitsGangSatz(a, row);
+      break;
+    }
+  // Work or set-up running at the shift's end goes on outside the shift.
+  if (z.arbeit || z.ruesten) z.intervallVon = z.intervallBis;
+  z.schicht = false;
+  for (int k = 0; k < kLzaZaehler; ++k) z.summe[k] += z.periode[k];
+  z.periode.fill(0);
+}
+
+void ruestBeginn(LzaAuswertung& a, const MltSatz& r) { start(a, eventTime(r), &LzaZustand::ruesten, nullptr, r); }
+void ruestEnde(LzaAuswertung& a, const MltSatz& r) { end(a, eventTime(r), &LzaZustand::ruesten, r, nullptr, nullptr); }
+void arbeitBeginn(LzaAuswertung& a, const MltSatz& r) { start(a, eventTime(r), &LzaZustand::arbeit, nullptr, r); }
+void arbeitEnde(LzaAuswertung& a, const MltSatz& r) { end(a, eventTime(r), &LzaZustand::arbeit, r, nullptr, nullptr); }
+void pauseBeginn(LzaAuswertung& a, const MltSatz& r) { start(a, eventTime(r), &LzaZustand::pause, nullptr, r); }
+void pauseEnde(LzaAuswertung& a, const MltSatz& r) { end(a, eventTime(r), &LzaZustand::pause, r, nullptr, nullptr); }
+void unterbrechung(LzaAuswertung& a, const MltSatz& r) {
+  start(a, eventTime(r), &LzaZustand::unterbrochen, interruptionBegins, r);
+}
+void wiederAuf(LzaAuswertung& a, const MltSatz& r) {
+  end(a, eventTime(r), &LzaZustand::unterbrochen, r, interruptionEnds, interruptionRow);
+}
+
+Handler handlerOf(std::string_view kind) {
+  static const struct {
+    std::string_view kind;
+    Handler handler;
+  } kHandlers[] = {{"KM", kommen},        {"GH", gehen},      {"RB", ruestBeginn}, {"RE", ruestEnde},
+                   {"AB", arbeitBeginn},  {"AE", arbeitEnde}, {"AT", arbeitEnde},  {"BP", pauseBeginn},
+                   {"EP", pauseEnde},     {"AU", unterbrechung}, {"AW", wiederAuf}};
+  for (const auto& h : kHandlers)
+    if (h.kind == kind) return h.handler;
+  return nullptr;
+}
+
+// Which counters an interval goes to: the first row whose flags match.
+struct Booking {
+  bool work, setUp, pause, interrupted;
+  std::initializer_list<int> counters;
+  std::initializer_list<int> interruptionCounters;
+};
+
+void book(const LzaZustand& flags, LzaZustand& into, std::int32_t x) {
+  static const Booking kTable[] = {
+      {true, false, false, false, {0, 1}, {}},          {true, false, true, false, {1, 4}, {}},
+      {true, false, true, true, {14, 16}, {3, 5}},      {true, false, false, true, {14, 2, 13}, {3, 0, 2}},
+      {false, true, false, false, {5, 6}, {}},          {false, true, true, false, {6, 9}, {}},
+      {false, true, true, true, {17}, {6}},             {false, true, false, true, {7}, {1}},
+  };
+  for (const Booking& b : kTable) {
+    const bool matches = b.work ? flags.arbeit : (!flags.arbeit && flags.ruesten);
+    if (!matches || b.pause != flags.pause || b.interrupted != flags.unterbrochen) continue;
+    for (int k : b.counters) into.periode[k] += x;
+    for (int k : b.interruptionCounters) into.unterbrechung[k] += x;
+    return;
+  }
+}
+
+}  // namespace
+
+double NzaSatz::*const kLzaSpalten[kLzaZaehler] = {
+    &NzaSatz::NzaNza, &NzaSatz::NzaBza, &NzaSatz::NzaUza, &NzaSatz::NzaAbz, &NzaSatz::NzaPza, &NzaSatz::NzaNzr,
+    &NzaSatz::NzaBzr, &NzaSatz::NzaUzr, &NzaSatz::NzaRbz, &NzaSatz::NzaPzr, &NzaSatz::NzaIst, &NzaSatz::NzaSol,
+    &NzaSatz::NzaPau, &NzaSatz::NzaNzu, &NzaSatz::NzaBzu, &NzaSatz::NzaUbz, &NzaSatz::NzaPzu, &NzaSatz::NzaRf1};
+
+std::int64_t Lza_ZeitBuchen(LzaAuswertung& a) {
+  const LzaZustand& flags = a.innen;
+  const long long x = Zeit_Differenz(flags.intervallBis, flags.intervallVon);
+  book(flags, flags.schicht ? a.innen : a.aussen, static_cast<std::int32_t>(x));
+  return x;
+}
+
+void Lza_Auswerten(const std::string& stamp, NzaSatz& run, bool unterbrechungsZeilen) {
+  LzaAuswertung a;
+  a.unterbrechungsZeilen = unterbrechungsZeilen;
+  a.tag = stamp.substr(0, 8);
+  if (Mlt_MltErf_Open("LzaStd", stamp.c_str()) == status::kOk) {
+    MltSatz row;
+    while (Mlt_MltErf_Read(&row) == status::kOk) {
+      if (Handler h = handlerOf(row.MltObj.view())) h(a, row);
+      if (row.MltMdt.str() != a.tag) {
+        Nza_WriteDummy(a, run, a.tag);
+        a.aussen.periode.fill(0);
+        a.tag = row.MltMdt.str();
+      }
+    }
+    Mlt_MltErf_Close();
+  }
+  Nza_WriteDummy(a, run, a.tag);
+  for (int k = 0; k < kLzaZaehler; ++k) run.*kLzaSpalten[k] = Dauer(a.innen.summe[k] + a.aussen.summe[k]);
+}

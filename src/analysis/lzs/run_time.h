@@ -1,0 +1,29 @@
+// The run-time analysis: for every pending "LZS" note, the run time of the
+// order operation at its work place since its newest start, split by shift,
+// day, set-up, work, breaks and interruptions, added to the operation's
+// totals per work place and over all work places.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "db/mel.h"
+#include "db/nza.h"
+
+// One note, given as its key booking (keys, KeyBnr, KeyDat/KeyUhr of the
+// note, KeySek "99").
+void Lza_Laufzeit(MelSatz key, bool unterbrechungsZeilen);
+
+// The order events of the window (NzaDtm .. NzaEdt of the run record) as
+// event rows; 1 when at least one was stored. Narrows the run record to the
+// first and last event and marks an operation still running ("GE").
+int Mlt_MAVon_Meldung(const std::string& stamp, NzaSatz& run, std::int32_t& counter);
+void Mlt_LzaLoeschen(const std::string& stamp);
+
+// Adds the run record's 18 durations to the operation's total row of the
+// work place (NzaSa 5) and of all work places (NzaSa 8).
+void Add_LaufZt_Apl(NzaSatz run);
+void Add_LaufZt_Ges(NzaSatz run);
+
+// Deletes the worked note and every note of the same key.
+void Get_MerkLoeschen_Lzs(const MelSatz& key);
