@@ -1,5 +1,6 @@
 #include "demo/demo_summary.h"
 
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <string_view>
@@ -274,6 +275,39 @@ void PrintNotes(const DemoRun& run) {
               run.logEntries == 1 ? "y" : "ies", run.directory.c_str());
 }
 
+// "m:ss" of a stored duration (whole minutes, seconds as hundredths).
+std::string MinutesSeconds(double stored) {
+  const long long hundredths = std::llround(stored * 100);
+  char text[32];
+  std::snprintf(text, sizeof text, "%lld:%02lld", hundredths / 100, hundredths % 100);
+  return text;
+}
+
+void PrintRunTimeRow(const db::Row& r) {
+  std::printf("  %-10s  %-18s  %-10s  %8s  %8s  %8s  %8s\n", Trim(r[0].asText()).c_str(),
+              (Trim(r[1].asText()) + "/" + Trim(r[2].asText())).c_str(), Trim(r[3].asText()).c_str(),
+              MinutesSeconds(r[4].asReal()).c_str(), MinutesSeconds(r[5].asReal()).c_str(),
+              MinutesSeconds(r[6].asReal()).c_str(), MinutesSeconds(r[7].asReal()).c_str());
+}
+
+// What the run-time analysis computed: per shift (or per day outside the
+// shifts) and in total over all work places.
+void PrintRunTimes() {
+  static db::Query perShift("Demo_RunTimePerShift",
+                            "select NzaApl, NzaApk, NzaApp, NzaPnr, NzaBzr, NzaBza, NzaPza, NzaUza from Kvs590Nza "
+                            "where NzaSa=4 order by NzaApl, NzaApk, NzaApp, NzaDtm");
+  static db::Query total("Demo_RunTimeTotal",
+                         "select '', NzaApk, NzaApp, 'total', NzaBzr, NzaBza, NzaPza, NzaUza from Kvs590Nza "
+                         "where NzaSa=8 order by NzaApk, NzaApp");
+  std::printf("\nRun time of order operations (minutes:seconds)\n");
+  std::printf("  %-10s  %-18s  %-10s  %8s  %8s  %8s  %8s\n", "work place", "order/operation", "shift",
+              "set-up", "work", "break", "interr.");
+  std::vector<db::Row> rows = Rows(perShift);
+  if (rows.empty()) std::printf("  none\n");
+  for (const db::Row& r : rows) PrintRunTimeRow(r);
+  for (const db::Row& r : Rows(total)) PrintRunTimeRow(r);
+}
+
 }  // namespace
 
 void PrintDemoSummary(const DemoRun& run) {
@@ -283,6 +317,7 @@ void PrintDemoSummary(const DemoRun& run) {
   PrintOperations();
   PrintGenerated();
   PrintUploads();
+  PrintRunTimes();
   PrintNotes(run);
   std::printf("\nTo run the worker on this database yourself:\n  cd %s && bdemorvelt --config korvantis.ini --once\n",
               run.directory.c_str());

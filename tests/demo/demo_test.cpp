@@ -48,6 +48,10 @@ TEST(DemoScenario, BooksTheDayAndReportsIt) {
     EXPECT_NE(std::string::npos, out.find("FA2026-00102  00010  Turn shaft            finished")) << out;
     EXPECT_NE(std::string::npos, out.find("12.45 h.min")) << out;
     EXPECT_NE(std::string::npos, out.find("A04   AU   M_A  MILL-00001")) << out;
+    // Every run-time note is worked off: per shift and in total.
+    EXPECT_NE(std::string::npos, out.find("MILL-00001  FA2026-00101/00010  Early          35:00    360:00")) << out;
+    EXPECT_NE(std::string::npos, out.find("FA2026-00101/00010  total          35:00    360:00")) << out;
+    EXPECT_EQ(std::string::npos, out.find("LZS ")) << out;
     EXPECT_NE(std::string::npos, out.find("Message log: ")) << out;
   }
   const std::string config = (dir / "korvantis.ini").string();
