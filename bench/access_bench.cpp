@@ -32,6 +32,8 @@
 #include <string>
 #include <vector>
 
+#include "analysis/lzs/run_time.h"
+#include "analysis/note_unit.h"
 #include "db/DbMel.h"
 #include "db/access.h"
 #include "db/dbdb.h"
@@ -705,6 +707,19 @@ std::vector<Probe> Probes(const Samples& s) {
   p.push_back({"Nza_Sa1Pnr", [&s](int i) {
                  NzaSatz z = s.analysis[static_cast<std::size_t>(i) * 7919u % s.analysis.size()];
                  return ReadRows(kAllRows, Nza_Sa1Pnr_Open(&z), Nza_Sa1Pnr_Read, Nza_Sa1Pnr_Close);
+               }});
+  // A whole run-time note: the read-back of the start, the window of the
+  // operation's bookings, the evaluation and the totals (no shift calendar
+  // here, so no corner values).
+  p.push_back({"Lza_Laufzeit (one LZS note)", [&s](int i) {
+                 const Run& r = PickRun(s, i, true);
+                 MelSatz key = RunKey(r, "M_A");
+                 const Moment end = MomentAt(r.end);
+                 key.KeyDat = end.date;
+                 key.KeyUhr = end.time;
+                 key.KeySek = "99";
+                 // As the worker works a note: in one unit of work.
+                 return WorkNoteInUnit("Bench", [&key] { Lza_Laufzeit(key, false); }) == NoteOutcome::kWorked ? 0 : -1;
                }});
   // Whole-kind note routines: their result is every pending note of a kind.
   p.push_back({"Mrk_MrkKng (whole kind)",
