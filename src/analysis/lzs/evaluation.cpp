@@ -10,39 +10,26 @@ namespace {
 
 using Handler = void (*)(LzaAuswertung&, const MltSatz&);
 
-std::string eventTime(const MltSatz& row) { return row.MltMdt.str() + row.MltMdtUhr.str(); }
+std::string eventTime(const MltSatz& row) { return EventZeit(row); }
+
+void bookInterval(LzaAuswertung& a) { Lza_ZeitBuchen(a); }
 
 // Start pattern: the own flag is set at the end.
-void start(LzaAuswertung& a, const std::string& t, bool LzaZustand::*flag, void (*beforeFlag)(LzaAuswertung&,
-                                                                                               const MltSatz&),
-           const MltSatz& row) {
-  LzaZustand& z = a.innen;
-  if (!z.IrgendeinFlag()) {
-    z.intervallVon = t;
-  } else {
-    z.intervallBis = t;
-    Lza_ZeitBuchen(a);
-    z.intervallVon = t;
-  }
+void start(LzaAuswertung& a, const std::string& t, bool LzaZustand::*flag,
+           void (*beforeFlag)(LzaAuswertung&, const MltSatz&), const MltSatz& row) {
+  IntervallBeginnen(a.innen, t, [&a] { bookInterval(a); });
   if (beforeFlag) beforeFlag(a, row);
-  z.*flag = true;
+  a.innen.*flag = true;
 }
 
-// End pattern: the own flag is cleared at the end. With no flag set the
-// interval booked has length 0.
+// End pattern: the own flag is cleared at the end.
 void end(LzaAuswertung& a, const std::string& t, bool LzaZustand::*flag, const MltSatz& row,
          void (*beforeBooking)(LzaAuswertung&, const MltSatz&), void (*afterBooking)(LzaAuswertung&, const MltSatz&)) {
-  LzaZustand& z = a.innen;
-  if (!z.IrgendeinFlag()) {
-    z.intervallVon = t;
-    z.*flag = true;
-  }
+  IntervallOhneFlag(a.innen, t, flag);
   if (beforeBooking) beforeBooking(a, row);
-  z.intervallBis = t;
-  Lza_ZeitBuchen(a);
-  z.intervallVon = t;
+  IntervallBuchen(a.innen, t, [&a] { bookInterval(a); });
   if (afterBooking) afterBooking(a, row);
-  z.*flag = false;
+  a.innen.*flag = false;
 }
 
 void interruptionBegins(LzaAuswertung& a, const MltSatz& row) {

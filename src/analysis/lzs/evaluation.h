@@ -7,33 +7,13 @@
 // end, the outside counters a row per day ("00:0024:00").
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <string>
 
-#include "db/mlt.h"
+#include "analysis/event_state.h"
 #include "db/nza.h"
-
-inline constexpr int kLzaZaehler = 18;
-inline constexpr int kLzaUnterbrechungen = 7;
-
-using LzaZaehler = std::array<std::int32_t, kLzaZaehler>;
 
 // The Kvs590Nza column of each counter.
 extern double NzaSatz::*const kLzaSpalten[kLzaZaehler];
-
-struct LzaZustand {
-  std::string schichtBeginn, schichtEnde;      // yyyymmddHHMMSS
-  std::string intervallVon, intervallBis;
-  std::string unterbrechungVon, unterbrechungBis;
-  std::string unterbrechungGrund;
-  LzaZaehler periode{};
-  LzaZaehler summe{};
-  std::array<std::int32_t, kLzaUnterbrechungen> unterbrechung{};
-  bool ruesten = false, arbeit = false, schicht = false, unterbrochen = false, pause = false;
-
-  bool IrgendeinFlag() const { return ruesten || arbeit || schicht || unterbrochen || pause; }
-};
 
 // One evaluation: the inside record carries the flags and times, the
 // outside record only its counters.

@@ -3,6 +3,7 @@
 #include "analysis/lzs/evaluation.h"
 #include "analysis/lzs/run_time.h"
 #include "analysis/note_unit.h"
+#include "analysis/order_events.h"
 #include "analysis/run_stamp.h"
 #include "base/msglog.h"
 #include "base/status.h"
@@ -75,10 +76,10 @@ void Lza_Laufzeit(MelSatz key, bool unterbrechungsZeilen) {
   run.NzaDtm = key.KeyDat;
   run.NzaDtmUhr = key.KeyUhr;
   run.NzaPnr = "        ";
-  if (Mlt_MAVon_Meldung(stamp, run, counter) == 0) return;
+  if (Mlt_Meldungen(kAuftragsEreignisse, stamp, run, counter) == 0) return;
   Mlt_Eckwerte(kLaufzeitEckwerte, stamp, run, counter);
   Lza_Auswerten(stamp, run, unterbrechungsZeilen);
-  Mlt_LzaLoeschen(stamp);
+  Mlt_Loeschen("LzaStd", stamp);
   run.NzaErf = "LzaStd";
   Add_LaufZt_Apl(run);
   Add_LaufZt_Ges(run);

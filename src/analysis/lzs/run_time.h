@@ -14,12 +14,6 @@
 // note, KeySek "99").
 void Lza_Laufzeit(MelSatz key, bool unterbrechungsZeilen);
 
-// The order events of the window (NzaDtm .. NzaEdt of the run record) as
-// event rows; 1 when at least one was stored. Narrows the run record to the
-// first and last event and marks an operation still running ("GE").
-int Mlt_MAVon_Meldung(const std::string& stamp, NzaSatz& run, std::int32_t& counter);
-void Mlt_LzaLoeschen(const std::string& stamp);
-
 // Adds the run record's 18 durations to the operation's total row of the
 // work place (NzaSa 5) and of all work places (NzaSa 8).
 void Add_LaufZt_Apl(NzaSatz run);

@@ -1,0 +1,40 @@
+// The order events of an analysis window: the bookings of one object
+// between a start booking and the note, stored as event rows of the
+// analysis's scratch time line in Kvs561Mlt. The run-time analysis reads
+// the bookings of an order operation ("M_A"), the stoppage analysis those
+// of a work place ("M__").
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "db/mel.h"
+#include "db/nza.h"
+
+struct EreignisQuelle {
+  const char* erfasser;  // MltErf of the rows
+  const char* objTyp;
+  // The window cursor over the bookings from (KeyDat, KeyUhr) of the
+  // record to the given end.
+  int (*open)(const MelSatz*, const char*, const char*);
+  int (*read)(MelSatz*);
+  int (*close)();
+  std::string_view beginnt[2];  // message keys that open the period
+  std::string_view endet[2];    // message keys that close it
+  const char* erzeugtesEnde;    // the kind generated at the run stamp for a period still open
+  const char* arg;              // MltArg of the rows
+  const char* logFunktion;
+};
+
+extern const EreignisQuelle kAuftragsEreignisse;     // run time
+extern const EreignisQuelle kArbeitsplatzEreignisse; // stoppages
+
+// Stores the events of the window NzaDtm .. NzaEdt of the run record for
+// its keys; 1 when at least one was stored. Narrows the run record to the
+// first and last booking and marks a period still open ("GE", ended by a
+// generated event at the run stamp).
+int Mlt_Meldungen(const EreignisQuelle& quelle, const std::string& stamp, NzaSatz& run, std::int32_t& counter);
+
+// Deletes the event rows of one creator and run stamp.
+void Mlt_Loeschen(const char* erfasser, const std::string& stamp);
