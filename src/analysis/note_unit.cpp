@@ -2,6 +2,7 @@
 
 #include "base/msglog.h"
 #include "base/status.h"
+#include "db/mrk.h"
 #include "db/session.h"
 
 namespace {
@@ -28,4 +29,32 @@ NoteOutcome WorkNoteInUnit(std::string_view function, const std::function<void()
   rc = s.commitUnit();
   if (rc != status::kOk) return keptPending(function, rc);
   return NoteOutcome::kWorked;
+}
+
+namespace {
+
+bool stillPending(MerkSatz note) { return Mrk_PKeyReadk(&note) != status::kNoRow; }
+
+}  // namespace
+
+void NotizenAbarbeiten(const char* kind, std::string_view runName, const std::function<void(const MerkSatz&)>& work) {
+  if (Mrk_MrkKng_Open(kind) != status::kOk) return;
+  MerkSatz note;
+  while (Mrk_MrkKng_Read(&note) == status::kOk) {
+    const NoteOutcome outcome = WorkNoteInUnit(runName, [&] {
+      if (stillPending(note)) work(note);
+    });
+    if (outcome == NoteOutcome::kDatabaseUnusable) break;  // the rest waits for the next pass
+  }
+  Mrk_MrkKng_Close();
+}
+
+void MerkSatzLoeschen(MerkSatz key, std::string_view function) {
+  int rc = Mrk_PKeyReadk(&key);
+  if (rc != status::kOk && rc != status::kTooManyRows) {
+    LogError(function, "Mrk_PKeyReadk", rc);
+    return;
+  }
+  rc = Mrk_PKeyDel(&key);
+  if (rc != status::kOk) LogError(function, "Mrk_PKeyDel", rc);
 }

@@ -16,3 +16,16 @@ enum class NoteOutcome {
 // Runs `work` for one note in a unit of work. `function` names the run in
 // the log entry written when the unit cannot be committed.
 NoteOutcome WorkNoteInUnit(std::string_view function, const std::function<void()>& work);
+
+struct MerkSatz;
+
+// Works off every pending note of `kind` in the order of the note cursor,
+// each in its own unit. A note whose key went with a note worked before it
+// (notes that differ only in their time) is passed over. The run ends for
+// this pass when the database is not usable.
+void NotizenAbarbeiten(const char* kind, std::string_view runName, const std::function<void(const MerkSatz&)>& work);
+
+// Deletes a worked note, and with it every note of the same key (notes
+// that differ only in their time are worked by one of them). Failures are
+// logged under `function`.
+void MerkSatzLoeschen(MerkSatz key, std::string_view function);

@@ -34,27 +34,14 @@ bool isOneOf(std::string_view key, const std::string_view (&keys)[2]) { return k
 
 }  // namespace
 
-const EreignisQuelle kAuftragsEreignisse = {
-    "LzaStd", "M_A", Mel_MAVon_Open, Mel_MAVon_Read, Mel_MAVon_Close, {"AB", "RB"}, {"AE", "RE"},
-    "AE", "        ", "Mlt_MAVon_Meldung"};
-const EreignisQuelle kArbeitsplatzEreignisse = {
-    "DlzStd", "M__", Mel_MVon_Open, Mel_MVon_Read, Mel_MVon_Close, {"BS", "BS"}, {"ES", "ES"},
-    "ES", "", "Mlt_MVon_Meldung"};
+const EreignisQuelle kAuftragsEreignisse = {"LzaStd", {"AB", "RB"}, {"AE", "RE"}, "AE", "        ",
+                                             "Mlt_MAVon_Meldung"};
+const EreignisQuelle kArbeitsplatzEreignisse = {"DlzStd", {"BS", "BS"}, {"ES", "ES"}, "ES", "", "Mlt_MVon_Meldung"};
 
-int Mlt_Meldungen(const EreignisQuelle& q, const std::string& stamp, NzaSatz& run, std::int32_t& counter) {
-  MelSatz window;
-  window.ObjTyp = q.objTyp;
-  window.KeyApl = run.NzaApl;
-  window.KeyApk = run.NzaApk;
-  window.KeyApp = run.NzaApp;
-  window.KeyDat = run.NzaDtm;
-  window.KeyUhr = run.NzaDtmUhr;
-  if (q.open(&window, run.NzaEdt.c_str(), run.NzaEdtUhr.c_str()) != status::kOk) return 0;
+int Mlt_Meldungen(const EreignisQuelle& q, const std::string& stamp, NzaSatz& run, std::int32_t& counter,
+                  const Buchungsquelle& next) {
   MelSatz booking, last;
-  if (q.read(&booking) != status::kOk) {
-    q.close();
-    return 0;
-  }
+  if (next(&booking) != status::kOk) return 0;
   run.NzaDtm = booking.KeyDat;
   run.NzaDtmUhr = booking.KeyUhr;
   run.NzaBmk = booking.MelMsk;
@@ -66,8 +53,7 @@ int Mlt_Meldungen(const EreignisQuelle& q, const std::string& stamp, NzaSatz& ru
     stored = true;
     if (isOneOf(booking.MelMsk.view(), q.beginnt)) open = true;
     else if (isOneOf(booking.MelMsk.view(), q.endet)) open = false;
-  } while (q.read(&booking) == status::kOk);
-  q.close();
+  } while (next(&booking) == status::kOk);
 
   if (!open) {
     run.NzaEdt = last.KeyDat;

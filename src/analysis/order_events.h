@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -14,12 +15,6 @@
 
 struct EreignisQuelle {
   const char* erfasser;  // MltErf of the rows
-  const char* objTyp;
-  // The window cursor over the bookings from (KeyDat, KeyUhr) of the
-  // record to the given end.
-  int (*open)(const MelSatz*, const char*, const char*);
-  int (*read)(MelSatz*);
-  int (*close)();
   std::string_view beginnt[2];  // message keys that open the period
   std::string_view endet[2];    // message keys that close it
   const char* erzeugtesEnde;    // the kind generated at the run stamp for a period still open
@@ -30,11 +25,15 @@ struct EreignisQuelle {
 extern const EreignisQuelle kAuftragsEreignisse;     // run time
 extern const EreignisQuelle kArbeitsplatzEreignisse; // stoppages
 
-// Stores the events of the window NzaDtm .. NzaEdt of the run record for
-// its keys; 1 when at least one was stored. Narrows the run record to the
-// first and last booking and marks a period still open ("GE", ended by a
-// generated event at the run stamp).
-int Mlt_Meldungen(const EreignisQuelle& quelle, const std::string& stamp, NzaSatz& run, std::int32_t& counter);
+// Delivers the bookings of the window in time order: 0 and the booking,
+// anything else at the end.
+using Buchungsquelle = std::function<int(MelSatz*)>;
+
+// Stores the bookings `next` delivers as events; 1 when at least one was
+// stored. Narrows the run record to the first and last booking and marks a
+// period still open ("GE", ended by a generated event at the run stamp).
+int Mlt_Meldungen(const EreignisQuelle& quelle, const std::string& stamp, NzaSatz& run, std::int32_t& counter,
+                  const Buchungsquelle& next);
 
 // Deletes the event rows of one creator and run stamp.
 void Mlt_Loeschen(const char* erfasser, const std::string& stamp);

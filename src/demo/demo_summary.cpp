@@ -308,6 +308,22 @@ void PrintRunTimes() {
   for (const db::Row& r : Rows(total)) PrintRunTimeRow(r);
 }
 
+// What the stoppage analysis computed: the part of each stoppage inside
+// shift time, and of that the part in breaks.
+void PrintStoppages() {
+  static db::Query q("Demo_Stoppages",
+                     "select NzaApl, TO_CHAR(NzaDtm,'HH24MISS'), TO_CHAR(NzaEdt,'HH24MISS'), NzaUbg, NzaBzu, NzaPzu "
+                     "from Kvs590Nza where NzaSa=13 order by NzaApl, NzaDtm");
+  std::printf("\nStoppages of work places within their shifts (minutes:seconds)\n");
+  std::printf("  %-10s  %-5s  %-5s  %-6s  %8s  %8s\n", "work place", "from", "to", "reason", "in shift", "in break");
+  std::vector<db::Row> rows = Rows(q);
+  if (rows.empty()) std::printf("  none\n");
+  for (const db::Row& r : rows)
+    std::printf("  %-10s  %-5s  %-5s  %-6s  %8s  %8s\n", Trim(r[0].asText()).c_str(), Clock(r[1].asText()).c_str(),
+                Clock(r[2].asText()).c_str(), Trim(r[3].asText()).c_str(), MinutesSeconds(r[4].asReal()).c_str(),
+                MinutesSeconds(r[5].asReal()).c_str());
+}
+
 }  // namespace
 
 void PrintDemoSummary(const DemoRun& run) {
@@ -318,6 +334,7 @@ void PrintDemoSummary(const DemoRun& run) {
   PrintGenerated();
   PrintUploads();
   PrintRunTimes();
+  PrintStoppages();
   PrintNotes(run);
   std::printf("\nTo run the worker on this database yourself:\n  cd %s && bdemorvelt --config korvantis.ini --once\n",
               run.directory.c_str());

@@ -52,6 +52,8 @@ TEST(DemoScenario, BooksTheDayAndReportsIt) {
     EXPECT_NE(std::string::npos, out.find("MILL-00001  FA2026-00101/00010  Early          35:00    360:00")) << out;
     EXPECT_NE(std::string::npos, out.find("FA2026-00101/00010  total          35:00    360:00")) << out;
     EXPECT_EQ(std::string::npos, out.find("LZS ")) << out;
+    EXPECT_NE(std::string::npos, out.find("MILL-00001  10:15  11:00  0101       45:00      0:00")) << out;
+    EXPECT_EQ(std::string::npos, out.find("STG ")) << out;
     EXPECT_NE(std::string::npos, out.find("Message log: ")) << out;
   }
   const std::string config = (dir / "korvantis.ini").string();

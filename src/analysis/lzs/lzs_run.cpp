@@ -38,12 +38,6 @@ MerkSatz noteKeyOf(const MelSatz& key) {
   return note;
 }
 
-// A note that shared its key with one worked before is gone with it.
-bool stillPending(const MelSatz& key) {
-  MerkSatz note = noteKeyOf(key);
-  return Mrk_PKeyReadk(&note) != status::kNoRow;
-}
-
 // The newest start (A01 or A03) of the operation at or before the note.
 int startBooking(MelSatz& key) {
   MelSatz params = key;
@@ -57,6 +51,22 @@ int startBooking(MelSatz& key) {
   Mel_PrfRdBck_MA_Close();
   if (rc != status::kOk) LogError("Mel_PrfRdBck_MA_Read", "Fehler: Cursor Read", rc);
   return rc;
+}
+
+// The order events: every booking of the operation at its work place from
+// the start booking up to the note, both included.
+int orderEvents(const std::string& stamp, NzaSatz& run, std::int32_t& counter) {
+  MelSatz window;
+  window.ObjTyp = "M_A";
+  window.KeyApl = run.NzaApl;
+  window.KeyApk = run.NzaApk;
+  window.KeyApp = run.NzaApp;
+  window.KeyDat = run.NzaDtm;
+  window.KeyUhr = run.NzaDtmUhr;
+  if (Mel_MAVon_Open(&window, run.NzaEdt.c_str(), run.NzaEdtUhr.c_str()) != status::kOk) return 0;
+  const int stored = Mlt_Meldungen(kAuftragsEreignisse, stamp, run, counter, Mel_MAVon_Read);
+  Mel_MAVon_Close();
+  return stored;
 }
 
 }  // namespace
@@ -76,7 +86,7 @@ void Lza_Laufzeit(MelSatz key, bool unterbrechungsZeilen) {
   run.NzaDtm = key.KeyDat;
   run.NzaDtmUhr = key.KeyUhr;
   run.NzaPnr = "        ";
-  if (Mlt_Meldungen(kAuftragsEreignisse, stamp, run, counter) == 0) return;
+  if (orderEvents(stamp, run, counter) == 0) return;
   Mlt_Eckwerte(kLaufzeitEckwerte, stamp, run, counter);
   Lza_Auswerten(stamp, run, unterbrechungsZeilen);
   Mlt_Loeschen("LzaStd", stamp);
@@ -85,32 +95,14 @@ void Lza_Laufzeit(MelSatz key, bool unterbrechungsZeilen) {
   Add_LaufZt_Ges(run);
 }
 
-void Get_MerkLoeschen_Lzs(const MelSatz& key) {
-  MerkSatz note = noteKeyOf(key);
-  int rc = Mrk_PKeyReadk(&note);
-  // Several notes of one key (differing only in their time) are all worked
-  // by this one: they go together.
-  if (rc != status::kOk && rc != status::kTooManyRows) {
-    LogError("Get_MerkLoeschen", "Mrk_PKeyReadk", rc);
-    return;
-  }
-  rc = Mrk_PKeyDel(&note);
-  if (rc != status::kOk) LogError("Get_MerkLoeschen", "Mrk_PKeyDel", rc);
-}
+void Get_MerkLoeschen_Lzs(const MelSatz& key) { MerkSatzLoeschen(noteKeyOf(key), "Get_MerkLoeschen"); }
 
 int Lzs_Abarbeiten() {
   const bool interruptionRows = NzpLaden().Aktiv(kInterruptionRowsKind);
-  if (Mrk_MrkKng_Open("LZS") != status::kOk) return 0;
-  MerkSatz note;
-  while (Mrk_MrkKng_Read(&note) == status::kOk) {
+  NotizenAbarbeiten("LZS", "Lzs_Abarbeiten", [interruptionRows](const MerkSatz& note) {
     const MelSatz key = keyBookingOf(note);
-    const NoteOutcome outcome = WorkNoteInUnit("Lzs_Abarbeiten", [&] {
-      if (!stillPending(key)) return;
-      Lza_Laufzeit(key, interruptionRows);
-      Get_MerkLoeschen_Lzs(key);
-    });
-    if (outcome == NoteOutcome::kDatabaseUnusable) break;  // the rest waits for the next pass
-  }
-  Mrk_MrkKng_Close();
+    Lza_Laufzeit(key, interruptionRows);
+    Get_MerkLoeschen_Lzs(key);
+  });
   return 0;
 }

@@ -1,3 +1,127 @@
 #include "analysis/analyses.h"
+#include "analysis/corner_values.h"
+#include "analysis/note_unit.h"
+#include "analysis/order_events.h"
+#include "analysis/run_stamp.h"
+#include "analysis/stg/stoppage.h"
+#include "base/msglog.h"
+#include "base/status.h"
+#include "db/mrk.h"
+#include "db/switches.h"
 
-int Dlz_Abarbeiten() { return 0; }
+namespace {
+
+constexpr int kPeriodRowsKind = 5;
+
+MelSatz keyBookingOf(const MerkSatz& note) {
+  MelSatz key;
+  key.KeyBnr = note.MrkBnr;
+  key.KeyPnr = note.MrkPnr;
+  key.KeyApl = note.MrkApl;
+  key.KeyDat = note.MrkMdt.str().substr(0, 8);
+  key.KeyUhr = note.MrkMdt.str().size() > 8 ? note.MrkMdt.str().substr(8, 6) : std::string();
+  key.KeySek = "99";
+  return key;
+}
+
+// The newest stoppage begin (M03) of the work place at or before the note.
+int stoppageBegin(MelSatz& key) {
+  MelSatz params = key;
+  params.ObjTyp = "M__";
+  params.MelFcd = "M03";
+  int rc = Mel_PrfRdBck_M_Open(&params, key.KeyDat.c_str(), key.KeyUhr.c_str(), key.KeySek.c_str());
+  if (rc != status::kOk) {
+    LogError("Mel_PrfRdBck_M_Open", "Fehler: Cursor Open", rc);
+    return rc;
+  }
+  rc = Mel_PrfRdBck_M_Read(&key);
+  Mel_PrfRdBck_M_Close();
+  if (rc != status::kOk) LogError("Mel_PrfRdBck_M_Read", "Fehler: Cursor Read", rc);
+  return rc;
+}
+
+// The bookings of the stoppage: the "M03" booking that began it, every
+// booking of the work place strictly between it and the note, and the
+// booking the note was left for. The window alone would leave out both
+// ends of the stoppage, and no stoppage would ever be measured; bookings of
+// other objects in the same second as either end stay outside.
+int stoppageEvents(const std::string& stamp, const MelSatz& begin, std::int32_t noteBnr, NzaSatz& run,
+                   std::int32_t& counter) {
+  MelSatz window;
+  window.ObjTyp = "M__";
+  window.KeyApl = run.NzaApl;
+  window.KeyDat = run.NzaDtm;
+  window.KeyUhr = run.NzaDtmUhr;
+  MelSatz noted;
+  noted.KeyBnr = noteBnr;
+  const bool withNoted = noteBnr != begin.KeyBnr && Mel_PKeyReadk(&noted) == status::kOk &&
+                         noted.ObjTyp.view() == "M__" && noted.KeyApl.view() == begin.KeyApl.view();
+  if (Mel_MVon_Open(&window, run.NzaEdt.c_str(), run.NzaEdtUhr.c_str()) != status::kOk) return 0;
+  enum { kBegin, kInside, kNoted, kDone } phase = kBegin;
+  const int stored = Mlt_Meldungen(kArbeitsplatzEreignisse, stamp, run, counter, [&](MelSatz* out) {
+    switch (phase) {
+      case kBegin:
+        phase = kInside;
+        *out = begin;
+        return status::kOk;
+      case kInside:
+        if (Mel_MVon_Read(out) == status::kOk) return status::kOk;
+        phase = kNoted;
+        [[fallthrough]];
+      case kNoted:
+        phase = kDone;
+        if (!withNoted) return status::kNoRow;
+        *out = noted;
+        return status::kOk;
+      case kDone: break;
+    }
+    return status::kNoRow;
+  });
+  Mel_MVon_Close();
+  return stored;
+}
+
+}  // namespace
+
+void Dlz_Laufzeit(MelSatz key, bool periodenZeilen) {
+  std::int32_t counter = 0;
+  NzaSatz run;
+  run.NzaEdt = key.KeyDat;
+  run.NzaEdtUhr = key.KeyUhr;
+  const std::string stamp = Laufstempel();
+  const std::int32_t noteBnr = key.KeyBnr;
+  if (stoppageBegin(key) != status::kOk) return;
+  run.NzaSa = 13;
+  run.NzaApl = key.KeyApl;
+  run.NzaApk = key.KeyApk;
+  run.NzaApp = key.KeyApp;
+  run.NzaTnr = key.KeyTnr;
+  run.NzaDtm = key.KeyDat;
+  run.NzaDtmUhr = key.KeyUhr;
+  run.NzaPnr = "00000000";
+  if (stoppageEvents(stamp, key, noteBnr, run, counter) == 0) return;
+  Mlt_Eckwerte(kStoerungEckwerte, stamp, run, counter);
+  Dlz_Auswerten(stamp, periodenZeilen);
+  Mlt_Loeschen("DlzStd", stamp);
+}
+
+void Get_MerkSTGLoeschen(const MelSatz& key) {
+  MerkSatz note;
+  note.MrkKng = "STG";
+  note.MrkApl = key.KeyApl;
+  note.MrkApk = "000000000000";
+  note.MrkApp = "00000";
+  note.MrkPnr = "00000000";
+  note.MrkBnr = key.KeyBnr;
+  MerkSatzLoeschen(note, "Get_MerkSTGLoeschen");
+}
+
+int Dlz_Abarbeiten() {
+  const bool periodRows = NzpLaden().Aktiv(kPeriodRowsKind);
+  NotizenAbarbeiten("STG", "Dlz_Abarbeiten", [periodRows](const MerkSatz& note) {
+    const MelSatz key = keyBookingOf(note);
+    Dlz_Laufzeit(key, periodRows);
+    Get_MerkSTGLoeschen(key);
+  });
+  return 0;
+}

@@ -226,7 +226,81 @@ TEST_P(RunTimeScenario, FailureOfTheDatabaseLeavesTheNotePendingAndNothingHalfDo
   EXPECT_EQ((Rows{"||20261207080000-20261207100000|120.00 120.00 0.00 0.00|AE"}), RowsOf(8));
 }
 
+// ---- stoppages of a work place -------------------------------------------
+
+class StoppageScenario : public RunTimeScenario {
+ protected:
+  void SetUp() override {
+    RunTimeScenario::SetUp();
+    if (IsSkipped()) return;
+    // The second work place has a shift of its own, with a break 09:30 to 10:15.
+    AddShift("STOPS", "Stops", 360, 840, "P3", {{"00003", 570, 615}});
+    Assign("WP00000020", 2, "STOPS");
+    SetNoteSwitch(5, true);
+  }
+
+  static void Stoppage(const char* from, const char* to) {
+    Book(WorkPlaceTelegram("M03", from, kDan, "0099", kWp2));
+    Book(WorkPlaceTelegram("M04", to, kDan, "0000", kWp2));
+  }
+
+  // Start, end, reason and NzaUza, NzaNzu, NzaBzu, NzaPzu, NzaUbz of the
+  // stoppage rows.
+  static Rows StoppageRows() {
+    Rows rows;
+    for (const db::Row& r : testdb::Query(
+             "select NzaApl, TO_CHAR(NzaDtm,'yyyymmddHH24MISS'), TO_CHAR(NzaEdt,'yyyymmddHH24MISS'), NzaUbg, "
+             "NzaUza, NzaNzu, NzaBzu, NzaPzu, NzaUbz from Kvs590Nza where NzaSa=13 order by NzaDtm")) {
+      char figures[96];
+      std::snprintf(figures, sizeof figures, "%.2f %.2f %.2f %.2f %.2f", r[4].asReal(), r[5].asReal(),
+                    r[6].asReal(), r[7].asReal(), r[8].asReal());
+      rows.push_back(r[0].asText() + "|" + r[1].asText() + "-" + r[2].asText() + "|" + r[3].asText() + "|" +
+                     figures);
+    }
+    return rows;
+  }
+};
+
+TEST_P(StoppageScenario, OnlyShiftTimeCountsAndBreaksApart) {
+  Stoppage("100000", "110000");
+  Stoppage("050000", "070000");  // begins before the shift comes
+  EXPECT_EQ(2, testdb::QueryInt("select count(*) from Kvs563Mrk where MrkKng='STG'"));
+  Dlz_Abarbeiten();
+  EXPECT_EQ(0, testdb::QueryInt("select count(*) from Kvs563Mrk where MrkKng='STG'"));
+  EXPECT_EQ((Rows{"WP00000020|20261207050000-20261207070000|0099|60.00 60.00 60.00 0.00 60.00",
+                  "WP00000020|20261207100000-20261207110000|0099|45.00 45.00 60.00 15.00 60.00"}),
+            StoppageRows());
+  EXPECT_EQ(0, testdb::CountRows("Kvs561Mlt"));
+}
+
+TEST_P(StoppageScenario, StoppageStillOpenAtTheNoteEndsAtTheRunStamp) {
+  Book(WorkPlaceTelegram("M03", "100000", kDan, "0099", kWp2));
+  MerkSatz note;
+  note.MrkKng = "STG";
+  note.MrkApl = kWp2;
+  note.MrkApk = "000000000000";
+  note.MrkApp = "00000";
+  note.MrkPnr = "00000000";
+  note.MrkBnr = LastTelegramBooking().KeyBnr;
+  note.MrkMdt = "20261207120000";
+  ASSERT_EQ(0, Mrk_PKeyIns(&note));
+  Dlz_Abarbeiten();
+  const Rows rows = StoppageRows();
+  ASSERT_EQ(1u, rows.size());
+  const std::string end = rows[0].substr(rows[0].find('-') + 1, 8);
+  EXPECT_EQ(testdb::QueryText("select TO_CHAR(trunc(sysdate),'yyyymmdd')"), end);
+}
+
+TEST_P(StoppageScenario, NoRowWithoutItsSwitch) {
+  ASSERT_EQ(0, testdb::Exec("update Kvs591Nzp set NzpAak=0 where NzpAkz=5"));
+  Stoppage("100000", "110000");
+  Dlz_Abarbeiten();
+  EXPECT_EQ(Rows{}, StoppageRows());
+  EXPECT_EQ(0, testdb::QueryInt("select count(*) from Kvs563Mrk where MrkKng='STG'"));
+}
+
 INSTANTIATE_DB_TEST(RunTimeScenario);
+INSTANTIATE_DB_TEST(StoppageScenario);
 
 TEST(Duration, MinutesAndSecondsAsHundredths) {
   EXPECT_DOUBLE_EQ(1.30, Dauer(90));

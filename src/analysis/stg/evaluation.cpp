@@ -1,0 +1,142 @@
+#include <string_view>
+
+#include "analysis/duration.h"
+#include "analysis/stg/stoppage.h"
+#include "base/datetime.h"
+#include "base/msglog.h"
+#include "base/status.h"
+#include "db/nza.h"
+
+namespace {
+
+struct Stoppage {
+  LzaZustand z;
+  bool periodRows = false;
+};
+
+using Handler = void (*)(Stoppage&, const MltSatz&);
+
+void book(Stoppage& s) { Dlz_ZeitBuchen(s.z); }
+
+void start(Stoppage& s, const MltSatz& row, bool LzaZustand::*flag) {
+  IntervallBeginnen(s.z, EventZeit(row), [&s] { book(s); });
+  s.z.*flag = true;
+}
+
+void end(Stoppage& s, const MltSatz& row, bool LzaZustand::*flag) {
+  IntervallOhneFlag(s.z, EventZeit(row), flag);
+  IntervallBuchen(s.z, EventZeit(row), [&s] { book(s); });
+  s.z.*flag = false;
+}
+
+void kommen(Stoppage& s, const MltSatz& row) {
+  s.z.schichtBeginn = s.z.schichtEnde = EventZeit(row);
+  start(s, row, &LzaZustand::schicht);
+}
+
+// Time outside shifts is never booked: the interval simply goes on.
+void gehen(Stoppage& s, const MltSatz& row) {
+  LzaZustand& z = s.z;
+  const std::string t = EventZeit(row);
+  z.schichtEnde = t;
+  if (!z.IrgendeinFlag()) {
+    z.schichtBeginn = t;
+    z.intervallVon = t;
+    z.schicht = true;
+  }
+  z.intervallBis = t;
+  book(s);
+  z.schicht = false;
+}
+
+void pauseBeginn(Stoppage& s, const MltSatz& row) { start(s, row, &LzaZustand::pause); }
+void pauseEnde(Stoppage& s, const MltSatz& row) { end(s, row, &LzaZustand::pause); }
+
+void stillstandBeginn(Stoppage& s, const MltSatz& row) {
+  IntervallBeginnen(s.z, EventZeit(row), [&s] { book(s); });
+  s.z.unterbrechungVon = EventZeit(row);
+  s.z.unterbrechungGrund = row.MltUbg.str();
+  s.z.unterbrochen = true;
+}
+
+void stillstandEnde(Stoppage& s, const MltSatz& row) {
+  LzaZustand& z = s.z;
+  const std::string t = EventZeit(row);
+  IntervallOhneFlag(z, t, &LzaZustand::unterbrochen);
+  z.unterbrechungBis = t;
+  IntervallBuchen(z, t, [&s] { book(s); });
+  if (s.periodRows) Nza_SA_M_Ins(z, row);
+  z.unterbrechung.fill(0);
+  z.unterbrechungGrund = "    ";
+  z.unterbrochen = false;
+}
+
+Handler handlerOf(std::string_view kind) {
+  static const struct {
+    std::string_view kind;
+    Handler handler;
+  } kHandlers[] = {{"KM", kommen},    {"GH", gehen}, {"BP", pauseBeginn}, {"EP", pauseEnde},
+                   {"BS", stillstandBeginn}, {"ES", stillstandEnde}};
+  for (const auto& h : kHandlers)
+    if (h.kind == kind) return h.handler;
+  return nullptr;
+}
+
+}  // namespace
+
+std::int64_t Dlz_ZeitBuchen(LzaZustand& z) {
+  const long long x = Zeit_Differenz(z.intervallBis, z.intervallVon);
+  if (z.schicht && z.unterbrochen) {
+    const auto seconds = static_cast<std::int32_t>(x);
+    if (z.pause) {
+      z.unterbrechung[3] += seconds;
+      z.unterbrechung[5] += seconds;
+    } else {
+      z.unterbrechung[3] += seconds;
+      z.unterbrechung[0] += seconds;
+      z.unterbrechung[2] += seconds;
+    }
+  }
+  return x;
+}
+
+void Dlz_Auswerten(const std::string& stamp, bool periodenZeilen) {
+  Stoppage s;
+  s.periodRows = periodenZeilen;
+  if (Mlt_MltErf_Open("DlzStd", stamp.c_str()) != status::kOk) return;
+  MltSatz row;
+  while (Mlt_MltErf_Read(&row) == status::kOk)
+    if (Handler h = handlerOf(row.MltObj.view())) h(s, row);
+  Mlt_MltErf_Close();
+}
+
+void Nza_SA_M_Ins(const LzaZustand& z, const MltSatz& ende) {
+  NzaSatz row;
+  row.NzaSa = 13;
+  row.NzaApl = ende.MltApl;
+  row.NzaApk = "000000000000";
+  row.NzaApp = "00000";
+  row.NzaPnr = ende.MltArg;
+  row.NzaDtm = z.unterbrechungVon.substr(0, 8);
+  row.NzaDtmUhr = z.unterbrechungVon.size() > 8 ? z.unterbrechungVon.substr(8) : std::string();
+  row.NzaBmk = "BG";
+  row.NzaEdt = z.unterbrechungBis.substr(0, 8);
+  row.NzaEdtUhr = z.unterbrechungBis.size() > 8 ? z.unterbrechungBis.substr(8) : std::string();
+  row.NzaEmk = "EG";
+  row.NzaUbg = z.unterbrechungGrund;
+  row.NzaEmo = ende.MltEmo;
+  row.NzaTtp = ende.MltTtp;
+  row.NzaJwo = ende.MltJwo;
+  row.NzaWoc = ende.MltWoc;
+  row.NzaWtg = ende.MltWtg;
+  row.NzaJtg = ende.MltJtg;
+  row.NzaErf = "DlzStd";
+  const auto& i = z.unterbrechung;
+  row.NzaUza = Dauer(i[0]);
+  row.NzaNzu = Dauer(i[2]);
+  row.NzaBzu = Dauer(i[3]);
+  row.NzaPzu = Dauer(i[5]);
+  row.NzaUbz = Dauer(static_cast<std::int64_t>(i[2]) + i[5]);
+  int rc = Nza_PKeyIns(&row);
+  if (rc != status::kOk) LogError("Nza_SA_M_Ins()", "Nza_PKeyIns", rc);
+}
