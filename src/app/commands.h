@@ -10,6 +10,8 @@ int RunStop(const Options& options);
 int RunEncipher(const Options& options);
 int RunDecipher(const Options& options);
 int RunDemo(const Options& options);
+int RunCalendar(const Options& options);
+int RunReport(const Options& options);
 
 // Logs in with the configuration file for a helper command; prints the
 // reason on failure. createMissing lets initdb create an SQLite file.

@@ -21,5 +21,7 @@ int main(int argc, char** argv) {
   if (o.command == "stop") return RunStop(o);
   if (o.command == "encipher") return RunEncipher(o);
   if (o.command == "decipher") return RunDecipher(o);
+  if (o.command == "calendar") return RunCalendar(o);
+  if (o.command == "report") return RunReport(o);
   return RunDemo(o);
 }

@@ -16,6 +16,17 @@ Options ParseOptions(int argc, char** argv) {
         break;
       }
       (a == "--config" ? o.configFile : o.logFile) = argv[++k];
+    } else if ((a == "--calendar" || a == "--day-types" || a == "--out") && o.command != "encipher") {
+      if (k + 1 >= argc) {
+        o.error = a + " needs a value";
+        break;
+      }
+      const bool fits = a == "--out" ? o.command == "report" : o.command == "calendar";
+      if (!fits) {
+        o.error = a + " goes with " + (a == "--out" ? "report" : "calendar");
+        break;
+      }
+      (a == "--calendar" ? o.calendarNumber : a == "--day-types" ? o.dayTypes : o.outFile) = argv[++k];
     } else if (a.rfind("--", 0) == 0 && o.command != "encipher") {
       // Only the text to encipher may look like an option (a password may).
       o.error = "unknown option " + a;
@@ -26,7 +37,7 @@ Options ParseOptions(int argc, char** argv) {
       o.args.push_back(a);
     }
   }
-  static const char* kCommands[] = {"initdb", "feed", "stop", "encipher", "decipher", "demo"};
+  static const char* kCommands[] = {"initdb", "feed", "stop", "encipher", "decipher", "demo", "calendar", "report"};
   if (o.error.empty() && !o.command.empty()) {
     bool known = false;
     for (const char* c : kCommands) known = known || o.command == c;
@@ -54,6 +65,10 @@ void PrintUsage(std::FILE* out) {
       "  encipher TEXT     print TEXT enciphered for the configuration file\n"
       "  decipher DIGITS   print the plain text of an enciphered value\n"
       "  demo [DIR]        run a sample shop floor on an embedded database in DIR (default ./demo)\n"
+      "  calendar FROM TO [--calendar NUM] [--day-types T1,..,T7]\n"
+      "                    fill the shared calendar for the days FROM..TO (yyyymmdd)\n"
+      "  report [DAY] [--out FILE]\n"
+      "                    write the HTML report of DAY (yyyymmdd, default today)\n"
       "\n"
       "options:\n"
       "  --config FILE     configuration file (default ../../../../files/korvantis.ini)\n"

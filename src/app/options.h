@@ -12,6 +12,9 @@ struct Options {
   bool help = false;
   std::string configFile = "../../../../files/korvantis.ini";
   std::string logFile = "./Msg/BdeMorvelt.txt";
+  std::string calendarNumber = "1";                 // calendar: --calendar
+  std::string dayTypes = "AT,AT,AT,AT,AT,SA,SO";    // calendar: --day-types, Monday first
+  std::string outFile;                              // report: --out
   std::string error;  // set when the command line cannot be understood
 };
 

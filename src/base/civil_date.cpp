@@ -49,3 +49,26 @@ std::string AddDays(std::string_view text, int days) {
   std::snprintf(out, sizeof out, "%04d%02d%02d", y, m, d);
   return out;
 }
+
+int IsoWeekday(int y, int m, int d) {
+  const std::int64_t days = DaysFromCivil(y, m, d);  // 1970-01-01 was a Thursday
+  return static_cast<int>(((days % 7) + 7 + 3) % 7) + 1;
+}
+
+int DayOfYear(int y, int m, int d) { return static_cast<int>(DaysFromCivil(y, m, d) - DaysFromCivil(y, 1, 1)) + 1; }
+
+namespace {
+
+int weeksInYear(int y) {
+  const int jan1 = IsoWeekday(y, 1, 1);
+  return jan1 == 4 || (jan1 == 3 && IsLeapYear(y)) ? 53 : 52;
+}
+
+}  // namespace
+
+int IsoWeek(int y, int m, int d) {
+  const int week = (DayOfYear(y, m, d) - IsoWeekday(y, m, d) + 10) / 7;
+  if (week < 1) return weeksInYear(y - 1);
+  if (week > weeksInYear(y)) return 1;
+  return week;
+}

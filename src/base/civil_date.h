@@ -18,3 +18,9 @@ bool IsCivilDate(int year, int month, int day);
 // The date `days` after the yyyymmdd text (days may be negative); empty
 // when the text is no valid date.
 std::string AddDays(std::string_view yyyymmdd, int days);
+
+// ISO 8601: weekday 1 (Monday) to 7 (Sunday), week of the year 1 to 53
+// (the week with the year's first Thursday is week 1), and day of the year.
+int IsoWeekday(int year, int month, int day);
+int IsoWeek(int year, int month, int day);
+int DayOfYear(int year, int month, int day);

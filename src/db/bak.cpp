@@ -1,5 +1,6 @@
 #include "db/bak.h"
 
+#include "base/civil_date.h"
 #include "db/access.h"
 
 namespace {
@@ -60,4 +61,17 @@ int Bak_Datum(BakSatz* bak) {
                      "from KvSystem.Kvs133Bak where TO_CHAR(BakDtm,'yyyymmdd')=:b0");
   constexpr db::Field kDay[] = {DB_FIELD(BakSatz, BakDtm)};
   return db::readRecord(q, bak, kDay, kRow, db::OnFailure::Unchanged);
+}
+
+BakSatz Bak_Tag(const std::string& date) {
+  const int y = std::stoi(date.substr(0, 4)), m = std::stoi(date.substr(4, 2)), d = std::stoi(date.substr(6, 2));
+  BakSatz bak;
+  bak.BakDtm = date;
+  bak.BakJhr = y;
+  bak.BakMon = m;
+  bak.BakTag = d;
+  bak.BakWch = IsoWeek(y, m, d);
+  bak.BakWtg = IsoWeekday(y, m, d);
+  bak.BakJtg = DayOfYear(y, m, d);
+  return bak;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "base/fixed_text.h"
 
@@ -14,6 +15,10 @@ struct BakSatz {
   std::int32_t BakWtg = 0;  // weekday
   std::int32_t BakJtg = 0;  // day of the year
 };
+
+// The calendar row of a valid yyyymmdd date: year, month, day, ISO week,
+// weekday (1 Monday .. 7 Sunday) and day of the year.
+BakSatz Bak_Tag(const std::string& date);
 
 // The day `days` after `date` (yyyymmdd); the record is unchanged on failure.
 int Bak_PKeyReadk(BakSatz* bak, const char* date, std::int32_t days);

@@ -63,29 +63,6 @@ constexpr CodeRow kCodes[] = {
     {"Z01", "SZ", 2, 1, 0, "time per unit reported"},
 };
 
-std::string ShiftDay(const std::string& day, int offset) {
-  const int y = std::stoi(day.substr(0, 4)), m = std::stoi(day.substr(4, 2)), d = std::stoi(day.substr(6, 2));
-  int yy = 0, mm = 0, dd = 0;
-  CivilFromDays(DaysFromCivil(y, m, d) + offset, yy, mm, dd);
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%04d%02d%02d", yy, mm, dd);
-  return buf;
-}
-
-BakSatz CalendarDay(const std::string& day) {
-  const int y = std::stoi(day.substr(0, 4)), m = std::stoi(day.substr(4, 2)), d = std::stoi(day.substr(6, 2));
-  const std::int64_t days = DaysFromCivil(y, m, d);
-  BakSatz bak;
-  bak.BakDtm = day;
-  bak.BakJhr = y;
-  bak.BakMon = m;
-  bak.BakTag = d;
-  bak.BakJtg = static_cast<std::int32_t>(days - DaysFromCivil(y, 1, 1) + 1);
-  bak.BakWch = (bak.BakJtg - 1) / 7 + 1;
-  bak.BakWtg = static_cast<std::int32_t>((days + 3) % 7 + 1);  // Monday 1 .. Sunday 7
-  return bak;
-}
-
 // Collects the first failure; later writes are skipped.
 class Loader {
  public:
@@ -137,8 +114,8 @@ void LoadPersons(const std::string& today, Loader& l) {
     PrvSatz prv;
     prv.PrvPnr = p.pnr;
     prv.PrvAwn = p.badge;
-    prv.PrvGvo = ShiftDay(today, -400);
-    if (!p.validToday) prv.PrvGbi = ShiftDay(today, -1);
+    prv.PrvGvo = AddDays(today, -400);
+    if (!p.validToday) prv.PrvGbi = AddDays(today, -1);
     prv.PrvPzm = 1;
     prv.PrvNam = p.name;
     prv.PrvErf = "demo";
@@ -209,21 +186,21 @@ void LoadShifts(const std::string& today, Loader& l) {
     PmzSatz pmz;
     pmz.PmzPmo = kBreakModel;
     pmz.PmzPms = b.num;
-    pmz.PmzGvo = ShiftDay(today, -400);
-    pmz.PmzGbi = ShiftDay(today, 400);
+    pmz.PmzGvo = AddDays(today, -400);
+    pmz.PmzGbi = AddDays(today, 400);
     l.check(Pmz_PKeyIns(&pmz), "break model");
   }
   AemSatz aem;
   aem.AemApg = kGroup;
   aem.AemEmo = kShiftModel;
-  aem.AemGvo = ShiftDay(today, -400);
+  aem.AemGvo = AddDays(today, -400);
   aem.AemBez = "Two shifts";
   aem.AemKal = kCalendar;
   aem.AemMaz = 4;
   l.check(Aem_PKeyIns(&aem, 1, ""), "shift assignment");
   for (int d = -kDaysAround; d <= kDaysAround; ++d) {
-    const std::string day = ShiftDay(today, d);
-    BakSatz bak = CalendarDay(day);
+    const std::string day = AddDays(today, d);
+    BakSatz bak = Bak_Tag(day);
     l.check(Bak_PKeyIns(&bak), "calendar day");
     KalSatz kal;
     kal.KalNum = kCalendar;
@@ -237,7 +214,7 @@ void LoadShifts(const std::string& today, Loader& l) {
 void LoadDayModels(const std::string& today, Loader& l) {
   AzvSatz azv;
   azv.AzvNum = kTimeModel;
-  azv.AzvGvo = ShiftDay(today, -400);
+  azv.AzvGvo = AddDays(today, -400);
   azv.AzvMav = 330;
   azv.AzvMab = 900;
   azv.AzvNov = 360;
@@ -248,7 +225,7 @@ void LoadDayModels(const std::string& today, Loader& l) {
     for (int d = -kDaysAround; d <= kDaysAround; ++d) {
       ZtgSatz ztg;
       ztg.ZtgPnr = p.pnr;
-      ztg.ZtgVon = ShiftDay(today, d);
+      ztg.ZtgVon = AddDays(today, d);
       ztg.ZtgAzt = kTimeModel;
       ztg.ZtgAgr = "GRP1";
       ztg.ZtgTtp = kDayType;
@@ -262,8 +239,8 @@ void LoadAnalysisParameters(const std::string& today, Loader& l) {
   for (int kind : {1, 2, 3, 4, 5, 7, 9}) {
     NzpSatz nzp;
     nzp.NzpAkz = kind;
-    nzp.NzpGvn = ShiftDay(today, -400);
-    nzp.NzpGbi = ShiftDay(today, 400);
+    nzp.NzpGvn = AddDays(today, -400);
+    nzp.NzpGbi = AddDays(today, 400);
     nzp.NzpAak = 1;
     nzp.NzpMrk = 1;
     l.check(Nzp_PKeyIns(&nzp), "analysis parameter");

@@ -41,15 +41,7 @@ class RunTimeScenario : public DbTest {
   }
 
   static void AddCalendarDay(const std::string& day) {
-    const int y = std::stoi(day.substr(0, 4)), m = std::stoi(day.substr(4, 2)), d = std::stoi(day.substr(6, 2));
-    BakSatz bak;
-    bak.BakDtm = day;
-    bak.BakJhr = y;
-    bak.BakMon = m;
-    bak.BakTag = d;
-    bak.BakJtg = static_cast<std::int32_t>(DaysFromCivil(y, m, d) - DaysFromCivil(y, 1, 1) + 1);
-    bak.BakWch = 49;
-    bak.BakWtg = 1;
+    BakSatz bak = Bak_Tag(day);
     ASSERT_EQ(0, Bak_PKeyIns(&bak));
     KalSatz kal;
     kal.KalNum = "1";
