@@ -10,6 +10,7 @@ required=(
   libsqlite3-dev libpq-dev postgresql
   googletest libgtest-dev
   clang
+  chromium
 )
 optional=(sqlite3)
 

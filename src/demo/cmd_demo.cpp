@@ -20,6 +20,7 @@
 #include "db/schema.h"
 #include "db/session.h"
 #include "app/commands.h"
+#include "app/report/report_day.h"
 #include "base/config.h"
 #include "base/datetime.h"
 #include "demo/demo_day.h"
@@ -121,6 +122,11 @@ int RunDemo(const Options& options) {
   run.logEntries = MsgEntryCount();
 
   PrintDemoSummary(run);
+  const std::string report = "report-" + run.day + ".html";
+  if (report::WriteDayReport(run.day, report, &error))
+    std::printf("\nThe day's picture and figures: %s/%s\n", run.directory.c_str(), report.c_str());
+  else
+    Fail(error);
   db::Session::get().disconnect();
   return 0;
 }
