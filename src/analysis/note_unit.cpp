@@ -2,6 +2,7 @@
 
 #include "base/msglog.h"
 #include "base/status.h"
+#include "db/mel.h"
 #include "db/mrk.h"
 #include "db/session.h"
 
@@ -57,4 +58,20 @@ void MerkSatzLoeschen(MerkSatz key, std::string_view function) {
   }
   rc = Mrk_PKeyDel(&key);
   if (rc != status::kOk) LogError(function, "Mrk_PKeyDel", rc);
+}
+
+MelSatz SchluesselBuchung(const MerkSatz& note, bool mitAuftrag) {
+  MelSatz key;
+  key.KeyBnr = note.MrkBnr;
+  key.KeyPnr = note.MrkPnr;
+  key.KeyApl = note.MrkApl;
+  if (mitAuftrag) {
+    key.KeyApk = note.MrkApk;
+    key.KeyApp = note.MrkApp;
+  }
+  const std::string moment = note.MrkMdt.str();
+  key.KeyDat = moment.substr(0, 8);
+  key.KeyUhr = moment.size() > 8 ? moment.substr(8, 6) : std::string();
+  key.KeySek = "99";
+  return key;
 }

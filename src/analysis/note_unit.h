@@ -18,6 +18,13 @@ enum class NoteOutcome {
 NoteOutcome WorkNoteInUnit(std::string_view function, const std::function<void()>& work);
 
 struct MerkSatz;
+struct MelSatz;
+
+// The key booking of a note: its keys, its booking number and its moment,
+// KeySek "99" so that it sorts after every booking of the same second.
+// The run-time analysis keeps the order and operation of the note; the
+// stoppage analysis leaves them empty.
+MelSatz SchluesselBuchung(const MerkSatz& note, bool mitAuftrag);
 
 // Works off every pending note of `kind` in the order of the note cursor,
 // each in its own unit. A note whose key went with a note worked before it

@@ -14,19 +14,6 @@ namespace {
 
 constexpr int kInterruptionRowsKind = 5;
 
-MelSatz keyBookingOf(const MerkSatz& note) {
-  MelSatz key;
-  key.KeyBnr = note.MrkBnr;
-  key.KeyPnr = note.MrkPnr;
-  key.KeyApl = note.MrkApl;
-  key.KeyApk = note.MrkApk;
-  key.KeyApp = note.MrkApp;
-  key.KeyDat = note.MrkMdt.str().substr(0, 8);
-  key.KeyUhr = note.MrkMdt.str().size() > 8 ? note.MrkMdt.str().substr(8, 6) : std::string();
-  key.KeySek = "99";
-  return key;
-}
-
 MerkSatz noteKeyOf(const MelSatz& key) {
   MerkSatz note;
   note.MrkKng = "LZS";
@@ -100,7 +87,7 @@ void Get_MerkLoeschen_Lzs(const MelSatz& key) { MerkSatzLoeschen(noteKeyOf(key),
 int Lzs_Abarbeiten() {
   const bool interruptionRows = NzpLaden().Aktiv(kInterruptionRowsKind);
   NotizenAbarbeiten("LZS", "Lzs_Abarbeiten", [interruptionRows](const MerkSatz& note) {
-    const MelSatz key = keyBookingOf(note);
+    const MelSatz key = SchluesselBuchung(note, true);
     Lza_Laufzeit(key, interruptionRows);
     Get_MerkLoeschen_Lzs(key);
   });

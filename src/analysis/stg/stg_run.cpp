@@ -13,17 +13,6 @@ namespace {
 
 constexpr int kPeriodRowsKind = 5;
 
-MelSatz keyBookingOf(const MerkSatz& note) {
-  MelSatz key;
-  key.KeyBnr = note.MrkBnr;
-  key.KeyPnr = note.MrkPnr;
-  key.KeyApl = note.MrkApl;
-  key.KeyDat = note.MrkMdt.str().substr(0, 8);
-  key.KeyUhr = note.MrkMdt.str().size() > 8 ? note.MrkMdt.str().substr(8, 6) : std::string();
-  key.KeySek = "99";
-  return key;
-}
-
 // The newest stoppage begin (M03) of the work place at or before the note.
 int stoppageBegin(MelSatz& key) {
   MelSatz params = key;
@@ -119,7 +108,7 @@ void Get_MerkSTGLoeschen(const MelSatz& key) {
 int Dlz_Abarbeiten() {
   const bool periodRows = NzpLaden().Aktiv(kPeriodRowsKind);
   NotizenAbarbeiten("STG", "Dlz_Abarbeiten", [periodRows](const MerkSatz& note) {
-    const MelSatz key = keyBookingOf(note);
+    const MelSatz key = SchluesselBuchung(note, false);
     Dlz_Laufzeit(key, periodRows);
     Get_MerkSTGLoeschen(key);
   });
