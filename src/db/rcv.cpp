@@ -29,8 +29,11 @@ int Rcv_PKeyRead(RcvSatz* rcv) { return queueCursor().fetch(rcv, kRow); }
 int Rcv_CloseCursor() { return queueCursor().close(); }
 
 int Rcv_PKeyDel(const RcvSatz* rcv) {
+  // The moment is compared as a date, not as text: so the queue's key
+  // serves the delete, and draining a backlog does not read the whole
+  // queue once per telegram.
   static db::Query q("Rcv_PKeyDel",
-                     "delete  from Kvs570Rcv  where (TO_CHAR(RcvMdt,'yyyymmddHH24MISS')=:b0 and RcvLfn=:b1)");
+                     "delete  from Kvs570Rcv  where (RcvMdt=TO_DATE(:b0,'yyyymmddHH24MISS') and RcvLfn=:b1)");
   return db::writeRecord(q, rcv, kKey);
 }
 
