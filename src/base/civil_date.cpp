@@ -45,7 +45,7 @@ std::string AddDays(std::string_view text, int days) {
   int y = parts[0], m = parts[1], d = parts[2];
   if (!IsCivilDate(y, m, d)) return std::string();
   CivilFromDays(DaysFromCivil(y, m, d) + days, y, m, d);
-  char out[16];
+  char out[48];
   std::snprintf(out, sizeof out, "%04d%02d%02d", y, m, d);
   return out;
 }

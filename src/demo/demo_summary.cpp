@@ -278,7 +278,7 @@ void PrintNotes(const DemoRun& run) {
 // "m:ss" of a stored duration (whole minutes, seconds as hundredths).
 std::string MinutesSeconds(double stored) {
   const long long hundredths = std::llround(stored * 100);
-  char text[32];
+  char text[64];
   std::snprintf(text, sizeof text, "%lld:%02lld", hundredths / 100, hundredths % 100);
   return text;
 }

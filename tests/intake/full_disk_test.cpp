@@ -37,7 +37,7 @@ bool mountTmpfs(const std::string& dir, std::uint64_t kib, bool remount) {
 
 // "06" followed by minutes and seconds: one telegram per second from 06:00.
 std::string timeOf(int k) {
-  char text[8];
+  char text[48];
   std::snprintf(text, sizeof text, "%02d%02d%02d", 6 + k / 3600, (k / 60) % 60, k % 60);
   return text;
 }

@@ -40,13 +40,13 @@ const Kind& kindOf(const std::string& name) {
 }
 
 std::string number(double v) {
-  char text[32];
+  char text[48];
   std::snprintf(text, sizeof text, "%.1f", v);
   return text;
 }
 
 std::string clock(int minute) {
-  char text[16];
+  char text[48];
   std::snprintf(text, sizeof text, "%02d:%02d", minute / 60, minute % 60);
   return text;
 }
@@ -172,7 +172,7 @@ std::string Escape(std::string_view text) {
 
 std::string HoursMinutes(long long seconds) {
   const long long minutes = (seconds + 30) / 60;
-  char text[32];
+  char text[64];
   std::snprintf(text, sizeof text, "%lld.%02lld", minutes / 60, minutes % 60);
   return text;
 }
