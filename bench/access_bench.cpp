@@ -527,13 +527,13 @@ Result Measure(const std::function<int(int)>& call, int repeats = kRepeats) {
 // Opens a cursor, reads up to `limit` rows and closes it; 0 when the cursor
 // delivered at least one row. The read-back cursors are read for their
 // first row only, as the analyses do; window and vector cursors to the end.
-template <class Rec>
-int ReadRows(int limit, int openRc, int (*read)(Rec*), int (*close)()) {
-  if (openRc != 0) return openRc;
-  Rec rec;
+template <class Cursor, class Open>
+int ReadRows(int limit, Open open) {
+  Cursor cursor;
+  if (int rc = open(cursor); rc != 0) return rc;
+  typename Cursor::Row rec;
   int rows = 0, rc = 0;
-  while (rows < limit && (rc = read(&rec)) == 0) ++rows;
-  close();
+  while (rows < limit && (rc = cursor.Read(&rec)) == 0) ++rows;
   return rows > 0 ? 0 : (rc == 0 ? 1403 : rc);
 }
 
@@ -625,21 +625,13 @@ std::vector<Probe> Probes(const Samples& s) {
                  Moment from = MomentAt(r.stopBegin - 3600), to = MomentAt(r.stopEnd + 3600);
                  k.KeyDat = from.date;
                  k.KeyUhr = from.time;
-                 return ReadRows(kAllRows, Mel_MVon_Open(&k, to.date, to.time), Mel_MVon_Read, Mel_MVon_Close);
+                 return ReadRows<Mel_MVon>(kAllRows, [&](auto& c) { return c.Open(&k, to.date, to.time); });
                }});
   p.push_back({"Mel_MAVon (run window)", [&s](int i) {
                  const Run& r = PickRun(s, i, false);
                  MelSatz k = RunKey(r, "M_A");
                  Moment to = MomentAt(r.end);
-                 return ReadRows(kAllRows, Mel_MAVon_Open(&k, to.date, to.time), Mel_MAVon_Read, Mel_MAVon_Close);
-               }});
-  p.push_back({"Mel_MPA2 (work period)", [&s](int i) {
-                 const Run& r = PickRun(s, i, false);
-                 MelSatz k = RunKey(r, "MPA", 0);
-                 Moment from = MomentAt(r.logOn[0]), to = MomentAt(r.logOff[0]);
-                 k.KeyDat = from.date;
-                 k.KeyUhr = from.time;
-                 return ReadRows(kAllRows, Mel_MPA2_Open(&k, to.date, to.time), Mel_MPA2_Read, Mel_MPA2_Close);
+                 return ReadRows<Mel_MAVon>(kAllRows, [&](auto& c) { return c.Open(&k, to.date, to.time); });
                }});
   p.push_back({"Mel_MPAVon (work period)", [&s](int i) {
                  const Run& r = PickRun(s, i, false);
@@ -647,7 +639,7 @@ std::vector<Probe> Probes(const Samples& s) {
                  Moment from = MomentAt(r.logOn[0]), to = MomentAt(r.logOff[0]);
                  k.KeyDat = from.date;
                  k.KeyUhr = from.time;
-                 return ReadRows(kAllRows, Mel_MPAVon_Open(&k, to.date, to.time), Mel_MPAVon_Read, Mel_MPAVon_Close);
+                 return ReadRows<Mel_MPAVon>(kAllRows, [&](auto& c) { return c.Open(&k, to.date, to.time); });
                }});
   // Booking read-back cursors, with a recent reference (as the analyses
   // use them) and with a reference anywhere in the history.
@@ -658,23 +650,20 @@ std::vector<Probe> Probes(const Samples& s) {
                    MelSatz k = RunKey(r, "M__");
                    k.MelFcd = "M03";
                    Moment ref = MomentAt(r.stopEnd);
-                   return ReadRows(1, Mel_PrfRdBck_M_Open(&k, ref.date, ref.time, "55"), Mel_PrfRdBck_M_Read,
-                                    Mel_PrfRdBck_M_Close);
+                   return ReadRows<Mel_PrfRdBck_M>(1, [&](auto& c) { return c.Open(&k, ref.date, ref.time, "55"); });
                  }});
     p.push_back({"Mel_PrfRdBck_MA" + when, [&s, recent](int i) {
                    const Run& r = PickRun(s, i, recent);
                    MelSatz k = RunKey(r, "M_A");
                    Moment ref = MomentAt(r.end);
-                   return ReadRows(1, Mel_PrfRdBck_MA_Open(&k, "A01", "A03", ref.date, ref.time, "70"),
-                                    Mel_PrfRdBck_MA_Read, Mel_PrfRdBck_MA_Close);
+                   return ReadRows<Mel_PrfRdBck_MA>(1, [&](auto& c) { return c.Open(&k, "A01", "A03", ref.date, ref.time, "70"); });
                  }});
     p.push_back({"Mel_PrfRdBck_MPA" + when, [&s, recent](int i) {
                    const Run& r = PickRun(s, i, recent);
                    MelSatz k = RunKey(r, "MPA", 0);
                    k.MelFcd = "P05";
                    Moment ref = MomentAt(r.logOff[0]);
-                   return ReadRows(1, Mel_PrfRdBck_MPA_Open(&k, ref.date, ref.time, "60"), Mel_PrfRdBck_MPA_Read,
-                                    Mel_PrfRdBck_MPA_Close);
+                   return ReadRows<Mel_PrfRdBck_MPA>(1, [&](auto& c) { return c.Open(&k, ref.date, ref.time, "60"); });
                  }});
   }
   // State-vector cursors.
@@ -685,28 +674,28 @@ std::vector<Probe> Probes(const Samples& s) {
   };
   p.push_back({"Map_AplPnr", [vectorAt](int i) {
                  MapSatz v = vectorAt(i, "MP_");
-                 return ReadRows(kAllRows, Map_AplPnr_Open(&v), Map_AplPnr_Read, Map_AplPnr_Close);
+                 return ReadRows<Map_AplPnr>(kAllRows, [&](auto& c) { return c.Open(&v); });
                }});
   p.push_back({"Map_AppPnr", [vectorAt](int i) {
                  MapSatz v = vectorAt(i, "MPA");
-                 return ReadRows(kAllRows, Map_AppPnr_Open(&v), Map_AppPnr_Read, Map_AppPnr_Close);
+                 return ReadRows<Map_AppPnr>(kAllRows, [&](auto& c) { return c.Open(&v); });
                }});
   p.push_back({"Map_AplApp", [vectorAt](int i) {
                  MapSatz v = vectorAt(i, "M_A");
-                 return ReadRows(kAllRows, Map_AplApp_Open(&v), Map_AplApp_Read, Map_AplApp_Close);
+                 return ReadRows<Map_AplApp>(kAllRows, [&](auto& c) { return c.Open(&v); });
                }});
   p.push_back({"Map_Pnr", [vectorAt](int i) {
                  MapSatz v = vectorAt(i, "MPA");
-                 return ReadRows(kAllRows, Map_Pnr_Open(&v), Map_Pnr_Read, Map_Pnr_Close);
+                 return ReadRows<Map_Pnr>(kAllRows, [&](auto& c) { return c.Open(&v); });
                }});
   // Analysis-row cursors.
   p.push_back({"Nza_PKeyVon", [&s](int i) {
                  NzaSatz z = s.analysis[static_cast<std::size_t>(i) * 7919u % s.analysis.size()];
-                 return ReadRows(kAllRows, Nza_PKeyVon_Open(&z), Nza_PKeyVon_Read, Nza_PKeyVon_Close);
+                 return ReadRows<Nza_PKeyVon>(kAllRows, [&](auto& c) { return c.Open(&z); });
                }});
   p.push_back({"Nza_Sa1Pnr", [&s](int i) {
                  NzaSatz z = s.analysis[static_cast<std::size_t>(i) * 7919u % s.analysis.size()];
-                 return ReadRows(kAllRows, Nza_Sa1Pnr_Open(&z), Nza_Sa1Pnr_Read, Nza_Sa1Pnr_Close);
+                 return ReadRows<Nza_Sa1Pnr>(kAllRows, [&](auto& c) { return c.Open(&z); });
                }});
   // A whole run-time note: the read-back of the start, the window of the
   // operation's bookings, the evaluation and the totals (no shift calendar
@@ -723,7 +712,7 @@ std::vector<Probe> Probes(const Samples& s) {
                }});
   // Whole-kind note routines: their result is every pending note of a kind.
   p.push_back({"Mrk_MrkKng (whole kind)",
-               [](int) { return ReadRows(kFirstRows, Mrk_MrkKng_Open("STG"), Mrk_MrkKng_Read, Mrk_MrkKng_Close); }});
+               [](int) { return ReadRows<Mrk_MrkKng>(kFirstRows, [&](auto& c) { return c.Open("STG"); }); }});
   p.push_back({"Mrk_CountKng (whole kind)", [](int) {
                  std::int32_t n = 0;
                  return Mrk_CountKng("STG", &n);

@@ -25,10 +25,10 @@ bool calendarHasDay(const std::string& day) {
 // before any corner value is written.
 std::vector<AemSatz> assignments(const std::string& apg, std::int32_t kng, const std::string& day) {
   std::vector<AemSatz> rows;
-  if (Aem_Schicht_Open(apg.c_str(), kng, day.c_str()) != status::kOk) return rows;
+  Aem_Schicht shifts;
+  if (shifts.Open(apg.c_str(), kng, day.c_str()) != status::kOk) return rows;
   AemSatz aem;
-  while (Aem_Schicht_Read(&aem) == status::kOk) rows.push_back(aem);
-  Aem_Schicht_Close();
+  while (shifts.Read(&aem) == status::kOk) rows.push_back(aem);
   return rows;
 }
 
@@ -106,13 +106,14 @@ void Mlt_Eckwerte(const EckwertQuelle& q, const std::string& stamp, NzaSatz run,
 
 void BDE_Eckwerte(const EckwertQuelle& q, const std::string& stamp, const NzaSatz& run, const std::string& day,
                   std::int32_t& counter) {
-  if (Emo_Pausen_Open(run.NzaEmo.c_str(), run.NzaTtp.c_str(), day.c_str()) != status::kOk) return;
+  Emo_Pausen breaks;
+  if (breaks.Open(run.NzaEmo.c_str(), run.NzaTtp.c_str(), day.c_str()) != status::kOk) return;
   const std::string nextDay = AddDays(day, 1);
   // A new shift is a change of model, begin or end: a shift beginning at
   // midnight (minute 0) is one too.
   std::string previousShift;
   EmoPausenSatz p;
-  while (Emo_Pausen_Read(&p) == status::kOk) {
+  while (breaks.Read(&p) == status::kOk) {
     const std::string shift = p.EmoEmo.str() + "|" + std::to_string(p.EmoBeg) + "|" + std::to_string(p.EmoEnd);
     if (shift != previousShift) {
       writeCorner(q, stamp, run, p, kKommen, day, p.EmoBeg, counter);
@@ -122,7 +123,6 @@ void BDE_Eckwerte(const EckwertQuelle& q, const std::string& stamp, const NzaSat
     writeCorner(q, stamp, run, p, kPausebeginn, p.PmsBeg > p.EmoBeg ? day : nextDay, p.PmsBeg, counter);
     writeCorner(q, stamp, run, p, kPauseende, p.PmsEnd > p.EmoBeg ? day : nextDay, p.PmsEnd, counter);
   }
-  Emo_Pausen_Close();
 }
 
 void Mlt_BdeSatz(MltSatz& row, const NzaSatz& run, const std::string& shiftText, const std::string& stamp,

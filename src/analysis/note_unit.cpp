@@ -39,15 +39,15 @@ bool stillPending(MerkSatz note) { return Mrk_PKeyReadk(&note) != status::kNoRow
 }  // namespace
 
 void NotizenAbarbeiten(const char* kind, std::string_view runName, const std::function<void(const MerkSatz&)>& work) {
-  if (Mrk_MrkKng_Open(kind) != status::kOk) return;
+  Mrk_MrkKng notes;
+  if (notes.Open(kind) != status::kOk) return;
   MerkSatz note;
-  while (Mrk_MrkKng_Read(&note) == status::kOk) {
+  while (notes.Read(&note) == status::kOk) {
     const NoteOutcome outcome = WorkNoteInUnit(runName, [&] {
       if (stillPending(note)) work(note);
     });
     if (outcome == NoteOutcome::kDatabaseUnusable) break;  // the rest waits for the next pass
   }
-  Mrk_MrkKng_Close();
 }
 
 void MerkSatzLoeschen(MerkSatz key, std::string_view function) {

@@ -76,8 +76,8 @@ int Mlt_Meldungen(const EreignisQuelle& q, const std::string& stamp, NzaSatz& ru
 }
 
 void Mlt_Loeschen(const char* erfasser, const std::string& stamp) {
-  if (Mlt_MltErf_Open(erfasser, stamp.c_str()) != status::kOk) return;
+  Mlt_MltErf run;
+  if (run.Open(erfasser, stamp.c_str()) != status::kOk) return;
   MltSatz row;
-  while (Mlt_MltErf_Read(&row) == status::kOk) Mlt_PKeyDel(&row);
-  Mlt_MltErf_Close();
+  while (run.Read(&row) == status::kOk) Mlt_PKeyDel(&row);
 }

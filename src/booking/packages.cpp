@@ -59,12 +59,12 @@ void PassOnToMember(const AppSatz& head, AppSatz member, MelSatz* upload) {
 
 void Put_Pakete(MelSatz mel, AppSatz head) {
   const std::string key = PackageKey(head);
-  if (App_Zf2_Open(key.c_str()) != status::kOk) return;
+  App_Zf2 members;
+  if (members.Open(key.c_str()) != status::kOk) return;
   AppSatz member;
   int rc;
-  while ((rc = App_Zf2_Read(&member)) == status::kOk) PassOnToMember(head, member, &mel);
+  while ((rc = members.Read(&member)) == status::kOk) PassOnToMember(head, member, &mel);
   if (rc != status::kNoRow) LogError("Put_Pakete", "App_Zf2_Read", rc);
-  App_Zf2_Close();
 }
 
 void Put_PaketeAPK(AppSatz member) {

@@ -119,17 +119,21 @@ int selectCount(Query& q, std::span<const Value> params, std::int32_t* out) {
   return rc;
 }
 
+void Query::handOver(Cursor* next) {
+  if (reader_ && reader_ != next) reader_->drain();
+  reader_ = next;
+}
+
 Cursor::Cursor(Query& q) : query_(q) { Session::get(); }
 
-Cursor::~Cursor() {
-  if (source_) Session::get().removeCursor(this);
-}
+Cursor::~Cursor() { close(); }
 
 int Cursor::open(std::span<const Value> params) {
   close();
   PreparedStatement* stmt = nullptr;
   int rc = ready(query_, stmt);
   if (rc != status::kOk) return rc;
+  query_.handOver(this);
   std::unique_ptr<RowSource> rows;
   rc = seen(Session::get().connection().query(*stmt, params, rows));
   if (rc != status::kOk) return rc;
@@ -151,10 +155,16 @@ int Cursor::fetch(void* record, Fields outputs) {
 }
 
 int Cursor::close() {
+  query_.release(this);
   if (!source_) return status::kOk;
   source_.reset();
   Session::get().removeCursor(this);
   return status::kOk;
+}
+
+void Cursor::abandon() {
+  query_.release(this);
+  source_.reset();
 }
 
 void Cursor::drain() {

@@ -13,6 +13,8 @@
 
 namespace db {
 
+class Cursor;
+
 // One statement of one access routine, prepared once per connection and
 // reused. The routine name also names the statement's savepoint.
 class Query {
@@ -30,12 +32,22 @@ class Query {
   int prepared(PreparedStatement*& out);
   void forget() { stmt_.reset(); generation_ = 0; }
 
+  // Many cursors may be open on one query, but a backend may read a
+  // cursor's rows from the statement itself until they are used up. Before
+  // the statement runs for another cursor, the one still reading from it
+  // takes the rest of its rows into memory.
+  void handOver(Cursor* next);
+  void release(Cursor* c) {
+    if (reader_ == c) reader_ = nullptr;
+  }
+
  private:
   const char* routine_;
   const char* sql_;
   std::unique_ptr<PreparedStatement> stmt_;
   std::uint64_t generation_ = 0;
   int params_ = 0;
+  Cursor* reader_ = nullptr;
 };
 
 // What a failed keyed read leaves in the record.
@@ -60,8 +72,9 @@ int readRecord(Query& q, void* record, Fields binds, Fields outputs, OnFailure o
 int selectNumber(Query& q, std::span<const Value> params, double* out);
 int selectCount(Query& q, std::span<const Value> params, std::int32_t* out);
 
-// The cursor of one query. The rows are those of the moment it was opened,
-// whatever the worker writes while reading them.
+// A walk over the rows of one query. The rows are those of the moment it
+// was opened, whatever the worker writes while reading them. Any number of
+// cursors may be open on the same query at once; each has its own rows.
 class Cursor {
  public:
   explicit Cursor(Query& q);
@@ -79,11 +92,29 @@ class Cursor {
 
   // Called by the session before the connection is used for a write.
   void drain();
-  void abandon() { source_.reset(); }
+  void abandon();
 
  private:
   Query& query_;
   std::unique_ptr<RowSource> source_;
+};
+
+// The caller-owned cursor of one access routine: the routine's class adds
+// its Open; Read delivers a record per call (1403 at the end, the record
+// unchanged) and Close ends the walk, as does the destructor.
+template <class Record>
+class RecordCursor {
+ public:
+  using Row = Record;
+  int Read(Record* row) { return cursor_.fetch(row, row_); }
+  int Close() { return cursor_.close(); }
+
+ protected:
+  RecordCursor(Query& q, Fields row) : cursor_(q), row_(row) {}
+  Cursor cursor_;
+
+ private:
+  Fields row_;
 };
 
 }  // namespace db

@@ -32,22 +32,14 @@ db::Query& shiftQuery() {
   return q;
 }
 
-db::Cursor& shiftCursor() {
-  static db::Cursor c(shiftQuery());
-  return c;
-}
-
 }  // namespace
 
-int Aem_Schicht_Open(const char* apg, std::int32_t kng, const char* date) {
+Aem_Schicht::Aem_Schicht() : RecordCursor(shiftQuery(), kRow) {}
+int Aem_Schicht::Open(const char* apg, std::int32_t kng, const char* date) {
   const db::Value params[] = {db::Value::text(apg ? apg : ""), db::Value::integer(kng),
                               db::Value::text(date ? date : "")};
-  return shiftCursor().open(params);
+  return cursor_.open(params);
 }
-
-int Aem_Schicht_Read(AemSatz* aem) { return shiftCursor().fetch(aem, kRow); }
-
-int Aem_Schicht_Close() { return shiftCursor().close(); }
 
 int Aem_Count(const char* apg, std::int32_t* count) {
   static db::Query q("Aem_Count", "select count(*)  from Kvs532Aem where (AemApg=:b1 and AemKng=2)");

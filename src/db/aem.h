@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "base/fixed_text.h"
+#include "db/access.h"
 
 struct AemSatz {
   FixedText<11> AemApg;  // work-place group, or the work place for kind 2
@@ -36,9 +37,11 @@ struct AemSatz {
 // The assignments of group `apg` and kind `kng` valid on `date` (yyyymmdd),
 // one row per shift of the day type the calendar gives that day, ordered
 // by the shift start.
-int Aem_Schicht_Open(const char* apg, std::int32_t kng, const char* date);
-int Aem_Schicht_Read(AemSatz* aem);
-int Aem_Schicht_Close();
+class Aem_Schicht : public db::RecordCursor<AemSatz> {
+ public:
+  Aem_Schicht();
+  int Open(const char* apg, std::int32_t kng, const char* date);
+};
 
 // Number of kind-2 assignments of work place `apg`; untouched on failure.
 int Aem_Count(const char* apg, std::int32_t* count);

@@ -62,11 +62,6 @@ db::Query& packageQuery() {
   return q;
 }
 
-db::Cursor& packageCursor() {
-  static db::Cursor c(packageQuery());
-  return c;
-}
-
 }  // namespace
 
 int App_PKeyReadk(AppSatz* app) {
@@ -90,14 +85,11 @@ int App_PKeyUpd(const AppSatz* app) {
   return db::write(q, db::fieldValues(app, kWrite));
 }
 
-int App_Zf2_Open(const char* zf2) {
+App_Zf2::App_Zf2() : RecordCursor(packageQuery(), kRow) {}
+int App_Zf2::Open(const char* zf2) {
   const db::Value params[] = {db::Value::text(zf2 ? zf2 : "")};
-  return packageCursor().open(params);
+  return cursor_.open(params);
 }
-
-int App_Zf2_Read(AppSatz* app) { return packageCursor().fetch(app, kRow); }
-
-int App_Zf2_Close() { return packageCursor().close(); }
 
 int App_PKeyIns(const AppSatz* app) {
   static db::Query q("App_PKeyIns",

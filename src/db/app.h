@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "base/fixed_text.h"
+#include "db/access.h"
 
 struct AppSatz {
   FixedText<13> AppApk;  // order number
@@ -76,9 +77,11 @@ int App_PKeyReadk(AppSatz* app);
 int App_PKeyUpd(const AppSatz* app);
 
 // The operations whose AppZf2 equals `zf2` (the members of a package).
-int App_Zf2_Open(const char* zf2);
-int App_Zf2_Read(AppSatz* app);
-int App_Zf2_Close();
+class App_Zf2 : public db::RecordCursor<AppSatz> {
+ public:
+  App_Zf2();
+  int Open(const char* zf2);
+};
 
 // Operations belong to another program; the demo, the tests and the
 // benchmark load them with this.

@@ -9,13 +9,12 @@ constexpr db::Field kRow[] = {DB_FIELD(BakSatz, BakDtm), DB_FIELD(BakSatz, BakJh
                               DB_FIELD(BakSatz, BakTag), DB_FIELD(BakSatz, BakWch), DB_FIELD(BakSatz, BakWtg),
                               DB_FIELD(BakSatz, BakJtg)};
 
-db::Cursor& daysCursor() {
+db::Query& daysQuery() {
   static db::Query q("Bak_Von",
                      "select TO_CHAR(BakDtm,'yyyymmdd') ,BakJhr ,BakMon ,BakTag ,BakWch ,BakWtg ,BakJtg  "
                      "from KvSystem.Kvs133Bak where (TO_CHAR(BakDtm,'yyyymmdd')>=:b0 and "
                      "TO_CHAR(BakDtm,'yyyymmdd')<=:b1) order by BakDtm");
-  static db::Cursor c(q);
-  return c;
+  return q;
 }
 
 }  // namespace
@@ -46,14 +45,11 @@ int Bak_PKeyIns(const BakSatz* bak) {
   return db::writeRecord(q, bak, kRow);
 }
 
-int Bak_Von_Open(const char* from, const char* to) {
+Bak_Von::Bak_Von() : RecordCursor(daysQuery(), kRow) {}
+int Bak_Von::Open(const char* from, const char* to) {
   const db::Value params[] = {db::Value::text(from ? from : ""), db::Value::text(to ? to : "")};
-  return daysCursor().open(params);
+  return cursor_.open(params);
 }
-
-int Bak_Von_Read(BakSatz* bak) { return daysCursor().fetch(bak, kRow); }
-
-int Bak_Von_Close() { return daysCursor().close(); }
 
 int Bak_Datum(BakSatz* bak) {
   static db::Query q("Bak_Datum",

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/fixed_text.h"
+#include "db/access.h"
 
 struct BakSatz {
   FixedText<9> BakDtm;  // yyyymmdd
@@ -25,9 +26,11 @@ int Bak_PKeyReadk(BakSatz* bak, const char* date, std::int32_t days);
 // Calendar days after `from` up to and including `to`; count untouched on failure.
 int Bak_Count(const char* from, const char* to, std::int32_t* count);
 // The calendar days from `from` to `to` (yyyymmdd, both included) in date order.
-int Bak_Von_Open(const char* from, const char* to);
-int Bak_Von_Read(BakSatz* bak);
-int Bak_Von_Close();
+class Bak_Von : public db::RecordCursor<BakSatz> {
+ public:
+  Bak_Von();
+  int Open(const char* from, const char* to);
+};
 // The calendar day bak->BakDtm (yyyymmdd); the record is unchanged on failure.
 int Bak_Datum(BakSatz* bak);
 // Writes a calendar day (the calendar belongs to another program; tools

@@ -18,7 +18,7 @@ constexpr db::Field kWrite[] = {
 // Start and end are compared as date text and time text run together, so a
 // bound may be a bare date: a period is delivered only when it lies wholly
 // inside the bounds.
-db::Cursor& periodsCursor() {
+db::Query& periodsQuery() {
   static db::Query q("Bup_AbrTag",
                      "select BupPnr,TO_CHAR(BupVon,'yyyymmdd'),TO_CHAR(BupUhr,'HH24MISS'),BupFkt,"
                      "TO_CHAR(BupBis,'yyyymmdd'),TO_CHAR(BupEnd,'HH24MISS'),BupFfk,BupTvo,BupTbi,BupAvo,BupAbi,"
@@ -26,20 +26,18 @@ db::Cursor& periodsCursor() {
                      "where ((BupPnr=:b0 and (TO_CHAR(BupVon,'yyyymmdd')||TO_CHAR(BupUhr,'HH24MISS'))>=:b1) and "
                      "(TO_CHAR(BupBis,'yyyymmdd')||TO_CHAR(BupEnd,'HH24MISS'))<=:b2) "
                      "order by BupPnr,BupVon nulls last,BupUhr nulls last");
-  static db::Cursor c(q);
-  return c;
+  return q;
 }
 
 db::Value textOrEmpty(const char* s) { return db::Value::text(s ? s : ""); }
 
 }  // namespace
 
-int Bup_AbrTag_Open(const char* pnr, const char* from, const char* to) {
+Bup_AbrTag::Bup_AbrTag() : RecordCursor(periodsQuery(), kRow) {}
+int Bup_AbrTag::Open(const char* pnr, const char* from, const char* to) {
   const db::Value params[] = {textOrEmpty(pnr), textOrEmpty(from), textOrEmpty(to)};
-  return periodsCursor().open(params);
+  return cursor_.open(params);
 }
-int Bup_AbrTag_Read(BupSatz* bup) { return periodsCursor().fetch(bup, kRow); }
-int Bup_AbrTag_Close() { return periodsCursor().close(); }
 
 int Bup_PKeyIns(const BupSatz* bup) {
   static db::Query q("Bup_PKeyIns",

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "base/fixed_text.h"
+#include "db/access.h"
 
 struct BupSatz {
   FixedText<9> BupPnr;
@@ -24,9 +25,11 @@ struct BupSatz {
 // The periods of a person lying wholly inside [from, to]: the start text
 // (date and time digits run together) not below `from`, the end text not
 // above `to`; ordered by start.
-int Bup_AbrTag_Open(const char* pnr, const char* from, const char* to);
-int Bup_AbrTag_Read(BupSatz* bup);
-int Bup_AbrTag_Close();
+class Bup_AbrTag : public db::RecordCursor<BupSatz> {
+ public:
+  Bup_AbrTag();
+  int Open(const char* pnr, const char* from, const char* to);
+};
 
 // Written by the time-recording program; tools and tests use this.
 int Bup_PKeyIns(const BupSatz* bup);

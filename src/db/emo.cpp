@@ -13,47 +13,39 @@ constexpr db::Field kBreak[] = {
     DB_FIELD(EmoPausenSatz, PmsBeg), DB_FIELD(EmoPausenSatz, PmsEnd), DB_FIELD(EmoPausenSatz, PmsInt),
     DB_FIELD(EmoPausenSatz, PmsPse), DB_FIELD(EmoPausenSatz, PmsBzt), DB_FIELD(EmoPausenSatz, PmsPrz)};
 
-db::Cursor& shiftCursor() {
+db::Query& shiftQuery() {
   static db::Query q("Emo_Schicht",
                      "select EmoEmo ,EmoTtp ,EmoTxt ,EmoBeg ,EmoEnd ,EmoArt  from Kvs533Emo "
                      "where (EmoEmo=:b0 and EmoTtp=:b1) order by EmoBeg");
-  static db::Cursor c(q);
-  return c;
+  return q;
 }
 
 // The break periods of one shift come in the order of their start, so that
 // the shift's corner values do not depend on how the rows happen to lie.
-db::Cursor& breakCursor() {
+db::Query& breakQuery() {
   static db::Query q("Emo_Pausen",
                      "select EmoEmo ,EmoTtp ,EmoTxt ,EmoBeg ,EmoEnd ,PmsNum ,PmsBeg ,PmsEnd ,PmsInt ,PmsPse ,"
                      "PmsBzt ,PmsPrz  from Kvs533Emo ,Kvs536Pmz ,Kvs535Pms "
                      "where (((((EmoEmo=:b0 and EmoTtp=:b1) and EmoPmo=PmzPmo) and PmzPms=PmsNum) and "
                      "TO_CHAR(PmzGvo,'yyyymmdd')<=:b2) and TO_CHAR(PmzGbi,'yyyymmdd')>=:b2) "
                      "order by EmoBeg ,PmsBeg");
-  static db::Cursor c(q);
-  return c;
+  return q;
 }
 
 }  // namespace
 
-int Emo_Schicht_Open(const char* emo, const char* ttp) {
+Emo_Schicht::Emo_Schicht() : RecordCursor(shiftQuery(), kShift) {}
+int Emo_Schicht::Open(const char* emo, const char* ttp) {
   const db::Value params[] = {db::Value::text(emo ? emo : ""), db::Value::text(ttp ? ttp : "")};
-  return shiftCursor().open(params);
+  return cursor_.open(params);
 }
 
-int Emo_Schicht_Read(EmoSatz* emo) { return shiftCursor().fetch(emo, kShift); }
-
-int Emo_Schicht_Close() { return shiftCursor().close(); }
-
-int Emo_Pausen_Open(const char* emo, const char* ttp, const char* date) {
+Emo_Pausen::Emo_Pausen() : RecordCursor(breakQuery(), kBreak) {}
+int Emo_Pausen::Open(const char* emo, const char* ttp, const char* date) {
   const db::Value params[] = {db::Value::text(emo ? emo : ""), db::Value::text(ttp ? ttp : ""),
                               db::Value::text(date ? date : "")};
-  return breakCursor().open(params);
+  return cursor_.open(params);
 }
-
-int Emo_Pausen_Read(EmoPausenSatz* pause) { return breakCursor().fetch(pause, kBreak); }
-
-int Emo_Pausen_Close() { return breakCursor().close(); }
 
 int Emo_PKeyIns(const EmoSatz* emo, const char* pmo) {
   static db::Query q("Emo_PKeyIns",

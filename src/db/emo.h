@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "base/fixed_text.h"
+#include "db/access.h"
 
 struct EmoSatz {
   FixedText<11> EmoEmo;  // shift model
@@ -32,15 +33,19 @@ struct EmoPausenSatz {
 };
 
 // The shifts of model `emo` and day type `ttp`, ordered by the shift start.
-int Emo_Schicht_Open(const char* emo, const char* ttp);
-int Emo_Schicht_Read(EmoSatz* emo);
-int Emo_Schicht_Close();
+class Emo_Schicht : public db::RecordCursor<EmoSatz> {
+ public:
+  Emo_Schicht();
+  int Open(const char* emo, const char* ttp);
+};
 
 // The break periods of model `emo`, day type `ttp` whose break-model link
 // is valid on `date` (yyyymmdd), ordered by the shift start.
-int Emo_Pausen_Open(const char* emo, const char* ttp, const char* date);
-int Emo_Pausen_Read(EmoPausenSatz* pause);
-int Emo_Pausen_Close();
+class Emo_Pausen : public db::RecordCursor<EmoPausenSatz> {
+ public:
+  Emo_Pausen();
+  int Open(const char* emo, const char* ttp, const char* date);
+};
 
 // Shift models belong to another program; the demo, the tests and the
 // benchmark load them with this. `pmo` is the shift's break-model link.

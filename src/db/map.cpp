@@ -36,33 +36,29 @@ constexpr db::Field kObjAplApp[] = {DB_FIELD(MapSatz, MapObj), DB_FIELD(MapSatz,
                                     DB_FIELD(MapSatz, MapApk), DB_FIELD(MapSatz, MapApp)};
 constexpr db::Field kObjPnr[] = {DB_FIELD(MapSatz, MapObj), DB_FIELD(MapSatz, MapPnr)};
 
-db::Cursor& aplPnrCursor() {
+db::Query& aplPnrQuery() {
   static db::Query q("Map_AplPnr", MAP_SELECT_LIST "where (MapObj=:b0 and MapApl=:b1) order by MapObj,MapApl,MapPnr");
-  static db::Cursor c(q);
-  return c;
+  return q;
 }
 
-db::Cursor& appPnrCursor() {
+db::Query& appPnrQuery() {
   static db::Query q("Map_AppPnr", MAP_SELECT_LIST
                      "where (((MapObj=:b0 and MapApl=:b1) and MapApk=:b2) and MapApp=:b3) "
                      "order by MapObj,MapApl,MapApk,MapApp,MapPnr");
-  static db::Cursor c(q);
-  return c;
+  return q;
 }
 
-db::Cursor& aplAppCursor() {
+db::Query& aplAppQuery() {
   static db::Query q("Map_AplApp",
                      MAP_SELECT_LIST "where (MapObj=:b0 and MapApl=:b1) order by MapObj,MapApl,MapApk,MapApp");
-  static db::Cursor c(q);
-  return c;
+  return q;
 }
 
-db::Cursor& pnrCursor() {
+db::Query& pnrQuery() {
   static db::Query q("Map_Pnr", MAP_SELECT_LIST
                      "where (MapObj=:b0 and MapPnr=:b1) "
                      "order by MapObj,MapPnr,TO_CHAR(MapMdt,'yyyymmdd'),TO_CHAR(MapMzt,'HH24MISS')");
-  static db::Cursor c(q);
-  return c;
+  return q;
 }
 
 }  // namespace
@@ -105,18 +101,15 @@ int Map_PKeyReadk(MapSatz* map) {
   return db::readRecord(q, map, kKey, kRow, db::OnFailure::KeepKey);
 }
 
-int Map_AplPnr_Open(const MapSatz* params) { return aplPnrCursor().open(params, kObjApl); }
-int Map_AplPnr_Read(MapSatz* map) { return aplPnrCursor().fetch(map, kRow); }
-int Map_AplPnr_Close() { return aplPnrCursor().close(); }
+Map_AplPnr::Map_AplPnr() : RecordCursor(aplPnrQuery(), kRow) {}
+int Map_AplPnr::Open(const MapSatz* params) { return cursor_.open(params, kObjApl); }
 
-int Map_AppPnr_Open(const MapSatz* params) { return appPnrCursor().open(params, kObjAplApp); }
-int Map_AppPnr_Read(MapSatz* map) { return appPnrCursor().fetch(map, kRow); }
-int Map_AppPnr_Close() { return appPnrCursor().close(); }
+Map_AppPnr::Map_AppPnr() : RecordCursor(appPnrQuery(), kRow) {}
+int Map_AppPnr::Open(const MapSatz* params) { return cursor_.open(params, kObjAplApp); }
 
-int Map_AplApp_Open(const MapSatz* params) { return aplAppCursor().open(params, kObjApl); }
-int Map_AplApp_Read(MapSatz* map) { return aplAppCursor().fetch(map, kRow); }
-int Map_AplApp_Close() { return aplAppCursor().close(); }
+Map_AplApp::Map_AplApp() : RecordCursor(aplAppQuery(), kRow) {}
+int Map_AplApp::Open(const MapSatz* params) { return cursor_.open(params, kObjApl); }
 
-int Map_Pnr_Open(const MapSatz* params) { return pnrCursor().open(params, kObjPnr); }
-int Map_Pnr_Read(MapSatz* map) { return pnrCursor().fetch(map, kRow); }
-int Map_Pnr_Close() { return pnrCursor().close(); }
+Map_Pnr::Map_Pnr() : RecordCursor(pnrQuery(), kRow) {}
+int Map_Pnr::Open(const MapSatz* params) { return cursor_.open(params, kObjPnr); }
+

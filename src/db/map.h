@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "base/fixed_text.h"
+#include "db/access.h"
 
 struct MapSatz {
   std::int32_t MapBnr = 0;  // booking number of the last booking that touched the row
@@ -47,25 +48,33 @@ int Map_PKeyDel(const MapSatz* map);
 // and the rest is cleared -- do not use the record then.
 int Map_PKeyReadk(MapSatz* map);
 
-// Vector cursors (_Open with the parameter fields named, _Read one row per
-// call, 1403 at the end with the record unchanged, _Close).
+// Vector cursors (Open with the parameter fields named, Read one row per
+// call, 1403 at the end with the record unchanged, Close).
 
 // MapObj, MapApl; ordered by MapPnr.
-int Map_AplPnr_Open(const MapSatz* params);
-int Map_AplPnr_Read(MapSatz* map);
-int Map_AplPnr_Close();
+class Map_AplPnr : public db::RecordCursor<MapSatz> {
+ public:
+  Map_AplPnr();
+  int Open(const MapSatz* params);
+};
 
 // MapObj, MapApl, MapApk, MapApp; ordered by MapPnr.
-int Map_AppPnr_Open(const MapSatz* params);
-int Map_AppPnr_Read(MapSatz* map);
-int Map_AppPnr_Close();
+class Map_AppPnr : public db::RecordCursor<MapSatz> {
+ public:
+  Map_AppPnr();
+  int Open(const MapSatz* params);
+};
 
 // MapObj, MapApl; ordered by MapApk, MapApp.
-int Map_AplApp_Open(const MapSatz* params);
-int Map_AplApp_Read(MapSatz* map);
-int Map_AplApp_Close();
+class Map_AplApp : public db::RecordCursor<MapSatz> {
+ public:
+  Map_AplApp();
+  int Open(const MapSatz* params);
+};
 
 // MapObj, MapPnr; ordered by the date and time of the last booking.
-int Map_Pnr_Open(const MapSatz* params);
-int Map_Pnr_Read(MapSatz* map);
-int Map_Pnr_Close();
+class Map_Pnr : public db::RecordCursor<MapSatz> {
+ public:
+  Map_Pnr();
+  int Open(const MapSatz* params);
+};

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "base/fixed_text.h"
+#include "db/access.h"
 
 struct MelSatz {
   std::int32_t KeyBnr = 0;  // booking number
@@ -69,51 +70,58 @@ int Mel_PKeyUpd(const MelSatz* mel);
 // Reads the row (KeyBnr, KeyLfn); on failure every field is cleared, the key too.
 int Mel_PKeyReadk(MelSatz* mel);
 
-// Booking cursors: _Open evaluates the selection with the given values,
-// _Read delivers one row per call (1403 at the end, record unchanged),
-// _Close ends it. One cursor per query: the same cursor cannot be open twice.
+// Booking cursors: Open evaluates the selection with the given values,
+// Read delivers one row per call (1403 at the end, record unchanged),
+// Close ends it. Each object is a walk of its own: two objects of one
+// selection can be open at the same time.
 //
 // Window cursors: the rows of the record's keys whose moment lies between
 // (KeyDat, KeyUhr) of the record and (toDate, toTime), ordered by date, time
 // and KeySek. Dates are 'yyyymmdd', times 'HH24MISS' texts.
 
 // ObjTyp, KeyApl; both bounds excluded.
-int Mel_MVon_Open(const MelSatz* params, const char* toDate, const char* toTime);
-int Mel_MVon_Read(MelSatz* mel);
-int Mel_MVon_Close();
+class Mel_MVon : public db::RecordCursor<MelSatz> {
+ public:
+  Mel_MVon();
+  int Open(const MelSatz* params, const char* toDate, const char* toTime);
+};
 
 // ObjTyp, KeyApl, KeyApk, KeyApp; both bounds included.
-int Mel_MAVon_Open(const MelSatz* params, const char* toDate, const char* toTime);
-int Mel_MAVon_Read(MelSatz* mel);
-int Mel_MAVon_Close();
+class Mel_MAVon : public db::RecordCursor<MelSatz> {
+ public:
+  Mel_MAVon();
+  int Open(const MelSatz* params, const char* toDate, const char* toTime);
+};
 
 // ObjTyp, KeyApl, KeyApk, KeyApp, KeyPnr; both bounds included.
-int Mel_MPA2_Open(const MelSatz* params, const char* toDate, const char* toTime);
-int Mel_MPA2_Read(MelSatz* mel);
-int Mel_MPA2_Close();
-
-// The same selection as Mel_MPA2, a cursor of its own (both may be open at once).
-int Mel_MPAVon_Open(const MelSatz* params, const char* toDate, const char* toTime);
-int Mel_MPAVon_Read(MelSatz* mel);
-int Mel_MPAVon_Close();
+class Mel_MPAVon : public db::RecordCursor<MelSatz> {
+ public:
+  Mel_MPAVon();
+  int Open(const MelSatz* params, const char* toDate, const char* toTime);
+};
 
 // Read-back cursors: the rows at or before the reference (refDate, refTime,
 // refSek) -- earlier, or in the same second with KeySek <= refSek -- newest
 // first (date, time, KeySek descending).
 
 // ObjTyp, MelFcd, KeyApl.
-int Mel_PrfRdBck_M_Open(const MelSatz* params, const char* refDate, const char* refTime, const char* refSek);
-int Mel_PrfRdBck_M_Read(MelSatz* mel);
-int Mel_PrfRdBck_M_Close();
+class Mel_PrfRdBck_M : public db::RecordCursor<MelSatz> {
+ public:
+  Mel_PrfRdBck_M();
+  int Open(const MelSatz* params, const char* refDate, const char* refTime, const char* refSek);
+};
 
 // ObjTyp, KeyApl, KeyApk, KeyApp and MelFcd equal to fcd1 or fcd2 (the
 // record's MelFcd is not used).
-int Mel_PrfRdBck_MA_Open(const MelSatz* params, const char* fcd1, const char* fcd2, const char* refDate,
-                         const char* refTime, const char* refSek);
-int Mel_PrfRdBck_MA_Read(MelSatz* mel);
-int Mel_PrfRdBck_MA_Close();
+class Mel_PrfRdBck_MA : public db::RecordCursor<MelSatz> {
+ public:
+  Mel_PrfRdBck_MA();
+  int Open(const MelSatz* params, const char* fcd1, const char* fcd2, const char* refDate, const char* refTime, const char* refSek);
+};
 
 // ObjTyp, MelFcd, KeyApl, KeyApk, KeyApp, KeyPnr.
-int Mel_PrfRdBck_MPA_Open(const MelSatz* params, const char* refDate, const char* refTime, const char* refSek);
-int Mel_PrfRdBck_MPA_Read(MelSatz* mel);
-int Mel_PrfRdBck_MPA_Close();
+class Mel_PrfRdBck_MPA : public db::RecordCursor<MelSatz> {
+ public:
+  Mel_PrfRdBck_MPA();
+  int Open(const MelSatz* params, const char* refDate, const char* refTime, const char* refSek);
+};

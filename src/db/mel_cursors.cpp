@@ -50,14 +50,6 @@
 #define MEL_OLDEST_FIRST "TO_CHAR(KeyDat,'yyyymmdd'),TO_CHAR(KeyUhr,'HH24MISS'),KeySek"
 #define MEL_NEWEST_FIRST "TO_CHAR(KeyDat,'yyyymmdd') desc,TO_CHAR(KeyUhr,'HH24MISS') desc,KeySek desc"
 
-// Mel_MPA2 and Mel_MPAVon select alike; each has its own cursor so that
-// both can be open at the same time.
-#define MEL_MPA_WINDOW                                                                               \
-  MEL_SELECT_LIST                                                                                    \
-  "where (((((ObjTyp=:b0 and KeyApl=:b1) and KeyApk=:b2) and KeyApp=:b3) and KeyPnr=:b4) and "        \
-  "(" MEL_AT_OR_AFTER(":b5", ":b6") ") and (" MEL_AT_OR_BEFORE(":b7", ":b8") ")) "                   \
-  "order by ObjTyp,KeyApl,KeyApk,KeyApp,KeyPnr," MEL_OLDEST_FIRST
-
 namespace {
 
 // The parameter fields each selection takes from the caller's record.
@@ -98,110 +90,88 @@ std::vector<db::Value> referenceParams(std::vector<db::Value> values, const char
   return values;
 }
 
-db::Cursor& mvonCursor() {
+db::Query& mvonQuery() {
   static db::Query q("Mel_MVon", MEL_SELECT_LIST
                      "where ((ObjTyp=:b0 and KeyApl=:b1) and (" MEL_AFTER(":b2", ":b3") ") and ("
                      MEL_BEFORE(":b4", ":b5") ")) "
                      "order by ObjTyp,KeyApl," MEL_OLDEST_FIRST);
-  static db::Cursor c(q);
-  return c;
+  return q;
 }
 
-db::Cursor& mavonCursor() {
+db::Query& mavonQuery() {
   static db::Query q("Mel_MAVon", MEL_SELECT_LIST
                      "where ((((ObjTyp=:b0 and KeyApl=:b1) and KeyApk=:b2) and KeyApp=:b3) and "
                      "(" MEL_AT_OR_AFTER(":b4", ":b5") ") and (" MEL_AT_OR_BEFORE(":b6", ":b7") ")) "
                      "order by ObjTyp,KeyApl,KeyApk,KeyApp," MEL_OLDEST_FIRST);
-  static db::Cursor c(q);
-  return c;
+  return q;
 }
 
-db::Cursor& mpa2Cursor() {
-  static db::Query q("Mel_MPA2", MEL_MPA_WINDOW);
-  static db::Cursor c(q);
-  return c;
+db::Query& mpavonQuery() {
+  static db::Query q("Mel_MPAVon", MEL_SELECT_LIST
+                     "where (((((ObjTyp=:b0 and KeyApl=:b1) and KeyApk=:b2) and KeyApp=:b3) and KeyPnr=:b4) and "
+                     "(" MEL_AT_OR_AFTER(":b5", ":b6") ") and (" MEL_AT_OR_BEFORE(":b7", ":b8") ")) "
+                     "order by ObjTyp,KeyApl,KeyApk,KeyApp,KeyPnr," MEL_OLDEST_FIRST);
+  return q;
 }
 
-db::Cursor& mpavonCursor() {
-  static db::Query q("Mel_MPAVon", MEL_MPA_WINDOW);
-  static db::Cursor c(q);
-  return c;
-}
-
-db::Cursor& readBackMCursor() {
+db::Query& readBackMQuery() {
   static db::Query q("Mel_PrfRdBck_M", MEL_SELECT_LIST
                      "where (((ObjTyp=:b0 and MelFcd=:b1) and KeyApl=:b2) and ("
                      MEL_AT_OR_BEFORE_REFERENCE(":b6", ":b8", ":b11") ") and " MEL_ON_OR_BEFORE_DATE(":b6") ") "
                      "order by " MEL_NEWEST_FIRST);
-  static db::Cursor c(q);
-  return c;
+  return q;
 }
 
-db::Cursor& readBackMACursor() {
+db::Query& readBackMAQuery() {
   static db::Query q("Mel_PrfRdBck_MA", MEL_SELECT_LIST
                      "where (((((ObjTyp=:b0 and (MelFcd=:b1 or MelFcd=:b2)) and KeyApl=:b3) and KeyApk=:b4) and "
                      "KeyApp=:b5) and (" MEL_AT_OR_BEFORE_REFERENCE(":b6", ":b8", ":b11") ") and "
                      MEL_ON_OR_BEFORE_DATE(":b6") ") "
                      "order by ObjTyp,KeyApl,KeyApk,KeyApp," MEL_NEWEST_FIRST);
-  static db::Cursor c(q);
-  return c;
+  return q;
 }
 
-db::Cursor& readBackMPACursor() {
+db::Query& readBackMPAQuery() {
   static db::Query q("Mel_PrfRdBck_MPA", MEL_SELECT_LIST
                      "where ((((((ObjTyp=:b0 and MelFcd=:b1) and KeyApl=:b2) and KeyApk=:b3) and KeyApp=:b4) and "
                      "KeyPnr=:b5) and (" MEL_AT_OR_BEFORE_REFERENCE(":b6", ":b8", ":b11") ")) "
                      "order by ObjTyp,MelFcd,KeyApl,KeyApk,KeyApp,KeyPnr," MEL_NEWEST_FIRST);
-  static db::Cursor c(q);
-  return c;
+  return q;
 }
-
-int readRow(db::Cursor& c, MelSatz* mel) { return c.fetch(mel, mel::kRow); }
 
 }  // namespace
 
-int Mel_MVon_Open(const MelSatz* params, const char* toDate, const char* toTime) {
-  return mvonCursor().open(windowParams(params, kApl, toDate, toTime));
+Mel_MVon::Mel_MVon() : RecordCursor(mvonQuery(), mel::kRow) {}
+int Mel_MVon::Open(const MelSatz* params, const char* toDate, const char* toTime) {
+  return cursor_.open(windowParams(params, kApl, toDate, toTime));
 }
-int Mel_MVon_Read(MelSatz* mel) { return readRow(mvonCursor(), mel); }
-int Mel_MVon_Close() { return mvonCursor().close(); }
 
-int Mel_MAVon_Open(const MelSatz* params, const char* toDate, const char* toTime) {
-  return mavonCursor().open(windowParams(params, kAplApp, toDate, toTime));
+Mel_MAVon::Mel_MAVon() : RecordCursor(mavonQuery(), mel::kRow) {}
+int Mel_MAVon::Open(const MelSatz* params, const char* toDate, const char* toTime) {
+  return cursor_.open(windowParams(params, kAplApp, toDate, toTime));
 }
-int Mel_MAVon_Read(MelSatz* mel) { return readRow(mavonCursor(), mel); }
-int Mel_MAVon_Close() { return mavonCursor().close(); }
 
-int Mel_MPA2_Open(const MelSatz* params, const char* toDate, const char* toTime) {
-  return mpa2Cursor().open(windowParams(params, kAplAppPnr, toDate, toTime));
+Mel_MPAVon::Mel_MPAVon() : RecordCursor(mpavonQuery(), mel::kRow) {}
+int Mel_MPAVon::Open(const MelSatz* params, const char* toDate, const char* toTime) {
+  return cursor_.open(windowParams(params, kAplAppPnr, toDate, toTime));
 }
-int Mel_MPA2_Read(MelSatz* mel) { return readRow(mpa2Cursor(), mel); }
-int Mel_MPA2_Close() { return mpa2Cursor().close(); }
 
-int Mel_MPAVon_Open(const MelSatz* params, const char* toDate, const char* toTime) {
-  return mpavonCursor().open(windowParams(params, kAplAppPnr, toDate, toTime));
+Mel_PrfRdBck_M::Mel_PrfRdBck_M() : RecordCursor(readBackMQuery(), mel::kRow) {}
+int Mel_PrfRdBck_M::Open(const MelSatz* params, const char* refDate, const char* refTime, const char* refSek) {
+  return cursor_.open(referenceParams(db::fieldValues(params, kFcdApl), refDate, refTime, refSek));
 }
-int Mel_MPAVon_Read(MelSatz* mel) { return readRow(mpavonCursor(), mel); }
-int Mel_MPAVon_Close() { return mpavonCursor().close(); }
 
-int Mel_PrfRdBck_M_Open(const MelSatz* params, const char* refDate, const char* refTime, const char* refSek) {
-  return readBackMCursor().open(referenceParams(db::fieldValues(params, kFcdApl), refDate, refTime, refSek));
-}
-int Mel_PrfRdBck_M_Read(MelSatz* mel) { return readRow(readBackMCursor(), mel); }
-int Mel_PrfRdBck_M_Close() { return readBackMCursor().close(); }
-
-int Mel_PrfRdBck_MA_Open(const MelSatz* params, const char* fcd1, const char* fcd2, const char* refDate,
+Mel_PrfRdBck_MA::Mel_PrfRdBck_MA() : RecordCursor(readBackMAQuery(), mel::kRow) {}
+int Mel_PrfRdBck_MA::Open(const MelSatz* params, const char* fcd1, const char* fcd2, const char* refDate,
                          const char* refTime, const char* refSek) {
   std::vector<db::Value> values = {text(params->ObjTyp.c_str()), text(fcd1), text(fcd2)};
   append(values, db::fieldValues(params, kOrderOperation));
-  return readBackMACursor().open(referenceParams(std::move(values), refDate, refTime, refSek));
+  return cursor_.open(referenceParams(std::move(values), refDate, refTime, refSek));
 }
-int Mel_PrfRdBck_MA_Read(MelSatz* mel) { return readRow(readBackMACursor(), mel); }
-int Mel_PrfRdBck_MA_Close() { return readBackMACursor().close(); }
 
-int Mel_PrfRdBck_MPA_Open(const MelSatz* params, const char* refDate, const char* refTime, const char* refSek) {
-  return readBackMPACursor().open(
+Mel_PrfRdBck_MPA::Mel_PrfRdBck_MPA() : RecordCursor(readBackMPAQuery(), mel::kRow) {}
+int Mel_PrfRdBck_MPA::Open(const MelSatz* params, const char* refDate, const char* refTime, const char* refSek) {
+  return cursor_.open(
       referenceParams(db::fieldValues(params, kFcdAplAppPnr), refDate, refTime, refSek));
 }
-int Mel_PrfRdBck_MPA_Read(MelSatz* mel) { return readRow(readBackMPACursor(), mel); }
-int Mel_PrfRdBck_MPA_Close() { return readBackMPACursor().close(); }
+

@@ -24,7 +24,7 @@ constexpr db::Field kWrite[] = {
 
 constexpr db::Field kKey[] = {DB_FIELD(MltSatz, MltErf), DB_FIELD(MltSatz, MltDat), DB_FIELD(MltSatz, MltLfn)};
 
-db::Cursor& runCursor() {
+db::Query& runQuery() {
   // A row without a moment (the end of a period still open) comes last, on
   // every backend.
   static db::Query q("Mlt_MltErf",
@@ -32,8 +32,7 @@ db::Cursor& runCursor() {
                      "Mlt00S,MltBkg,MltPbe,MltArg,MltEmo,MltTtp,MltWoc,MltWtg,MltJtg,MltJwo,"
                      "TO_CHAR(MltMdt,'yyyymmdd'),TO_CHAR(MltMdt,'HH24MISS'),MltUbg  from Kvs561Mlt "
                      "where (MltErf=:b0 and MltDat=:b1) order by MltErf,MltDat,MltMdt nulls last,MltLfn");
-  static db::Cursor c(q);
-  return c;
+  return q;
 }
 
 db::Value textOrEmpty(const char* s) { return db::Value::text(s ? s : ""); }
@@ -65,9 +64,9 @@ int Mlt_MaxLfn(const char* erf, const char* dat, std::int32_t* maxLfn) {
   return rc;
 }
 
-int Mlt_MltErf_Open(const char* erf, const char* dat) {
+Mlt_MltErf::Mlt_MltErf() : RecordCursor(runQuery(), kRow) {}
+int Mlt_MltErf::Open(const char* erf, const char* dat) {
   const db::Value params[] = {textOrEmpty(erf), textOrEmpty(dat)};
-  return runCursor().open(params);
+  return cursor_.open(params);
 }
-int Mlt_MltErf_Read(MltSatz* mlt) { return runCursor().fetch(mlt, kRow); }
-int Mlt_MltErf_Close() { return runCursor().close(); }
+

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "base/fixed_text.h"
+#include "db/access.h"
 
 struct MltSatz {
   FixedText<9> MltErf;   // creator: "Nza_MPA", "LzaStd", "DlzStd"
@@ -42,6 +43,8 @@ int Mlt_PKeyDel(const MltSatz* mlt);
 int Mlt_MaxLfn(const char* erf, const char* dat, std::int32_t* maxLfn);
 
 // The rows of one creator and run stamp in time order (MltMdt, then MltLfn).
-int Mlt_MltErf_Open(const char* erf, const char* dat);
-int Mlt_MltErf_Read(MltSatz* mlt);
-int Mlt_MltErf_Close();
+class Mlt_MltErf : public db::RecordCursor<MltSatz> {
+ public:
+  Mlt_MltErf();
+  int Open(const char* erf, const char* dat);
+};

@@ -21,10 +21,9 @@ constexpr db::Field kKey[] = {DB_FIELD(MerkSatz, MrkKng), DB_FIELD(MerkSatz, Mrk
 #define MRK_WHERE_KEY \
   "where (((((MrkKng=:b0 and MrkApl=:b1) and MrkApk=:b2) and MrkApp=:b3) and MrkPnr=:b4) and MrkBnr=:b5)"
 
-db::Cursor& kindCursor() {
+db::Query& kindQuery() {
   static db::Query q("Mrk_MrkKng", MRK_SELECT_LIST "where MrkKng=:b0 order by MrkApl,MrkApk,MrkApp,MrkMdt");
-  static db::Cursor c(q);
-  return c;
+  return q;
 }
 
 }  // namespace
@@ -54,9 +53,9 @@ int Mrk_CountKng(const char* kind, std::int32_t* count) {
   return db::selectCount(q, params, count);
 }
 
-int Mrk_MrkKng_Open(const char* kind) {
+Mrk_MrkKng::Mrk_MrkKng() : RecordCursor(kindQuery(), kRow) {}
+int Mrk_MrkKng::Open(const char* kind) {
   const db::Value params[] = {db::Value::text(kind ? kind : "")};
-  return kindCursor().open(params);
+  return cursor_.open(params);
 }
-int Mrk_MrkKng_Read(MerkSatz* mrk) { return kindCursor().fetch(mrk, kRow); }
-int Mrk_MrkKng_Close() { return kindCursor().close(); }
+

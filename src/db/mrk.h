@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "base/fixed_text.h"
+#include "db/access.h"
 
 struct MerkSatz {
   FixedText<4> MrkKng;  // note kind: "NZS", "LZS", "STG", ...
@@ -32,6 +33,8 @@ int Mrk_PKeyReadk(MerkSatz* mrk);
 int Mrk_CountKng(const char* kind, std::int32_t* count);
 
 // All notes of one kind, ordered by MrkApl, MrkApk, MrkApp, MrkMdt.
-int Mrk_MrkKng_Open(const char* kind);
-int Mrk_MrkKng_Read(MerkSatz* mrk);
-int Mrk_MrkKng_Close();
+class Mrk_MrkKng : public db::RecordCursor<MerkSatz> {
+ public:
+  Mrk_MrkKng();
+  int Open(const char* kind);
+};

@@ -87,31 +87,22 @@ constexpr db::Field kPlaceWindow[] = {DB_FIELD(NzaSatz, NzaApl), DB_FIELD(NzaSat
   ") or (TO_CHAR(NzaEdt,'yyyymmddHH24MISS')>=" from " and TO_CHAR(NzaEdt,'yyyymmddHH24MISS')<=" to \
   "))"
 
-db::Cursor& startWindowCursor() {
+db::Query& startWindowQuery() {
   static db::Query q("Nza_PKeyVon", NZA_SELECT NZA_START_IN_WINDOW);
-  static db::Cursor c(q);
-  return c;
+  return q;
 }
 
-db::Cursor& startWindowCursor2() {
-  static db::Query q("Nza_PKeyVon2", NZA_SELECT NZA_START_IN_WINDOW);
-  static db::Cursor c(q);
-  return c;
-}
-
-db::Cursor& personWorkCursor() {
+db::Query& personWorkQuery() {
   static db::Query q("Nza_Sa1Pnr", NZA_SELECT "where ((NzaSa=1 and NzaPnr=:b0) and "
                                    NZA_START_OR_END_IN(":b1", ":b2") ") order by NzaDtm");
-  static db::Cursor c(q);
-  return c;
+  return q;
 }
 
-db::Cursor& placeInterruptionCursor() {
+db::Query& placeInterruptionQuery() {
   static db::Query q("Nza_Sa2Von",
                      NZA_SELECT "where (((((NzaSa=2 and NzaApl=:b0) and NzaApk=:b1) and NzaApp=:b2) and NzaPnr=:b3) "
                                 "and " NZA_START_OR_END_IN(":b4", ":b5") ") order by NzaDtm");
-  static db::Cursor c(q);
-  return c;
+  return q;
 }
 
 int openWith(db::Cursor& cursor, const NzaSatz* window, db::Fields params) {
@@ -164,18 +155,12 @@ int Nza_ReadSA_EH(NzaSatz* nza) {
   return db::readRecord(q, nza, kKeyWithoutStart, kRow, db::OnFailure::KeepKey);
 }
 
-int Nza_PKeyVon_Open(const NzaSatz* window) { return openWith(startWindowCursor(), window, kKeyWindow); }
-int Nza_PKeyVon_Read(NzaSatz* nza) { return startWindowCursor().fetch(nza, kRow); }
-int Nza_PKeyVon_Close() { return startWindowCursor().close(); }
+Nza_PKeyVon::Nza_PKeyVon() : RecordCursor(startWindowQuery(), kRow) {}
+int Nza_PKeyVon::Open(const NzaSatz* window) { return openWith(cursor_, window, kKeyWindow); }
 
-int Nza_PKeyVon2_Open(const NzaSatz* window) { return openWith(startWindowCursor2(), window, kKeyWindow); }
-int Nza_PKeyVon2_Read(NzaSatz* nza) { return startWindowCursor2().fetch(nza, kRow); }
-int Nza_PKeyVon2_Close() { return startWindowCursor2().close(); }
+Nza_Sa1Pnr::Nza_Sa1Pnr() : RecordCursor(personWorkQuery(), kRow) {}
+int Nza_Sa1Pnr::Open(const NzaSatz* window) { return openWith(cursor_, window, kPersonWindow); }
 
-int Nza_Sa1Pnr_Open(const NzaSatz* window) { return openWith(personWorkCursor(), window, kPersonWindow); }
-int Nza_Sa1Pnr_Read(NzaSatz* nza) { return personWorkCursor().fetch(nza, kRow); }
-int Nza_Sa1Pnr_Close() { return personWorkCursor().close(); }
+Nza_Sa2Von::Nza_Sa2Von() : RecordCursor(placeInterruptionQuery(), kRow) {}
+int Nza_Sa2Von::Open(const NzaSatz* window) { return openWith(cursor_, window, kPlaceWindow); }
 
-int Nza_Sa2Von_Open(const NzaSatz* window) { return openWith(placeInterruptionCursor(), window, kPlaceWindow); }
-int Nza_Sa2Von_Read(NzaSatz* nza) { return placeInterruptionCursor().fetch(nza, kRow); }
-int Nza_Sa2Von_Close() { return placeInterruptionCursor().close(); }

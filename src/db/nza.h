@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "base/fixed_text.h"
+#include "db/access.h"
 
 // The start moment NzaDtm and the end moment NzaEdt are each one date
 // column, carried as a date field and a time field.
@@ -80,25 +81,28 @@ int Nza_PKeyReadk(NzaSatz* nza);
 // other field, the start included, is cleared.
 int Nza_ReadSA_EH(NzaSatz* nza);
 
-// Period cursors. The record passed to _Open gives the key fields and the
+// Period cursors. The record passed to Open gives the key fields and the
 // window: from NzaDtm/NzaDtmUhr to NzaEdt/NzaEdtUhr, both included, compared
-// as yyyymmddHH24MISS texts; an empty bound selects nothing. _Read fills the
-// record (1403 at the end, record unchanged).
+// as yyyymmddHH24MISS texts; an empty bound selects nothing. Read fills the
+// record (1403 at the end, record unchanged). Walks of the same selection
+// may be open at once, one object each.
 
 // Rows of the five keys whose start lies in the window, by start.
-int Nza_PKeyVon_Open(const NzaSatz* window);
-int Nza_PKeyVon_Read(NzaSatz* nza);
-int Nza_PKeyVon_Close();
-// The same selection on a cursor of its own, so both can be open at once.
-int Nza_PKeyVon2_Open(const NzaSatz* window);
-int Nza_PKeyVon2_Read(NzaSatz* nza);
-int Nza_PKeyVon2_Close();
+class Nza_PKeyVon : public db::RecordCursor<NzaSatz> {
+ public:
+  Nza_PKeyVon();
+  int Open(const NzaSatz* window);
+};
 // Work periods (NzaSa 1) of NzaPnr whose start or end lies in the window.
-int Nza_Sa1Pnr_Open(const NzaSatz* window);
-int Nza_Sa1Pnr_Read(NzaSatz* nza);
-int Nza_Sa1Pnr_Close();
+class Nza_Sa1Pnr : public db::RecordCursor<NzaSatz> {
+ public:
+  Nza_Sa1Pnr();
+  int Open(const NzaSatz* window);
+};
 // Interruption periods (NzaSa 2) of NzaApl, NzaApk, NzaApp, NzaPnr whose
 // start or end lies in the window.
-int Nza_Sa2Von_Open(const NzaSatz* window);
-int Nza_Sa2Von_Read(NzaSatz* nza);
-int Nza_Sa2Von_Close();
+class Nza_Sa2Von : public db::RecordCursor<NzaSatz> {
+ public:
+  Nza_Sa2Von();
+  int Open(const NzaSatz* window);
+};

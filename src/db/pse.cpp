@@ -8,22 +8,20 @@ constexpr db::Field kRow[] = {DB_FIELD(PseSatz, PseNum), DB_FIELD(PseSatz, PseLf
                               DB_FIELD(PseSatz, PseBis), DB_FIELD(PseSatz, PseMin), DB_FIELD(PseSatz, PseMax),
                               DB_FIELD(PseSatz, PseInt), DB_FIELD(PseSatz, PsePse)};
 
-db::Cursor& modelCursor() {
+db::Query& modelQuery() {
   static db::Query q("Pse_PKey",
                      "select PseNum,PseLfd,PseVon,PseBis,PseMin,PseMax,PseInt,PsePse  from Kvs143Pse "
                      "where PseNum=:b0 order by PseNum,PseLfd");
-  static db::Cursor c(q);
-  return c;
+  return q;
 }
 
 }  // namespace
 
-int Pse_PKey_Open(const char* num) {
+Pse_PKey::Pse_PKey() : RecordCursor(modelQuery(), kRow) {}
+int Pse_PKey::Open(const char* num) {
   const db::Value params[] = {db::Value::text(num ? num : "")};
-  return modelCursor().open(params);
+  return cursor_.open(params);
 }
-int Pse_PKey_Read(PseSatz* pse) { return modelCursor().fetch(pse, kRow); }
-int Pse_PKey_Close() { return modelCursor().close(); }
 
 int Pse_PKeyIns(const PseSatz* pse) {
   static db::Query q("Pse_PKeyIns",

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "base/fixed_text.h"
+#include "db/access.h"
 
 struct PseSatz {
   FixedText<6> PseNum;
@@ -18,9 +19,11 @@ struct PseSatz {
 };
 
 // The breaks of one model in PseLfd order.
-int Pse_PKey_Open(const char* num);
-int Pse_PKey_Read(PseSatz* pse);
-int Pse_PKey_Close();
+class Pse_PKey : public db::RecordCursor<PseSatz> {
+ public:
+  Pse_PKey();
+  int Open(const char* num);
+};
 
 // Maintained by the time-model program; tools and tests use this.
 int Pse_PKeyIns(const PseSatz* pse);

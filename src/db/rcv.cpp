@@ -15,18 +15,11 @@ db::Query& queueQuery() {
   return q;
 }
 
-db::Cursor& queueCursor() {
-  static db::Cursor c(queueQuery());
-  return c;
-}
-
 }  // namespace
 
-int Rcv_OpenCursor() { return queueCursor().open({}); }
+Rcv_Cursor::Rcv_Cursor() : RecordCursor(queueQuery(), kRow) {}
 
-int Rcv_PKeyRead(RcvSatz* rcv) { return queueCursor().fetch(rcv, kRow); }
-
-int Rcv_CloseCursor() { return queueCursor().close(); }
+int Rcv_Cursor::Open() { return cursor_.open({}); }
 
 int Rcv_PKeyDel(const RcvSatz* rcv) {
   // The moment is compared as a date, not as text: so the queue's key

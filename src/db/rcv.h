@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "base/fixed_text.h"
+#include "db/access.h"
 
 struct RcvSatz {
   FixedText<15> RcvMdt;  // yyyymmddHH24MISS, set by the receiving component
@@ -13,9 +14,11 @@ struct RcvSatz {
 };
 
 // Delivers the queue in ascending RcvMdt as it was when opened.
-int Rcv_OpenCursor();
-int Rcv_PKeyRead(RcvSatz* rcv);
-int Rcv_CloseCursor();
+class Rcv_Cursor : public db::RecordCursor<RcvSatz> {
+ public:
+  Rcv_Cursor();
+  int Open();
+};
 int Rcv_PKeyDel(const RcvSatz* rcv);
 // The number of queued rows itself; -1 when the count fails.
 int Rcv_Count();

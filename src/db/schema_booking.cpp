@@ -22,7 +22,7 @@ const std::vector<Table>& bookingTables() {
            {"Kvs560Mel_apl", "ObjTyp, KeyApl, " MEL_MOMENT_PARTS},
            // Mel_MAVon and Mel_PrfRdBck_MA: an order operation at a work place.
            {"Kvs560Mel_app", "ObjTyp, KeyApl, KeyApk, KeyApp, " MEL_MOMENT_PARTS},
-           // Mel_MPA2, Mel_MPAVon and Mel_PrfRdBck_MPA: a person on it.
+           // Mel_MPAVon and Mel_PrfRdBck_MPA: a person on it.
            {"Kvs560Mel_pnr", "ObjTyp, KeyApl, KeyApk, KeyApp, KeyPnr, " MEL_MOMENT_PARTS},
            // Mel_PrfRdBck_M: the bookings of one function code at a work
            // place, whose history grows with the table.

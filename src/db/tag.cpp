@@ -15,12 +15,11 @@ constexpr db::Field kWrite[] = {DB_FIELD(TagSatz, TagPnr), DB_MOMENT(TagSatz, Ta
   "select TagPnr,TO_CHAR(TagVon,'yyyymmdd'),TO_CHAR(TagUhr,'HH24MISS'),TO_CHAR(TagBis,'yyyymmdd'),"        \
   "TO_CHAR(TagEnd,'HH24MISS'),TagTgb,TagOne  from Kvs327Tag "
 
-db::Cursor& daysCursor() {
+db::Query& daysQuery() {
   static db::Query q("Tag_Von", TAG_SELECT
                      "where (((TagPnr=:b0 and TO_CHAR(TagTag,'yyyymmdd')>=:b1) and TO_CHAR(TagTag,'yyyymmdd')<=:b2) "
                      "and TAGONE=0) order by TagVon nulls last,TagUhr nulls last");
-  static db::Cursor c(q);
-  return c;
+  return q;
 }
 
 db::Value textOrEmpty(const char* s) { return db::Value::text(s ? s : ""); }
@@ -36,12 +35,11 @@ int Tag_PKeyReadk(TagSatz* tag, const char* day) {
   return rc;
 }
 
-int Tag_Von_Open(const char* pnr, const char* fromDay, const char* toDay) {
+Tag_Von::Tag_Von() : RecordCursor(daysQuery(), kRow) {}
+int Tag_Von::Open(const char* pnr, const char* fromDay, const char* toDay) {
   const db::Value params[] = {textOrEmpty(pnr), textOrEmpty(fromDay), textOrEmpty(toDay)};
-  return daysCursor().open(params);
+  return cursor_.open(params);
 }
-int Tag_Von_Read(TagSatz* tag) { return daysCursor().fetch(tag, kRow); }
-int Tag_Von_Close() { return daysCursor().close(); }
 
 int Tag_PKeyIns(const TagSatz* tag, const char* day) {
   static db::Query q("Tag_PKeyIns",

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "base/fixed_text.h"
+#include "db/access.h"
 
 struct TagSatz {
   FixedText<9> TagPnr;
@@ -20,9 +21,11 @@ int Tag_PKeyReadk(TagSatz* tag, const char* day);
 
 // The counting days (TagOne 0) of a person from `fromDay` to `toDay`, both
 // included, ordered by attendance start.
-int Tag_Von_Open(const char* pnr, const char* fromDay, const char* toDay);
-int Tag_Von_Read(TagSatz* tag);
-int Tag_Von_Close();
+class Tag_Von : public db::RecordCursor<TagSatz> {
+ public:
+  Tag_Von();
+  int Open(const char* pnr, const char* fromDay, const char* toDay);
+};
 
 // The summaries come from the time-recording program; tools and tests
 // write them with this.

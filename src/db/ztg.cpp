@@ -15,7 +15,7 @@ constexpr db::Field kRow[] = {
 constexpr db::Field kDayModel[] = {DB_FIELD(ZtgSatz, ZtgPnr), DB_FIELD(ZtgSatz, ZtgVon), DB_FIELD(ZtgSatz, ZtgAzt),
                                    DB_FIELD(ZtgSatz, ZtgAgr), DB_FIELD(ZtgSatz, ZtgTtp)};
 
-db::Cursor& dayCursor() {
+db::Query& dayQuery() {
   static db::Query q("Ztg_Pnr",
                      "select ZtgPnr ,TO_CHAR(ZtgVon,'yyyymmdd') ,ZtgAzt ,AzvPsm ,AzvMav ,AzvMab ,AzvNov ,AzvNob ,"
                      "AzvGlv ,AzvGlb ,AzvKev ,AzvKeb ,ZtgAgr ,ZtgTtp ,AzvSol ,BakWch ,BakWtg ,BakJtg  "
@@ -23,20 +23,16 @@ db::Cursor& dayCursor() {
                      "where ((((ZtgPnr=:b0 and TO_CHAR(ZtgVon,'yyyymmdd')=:b1) and "
                      "TO_CHAR(BakDtm,'yyyymmdd')=:b1) and AzvNum=ZtgAzt) and TO_CHAR(AzvGvo,'yyyymmdd')<=:b1) "
                      "order by AzvGvo desc");
-  static db::Cursor c(q);
-  return c;
+  return q;
 }
 
 }  // namespace
 
-int Ztg_Pnr_Open(const char* pnr, const char* date) {
+Ztg_Pnr::Ztg_Pnr() : RecordCursor(dayQuery(), kRow) {}
+int Ztg_Pnr::Open(const char* pnr, const char* date) {
   const db::Value params[] = {db::Value::text(pnr ? pnr : ""), db::Value::text(date ? date : "")};
-  return dayCursor().open(params);
+  return cursor_.open(params);
 }
-
-int Ztg_Pnr_Read(ZtgSatz* ztg) { return dayCursor().fetch(ztg, kRow); }
-
-int Ztg_Pnr_Close() { return dayCursor().close(); }
 
 int Ztg_PKeyIns(const ZtgSatz* ztg) {
   static db::Query q("Ztg_PKeyIns",

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "base/fixed_text.h"
+#include "db/access.h"
 
 struct ZtgSatz {
   FixedText<9> ZtgPnr;  // person
@@ -30,9 +31,11 @@ struct ZtgSatz {
 // The day model of person `pnr` on `date` (yyyymmdd) with every version of
 // its time model that started on or before that day, newest first: the
 // first row carries the version valid on the day.
-int Ztg_Pnr_Open(const char* pnr, const char* date);
-int Ztg_Pnr_Read(ZtgSatz* ztg);
-int Ztg_Pnr_Close();
+class Ztg_Pnr : public db::RecordCursor<ZtgSatz> {
+ public:
+  Ztg_Pnr();
+  int Open(const char* pnr, const char* date);
+};
 
 // Day models belong to another program; the demo, the tests and the
 // benchmark load them with this. Writes ZtgPnr, ZtgVon, ZtgAzt, ZtgAgr, ZtgTtp.

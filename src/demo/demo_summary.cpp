@@ -148,12 +148,12 @@ void PrintBookingsByKind() {
 void PrintPersonsOnOrder(const MapSatz& order) {
   MapSatz params = order;
   params.MapObj = "MPA";
-  if (Map_AppPnr_Open(&params) != 0) return;
+  Map_AppPnr persons;
+  if (persons.Open(&params) != 0) return;
   MapSatz person;
-  while (Map_AppPnr_Read(&person) == 0)
+  while (persons.Read(&person) == 0)
     std::printf("          with %s%s\n", PersonName(person.MapPnr.view()).c_str(),
                 person.Map00U == "1" ? " (interrupted)" : "");
-  Map_AppPnr_Close();
 }
 
 void PrintWorkPlace(std::string_view apl, std::string_view name) {
@@ -169,18 +169,16 @@ void PrintWorkPlace(std::string_view apl, std::string_view name) {
   params.MapApl = apl;
   params.MapObj = "MP_";
   std::vector<std::string> present;
-  if (Map_AplPnr_Open(&params) == 0) {
+  if (Map_AplPnr persons; persons.Open(&params) == 0) {
     MapSatz p;
-    while (Map_AplPnr_Read(&p) == 0) present.push_back(PersonName(p.MapPnr.view()));
-    Map_AplPnr_Close();
+    while (persons.Read(&p) == 0) present.push_back(PersonName(p.MapPnr.view()));
   }
   for (const std::string& p : present) std::printf("      logged on: %s\n", p.c_str());
   params.MapObj = "M_A";
   std::vector<MapSatz> orders;
-  if (Map_AplApp_Open(&params) == 0) {
+  if (Map_AplApp vectors; vectors.Open(&params) == 0) {
     MapSatz v;
-    while (Map_AplApp_Read(&v) == 0) orders.push_back(v);
-    Map_AplApp_Close();
+    while (vectors.Read(&v) == 0) orders.push_back(v);
   }
   if (orders.empty() && present.empty()) std::printf("      nothing active\n");
   for (const MapSatz& v : orders) {

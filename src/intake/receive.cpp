@@ -142,14 +142,14 @@ int MeldungToSicherung(RcvSatz rcv) {
 }
 
 int Input_Buchung() {
-  if (Rcv_OpenCursor() != 0) return 0;  // the next pass tries again
+  Rcv_Cursor queue;
+  if (queue.Open() != 0) return 0;  // the next pass tries again
   RcvSatz rcv;
-  int rc = Rcv_PKeyRead(&rcv);
+  int rc = queue.Read(&rcv);
   while (rc == status::kOk) {
     if (bookOnce(rcv) == Outcome::DatabaseUnusable) break;  // the rest waits for the next pass
-    rc = Rcv_PKeyRead(&rcv);
+    rc = queue.Read(&rcv);
     if (rc != status::kOk && rc != status::kNoRow) LogError("Input-Buchung", "Rcv_PKeyRead()", rc);
   }
-  Rcv_CloseCursor();
   return 0;
 }

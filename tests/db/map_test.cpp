@@ -53,13 +53,14 @@ void ExpectSameVector(const MapSatz& want, const MapSatz& got) {
   EXPECT_EQ(want.MapTnr.view(), got.MapTnr.view());
 }
 
-std::vector<std::string> Persons(int (*read)(MapSatz*), int (*close)()) {
+template <class Cursor>
+std::vector<std::string> Persons(Cursor& cursor) {
   std::vector<std::string> out;
   MapSatz v;
   int rc;
-  while ((rc = read(&v)) == 0) out.push_back(v.MapPnr.str());
+  while ((rc = cursor.Read(&v)) == 0) out.push_back(v.MapPnr.str());
   EXPECT_EQ(1403, rc);
-  EXPECT_EQ(0, close());
+  EXPECT_EQ(0, cursor.Close());
   return out;
 }
 
@@ -170,8 +171,9 @@ TEST_P(MapTest, PersonsOfAWorkPlaceComeByPersonNumber) {
   ASSERT_EQ(0, Map_PKeyIns(&elsewhere));
   ASSERT_EQ(0, Map_PKeyIns(&onOrder));
   MapSatz p = PersonAtWorkPlace("");
-  ASSERT_EQ(0, Map_AplPnr_Open(&p));
-  EXPECT_EQ((Texts{"00000041", "00000042", "00000043"}), Persons(Map_AplPnr_Read, Map_AplPnr_Close));
+  Map_AplPnr cursor;
+  ASSERT_EQ(0, cursor.Open(&p));
+  EXPECT_EQ((Texts{"00000041", "00000042", "00000043"}), Persons(cursor));
 }
 
 TEST_P(MapTest, PersonsOfAWorkPlaceOrderComeByPersonNumber) {
@@ -182,8 +184,9 @@ TEST_P(MapTest, PersonsOfAWorkPlaceOrderComeByPersonNumber) {
   MapSatz otherOperation = Vector("MPA", "APL0000001", "AUFTRAG00001", "00020", "00000040");
   ASSERT_EQ(0, Map_PKeyIns(&otherOperation));
   MapSatz p = PersonOnOrder("");
-  ASSERT_EQ(0, Map_AppPnr_Open(&p));
-  EXPECT_EQ((Texts{"00000041", "00000043"}), Persons(Map_AppPnr_Read, Map_AppPnr_Close));
+  Map_AppPnr cursor;
+  ASSERT_EQ(0, cursor.Open(&p));
+  EXPECT_EQ((Texts{"00000041", "00000043"}), Persons(cursor));
 }
 
 TEST_P(MapTest, OrderOperationsOfAWorkPlaceComeByOrderAndOperation) {
@@ -195,11 +198,12 @@ TEST_P(MapTest, OrderOperationsOfAWorkPlaceComeByOrderAndOperation) {
   MapSatz person = PersonAtWorkPlace("00000042");
   ASSERT_EQ(0, Map_PKeyIns(&person));
   MapSatz p = WorkPlaceOrder("", "");
-  ASSERT_EQ(0, Map_AplApp_Open(&p));
+  Map_AplApp cursor;
+  ASSERT_EQ(0, cursor.Open(&p));
   std::vector<std::string> got;
   MapSatz v;
-  while (Map_AplApp_Read(&v) == 0) got.push_back(v.MapApk.str() + "/" + v.MapApp.str());
-  EXPECT_EQ(0, Map_AplApp_Close());
+  while (cursor.Read(&v) == 0) got.push_back(v.MapApk.str() + "/" + v.MapApp.str());
+  EXPECT_EQ(0, cursor.Close());
   EXPECT_EQ((Texts{"AUFTRAG00001/00010", "AUFTRAG00001/00020", "AUFTRAG00002/00010"}), got);
 }
 
@@ -216,11 +220,12 @@ TEST_P(MapTest, VectorsOfAPersonComeByTheMomentOfTheirLastBooking) {
   MapSatz someoneElse = Vector("MP_", "APL0000004", "000000000000", "00000", "00000043");
   ASSERT_EQ(0, Map_PKeyIns(&someoneElse));
   MapSatz p = Vector("MP_", "", "", "", "00000042");
-  ASSERT_EQ(0, Map_Pnr_Open(&p));
+  Map_Pnr cursor;
+  ASSERT_EQ(0, cursor.Open(&p));
   std::vector<std::string> got;
   MapSatz v;
-  while (Map_Pnr_Read(&v) == 0) got.push_back(v.MapApl.str());
-  EXPECT_EQ(0, Map_Pnr_Close());
+  while (cursor.Read(&v) == 0) got.push_back(v.MapApl.str());
+  EXPECT_EQ(0, cursor.Close());
   EXPECT_EQ((Texts{"APL0000002", "APL0000003", "APL0000001"}), got);
 }
 
@@ -228,12 +233,13 @@ TEST_P(MapTest, CursorEndLeavesTheRecordAsItWas) {
   MapSatz v = PersonAtWorkPlace("00000042");
   ASSERT_EQ(0, Map_PKeyIns(&v));
   MapSatz p = PersonAtWorkPlace("");
-  ASSERT_EQ(0, Map_AplPnr_Open(&p));
+  Map_AplPnr cursor;
+  ASSERT_EQ(0, cursor.Open(&p));
   MapSatz r;
-  ASSERT_EQ(0, Map_AplPnr_Read(&r));
-  EXPECT_EQ(1403, Map_AplPnr_Read(&r));
+  ASSERT_EQ(0, cursor.Read(&r));
+  EXPECT_EQ(1403, cursor.Read(&r));
   EXPECT_EQ("00000042", r.MapPnr.view());
-  EXPECT_EQ(0, Map_AplPnr_Close());
+  EXPECT_EQ(0, cursor.Close());
 }
 
 TEST_P(MapTest, OverlongStoredTextArrivesCutToTheField) {

@@ -184,13 +184,14 @@ TEST_P(MasterTablesTest, PackageCursorDeliversTheMembersOfOneLeadingOperation) {
   other.AppZf2 = "somewhere else";
   ASSERT_EQ(0, App_PKeyIns(&other));
 
-  ASSERT_EQ(0, App_Zf2_Open(key));
+  App_Zf2 cursor;
+  ASSERT_EQ(0, cursor.Open(key));
   AppSatz m;
   std::vector<std::string> seen;
   int rc;
-  while ((rc = App_Zf2_Read(&m)) == 0) seen.push_back(m.AppApk.str());
+  while ((rc = cursor.Read(&m)) == 0) seen.push_back(m.AppApk.str());
   EXPECT_EQ(1403, rc);
-  EXPECT_EQ(0, App_Zf2_Close());
+  EXPECT_EQ(0, cursor.Close());
   std::sort(seen.begin(), seen.end());
   EXPECT_EQ((std::vector<std::string>{"B1", "B2"}), seen);
 }

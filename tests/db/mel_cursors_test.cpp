@@ -45,17 +45,15 @@ MelSatz From(const char* objTyp, const char* date, const char* time, const char*
   return p;
 }
 
-using ReadFn = int (*)(MelSatz*);
-using CloseFn = int (*)();
-
 // Reads to the end and lists "booking number" per row; checks the end code.
-std::vector<int> ReadAll(ReadFn read, CloseFn close) {
+template <class Cursor>
+std::vector<int> ReadAll(Cursor& cursor) {
   std::vector<int> numbers;
   MelSatz m;
   int rc;
-  while ((rc = read(&m)) == 0) numbers.push_back(m.KeyBnr);
+  while ((rc = cursor.Read(&m)) == 0) numbers.push_back(m.KeyBnr);
   EXPECT_EQ(1403, rc);
-  EXPECT_EQ(0, close());
+  EXPECT_EQ(0, cursor.Close());
   return numbers;
 }
 
@@ -70,8 +68,9 @@ TEST_P(MelCursorTest, WorkPlaceWindowExcludesBothBounds) {
   Add("M_A", "20261207", "100000");  // another kind of object
   AddAt("M__", "APL0000002", "00000042", "20261207", "100000");
   MelSatz p = From("M__", "20261207", "060000");
-  ASSERT_EQ(0, Mel_MVon_Open(&p, "20261207", "140001"));
-  EXPECT_EQ((Numbers{justAfter.KeyBnr, justBefore.KeyBnr}), ReadAll(Mel_MVon_Read, Mel_MVon_Close));
+  Mel_MVon cursor;
+  ASSERT_EQ(0, cursor.Open(&p, "20261207", "140001"));
+  EXPECT_EQ((Numbers{justAfter.KeyBnr, justBefore.KeyBnr}), ReadAll(cursor));
 }
 
 TEST_P(MelCursorTest, WorkPlaceWindowComparesDateThenTimeAcrossMidnight) {
@@ -80,8 +79,9 @@ TEST_P(MelCursorTest, WorkPlaceWindowComparesDateThenTimeAcrossMidnight) {
   Add("M__", "20261208", "000001");
   Add("M__", "20261207", "235958");
   MelSatz p = From("M__", "20261207", "235958");
-  ASSERT_EQ(0, Mel_MVon_Open(&p, "20261208", "000001"));
-  EXPECT_EQ((Numbers{lateOnFirstDay.KeyBnr, midnight.KeyBnr}), ReadAll(Mel_MVon_Read, Mel_MVon_Close));
+  Mel_MVon cursor;
+  ASSERT_EQ(0, cursor.Open(&p, "20261208", "000001"));
+  EXPECT_EQ((Numbers{lateOnFirstDay.KeyBnr, midnight.KeyBnr}), ReadAll(cursor));
 }
 
 TEST_P(MelCursorTest, WindowOrdersBookingsOfOneSecondByKeySek) {
@@ -90,9 +90,10 @@ TEST_P(MelCursorTest, WindowOrdersBookingsOfOneSecondByKeySek) {
   MelSatz middle = Add("M__", "20261207", "100000", "50");
   MelSatz before = Add("M__", "20261207", "095959", "99");
   MelSatz p = From("M__", "20261207", "090000");
-  ASSERT_EQ(0, Mel_MVon_Open(&p, "20261207", "110000"));
+  Mel_MVon cursor;
+  ASSERT_EQ(0, cursor.Open(&p, "20261207", "110000"));
   EXPECT_EQ((Numbers{before.KeyBnr, early.KeyBnr, middle.KeyBnr, late.KeyBnr}),
-            ReadAll(Mel_MVon_Read, Mel_MVon_Close));
+            ReadAll(cursor));
 }
 
 TEST_P(MelCursorTest, OrderOperationWindowIncludesBothBounds) {
@@ -105,8 +106,9 @@ TEST_P(MelCursorTest, OrderOperationWindowIncludesBothBounds) {
   otherOperation.KeyApp = "00020";
   ASSERT_EQ(0, Mel_PKeyIns(&otherOperation));
   MelSatz p = From("M_A", "20261207", "060000");
-  ASSERT_EQ(0, Mel_MAVon_Open(&p, "20261207", "140000"));
-  EXPECT_EQ((Numbers{atFrom.KeyBnr, inside.KeyBnr, atTo.KeyBnr}), ReadAll(Mel_MAVon_Read, Mel_MAVon_Close));
+  Mel_MAVon cursor;
+  ASSERT_EQ(0, cursor.Open(&p, "20261207", "140000"));
+  EXPECT_EQ((Numbers{atFrom.KeyBnr, inside.KeyBnr, atTo.KeyBnr}), ReadAll(cursor));
 }
 
 TEST_P(MelCursorTest, PersonWindowIncludesBothBoundsAndSelectsThePerson) {
@@ -115,62 +117,70 @@ TEST_P(MelCursorTest, PersonWindowIncludesBothBoundsAndSelectsThePerson) {
   AddAt("MPA", "APL0000001", "00000043", "20261207", "100000");  // another person
   Add("MPA", "20261207", "140001");
   MelSatz p = From("MPA", "20261207", "060000");
-  ASSERT_EQ(0, Mel_MPA2_Open(&p, "20261207", "140000"));
-  EXPECT_EQ((Numbers{atFrom.KeyBnr, atTo.KeyBnr}), ReadAll(Mel_MPA2_Read, Mel_MPA2_Close));
-  ASSERT_EQ(0, Mel_MPAVon_Open(&p, "20261207", "140000"));
-  EXPECT_EQ((Numbers{atFrom.KeyBnr, atTo.KeyBnr}), ReadAll(Mel_MPAVon_Read, Mel_MPAVon_Close));
+  Mel_MPAVon cursor;
+  ASSERT_EQ(0, cursor.Open(&p, "20261207", "140000"));
+  EXPECT_EQ((Numbers{atFrom.KeyBnr, atTo.KeyBnr}), ReadAll(cursor));
 }
 
-TEST_P(MelCursorTest, BothPersonWindowsCanBeOpenAtOnce) {
+// Two walks of one selection are independent: the inner one, opened while
+// the outer one is half read, neither disturbs nor is disturbed by it.
+TEST_P(MelCursorTest, TwoWalksOfOneSelectionCanBeNested) {
   MelSatz first = Add("MPA", "20261207", "060000");
   MelSatz second = Add("MPA", "20261207", "070000");
+  MelSatz third = Add("MPA", "20261207", "080000");
   MelSatz p = From("MPA", "20261207", "000000");
-  ASSERT_EQ(0, Mel_MPA2_Open(&p, "20261207", "235959"));
-  MelSatz later = p;
-  later.KeyUhr = "065959";
-  ASSERT_EQ(0, Mel_MPAVon_Open(&later, "20261207", "235959"));
-  MelSatz a, b;
-  ASSERT_EQ(0, Mel_MPA2_Read(&a));
-  ASSERT_EQ(0, Mel_MPAVon_Read(&b));
-  EXPECT_EQ(first.KeyBnr, a.KeyBnr);
-  EXPECT_EQ(second.KeyBnr, b.KeyBnr);
-  EXPECT_EQ(1403, Mel_MPAVon_Read(&b));
-  ASSERT_EQ(0, Mel_MPA2_Read(&a));
-  EXPECT_EQ(second.KeyBnr, a.KeyBnr);
-  EXPECT_EQ(0, Mel_MPA2_Close());
-  EXPECT_EQ(0, Mel_MPAVon_Close());
+  Mel_MPAVon outer;
+  ASSERT_EQ(0, outer.Open(&p, "20261207", "235959"));
+  Numbers seen;
+  MelSatz row;
+  while (outer.Read(&row) == 0) {
+    seen.push_back(row.KeyBnr);
+    MelSatz later = row;
+    later.KeyUhr = "065959";
+    Mel_MPAVon inner;
+    ASSERT_EQ(0, inner.Open(&later, "20261207", "075959"));
+    EXPECT_EQ((Numbers{second.KeyBnr}), ReadAll(inner));
+    MelSatz mark = row;
+    mark.MelFnr = 5006;
+    EXPECT_EQ(0, Mel_PKeyUpd(&mark));  // a write while both are open
+  }
+  EXPECT_EQ((Numbers{first.KeyBnr, second.KeyBnr, third.KeyBnr}), seen);
+  EXPECT_EQ(3, testdb::QueryInt("select count(*) from Kvs560Mel where MelFnr=5006"));
 }
 
 TEST_P(MelCursorTest, WindowDeliversWholeRowsAndLeavesTheRecordAtTheEnd) {
   MelSatz stored = Add("M_A", "20261207", "100000", "07");
   MelSatz p = From("M_A", "20261207", "000000");
-  ASSERT_EQ(0, Mel_MAVon_Open(&p, "20261207", "235959"));
+  Mel_MAVon cursor;
+  ASSERT_EQ(0, cursor.Open(&p, "20261207", "235959"));
   MelSatz r;
-  ASSERT_EQ(0, Mel_MAVon_Read(&r));
+  ASSERT_EQ(0, cursor.Read(&r));
   EXPECT_EQ(stored.KeyBnr, r.KeyBnr);
   EXPECT_EQ("20261207", r.KeyDat.view());
   EXPECT_EQ("100000", r.KeyUhr.view());
   EXPECT_EQ("07", r.KeySek.view());
   EXPECT_EQ("MldToNza", r.MelErf.view());
-  EXPECT_EQ(1403, Mel_MAVon_Read(&r));
+  EXPECT_EQ(1403, cursor.Read(&r));
   EXPECT_EQ(stored.KeyBnr, r.KeyBnr);
   EXPECT_EQ("100000", r.KeyUhr.view());
-  EXPECT_EQ(0, Mel_MAVon_Close());
+  EXPECT_EQ(0, cursor.Close());
 }
 
 TEST_P(MelCursorTest, WindowSeesTheBookingsOfTheMomentItWasOpened) {
   MelSatz first = Add("M__", "20261207", "100000");
   MelSatz p = From("M__", "20261207", "000000");
-  ASSERT_EQ(0, Mel_MVon_Open(&p, "20261207", "235959"));
+  Mel_MVon cursor;
+  ASSERT_EQ(0, cursor.Open(&p, "20261207", "235959"));
   Add("M__", "20261207", "110000");
-  EXPECT_EQ((Numbers{first.KeyBnr}), ReadAll(Mel_MVon_Read, Mel_MVon_Close));
+  EXPECT_EQ((Numbers{first.KeyBnr}), ReadAll(cursor));
 }
 
 TEST_P(MelCursorTest, WindowWithEmptyBoundFindsNothing) {
   Add("M__", "20261207", "100000");
   MelSatz p = From("M__", "", "");
-  ASSERT_EQ(0, Mel_MVon_Open(&p, "20261207", "235959"));
-  EXPECT_EQ(Numbers{}, ReadAll(Mel_MVon_Read, Mel_MVon_Close));
+  Mel_MVon cursor;
+  ASSERT_EQ(0, cursor.Open(&p, "20261207", "235959"));
+  EXPECT_EQ(Numbers{}, ReadAll(cursor));
 }
 
 TEST_P(MelCursorTest, PersonReadBackDeliversTheReferenceBookingFirst) {
@@ -182,10 +192,11 @@ TEST_P(MelCursorTest, PersonReadBackDeliversTheReferenceBookingFirst) {
   Add("MPA", "20261207", "080000", "50", "P06");  // another function code
   AddAt("MPA", "APL0000001", "00000043", "20261207", "090000");  // another person
   MelSatz p = From("MPA", "", "");
-  ASSERT_EQ(0, Mel_PrfRdBck_MPA_Open(&p, reference.KeyDat.c_str(), reference.KeyUhr.c_str(),
+  Mel_PrfRdBck_MPA cursor;
+  ASSERT_EQ(0, cursor.Open(&p, reference.KeyDat.c_str(), reference.KeyUhr.c_str(),
                                      reference.KeySek.c_str()));
   EXPECT_EQ((Numbers{reference.KeyBnr, sameSecondLower.KeyBnr, older.KeyBnr}),
-            ReadAll(Mel_PrfRdBck_MPA_Read, Mel_PrfRdBck_MPA_Close));
+            ReadAll(cursor));
 }
 
 TEST_P(MelCursorTest, PersonReadBackReachesIntoEarlierDays) {
@@ -193,19 +204,21 @@ TEST_P(MelCursorTest, PersonReadBackReachesIntoEarlierDays) {
   MelSatz lastYear = Add("MPA", "20251231", "120000");
   Add("MPA", "20261207", "000000", "01");
   MelSatz p = From("MPA", "", "");
-  ASSERT_EQ(0, Mel_PrfRdBck_MPA_Open(&p, "20261206", "235959", "99"));
+  Mel_PrfRdBck_MPA cursor;
+  ASSERT_EQ(0, cursor.Open(&p, "20261206", "235959", "99"));
   EXPECT_EQ((Numbers{yesterdayLate.KeyBnr, lastYear.KeyBnr}),
-            ReadAll(Mel_PrfRdBck_MPA_Read, Mel_PrfRdBck_MPA_Close));
+            ReadAll(cursor));
 }
 
 TEST_P(MelCursorTest, PersonReadBackWithoutEarlierBookingEndsAtOnce) {
   Add("MPA", "20261207", "100000");
   MelSatz p = From("MPA", "", "");
-  ASSERT_EQ(0, Mel_PrfRdBck_MPA_Open(&p, "20261207", "095959", "99"));
+  Mel_PrfRdBck_MPA cursor;
+  ASSERT_EQ(0, cursor.Open(&p, "20261207", "095959", "99"));
   MelSatz r = Booking(5, 5, "X", "20000101", "000000");
-  EXPECT_EQ(1403, Mel_PrfRdBck_MPA_Read(&r));
+  EXPECT_EQ(1403, cursor.Read(&r));
   EXPECT_EQ(5, r.KeyBnr);
-  EXPECT_EQ(0, Mel_PrfRdBck_MPA_Close());
+  EXPECT_EQ(0, cursor.Close());
 }
 
 TEST_P(MelCursorTest, WorkPlaceReadBackSelectsCodeAndWorkPlaceNewestFirst) {
@@ -215,16 +228,18 @@ TEST_P(MelCursorTest, WorkPlaceReadBackSelectsCodeAndWorkPlaceNewestFirst) {
   AddAt("M__", "APL0000002", "00000042", "20261207", "110000", "M03");
   Add("M__", "20261207", "130000", "50", "M03");  // after the reference
   MelSatz p = From("M__", "", "", "M03");
-  ASSERT_EQ(0, Mel_PrfRdBck_M_Open(&p, "20261207", "120000", "50"));
-  EXPECT_EQ((Numbers{second.KeyBnr, first.KeyBnr}), ReadAll(Mel_PrfRdBck_M_Read, Mel_PrfRdBck_M_Close));
+  Mel_PrfRdBck_M cursor;
+  ASSERT_EQ(0, cursor.Open(&p, "20261207", "120000", "50"));
+  EXPECT_EQ((Numbers{second.KeyBnr, first.KeyBnr}), ReadAll(cursor));
 }
 
 TEST_P(MelCursorTest, WorkPlaceReadBackExcludesAHigherKeySekInTheReferenceSecond) {
   Add("M__", "20261207", "120000", "51", "M03");
   MelSatz equal = Add("M__", "20261207", "120000", "50", "M03");
   MelSatz p = From("M__", "", "", "M03");
-  ASSERT_EQ(0, Mel_PrfRdBck_M_Open(&p, "20261207", "120000", "50"));
-  EXPECT_EQ((Numbers{equal.KeyBnr}), ReadAll(Mel_PrfRdBck_M_Read, Mel_PrfRdBck_M_Close));
+  Mel_PrfRdBck_M cursor;
+  ASSERT_EQ(0, cursor.Open(&p, "20261207", "120000", "50"));
+  EXPECT_EQ((Numbers{equal.KeyBnr}), ReadAll(cursor));
 }
 
 TEST_P(MelCursorTest, OrderOperationReadBackTakesEitherFunctionCode) {
@@ -233,21 +248,24 @@ TEST_P(MelCursorTest, OrderOperationReadBackTakesEitherFunctionCode) {
   MelSatz resume = Add("M_A", "20261207", "080000", "50", "A03");
   Add("M_A", "20261207", "090000", "50", "A01");  // after the reference
   MelSatz p = From("M_A", "", "", "");
-  ASSERT_EQ(0, Mel_PrfRdBck_MA_Open(&p, "A01", "A03", "20261207", "085959", "99"));
-  EXPECT_EQ((Numbers{resume.KeyBnr, start.KeyBnr}), ReadAll(Mel_PrfRdBck_MA_Read, Mel_PrfRdBck_MA_Close));
+  Mel_PrfRdBck_MA cursor;
+  ASSERT_EQ(0, cursor.Open(&p, "A01", "A03", "20261207", "085959", "99"));
+  EXPECT_EQ((Numbers{resume.KeyBnr, start.KeyBnr}), ReadAll(cursor));
 }
 
 TEST_P(MelCursorTest, ReadBackWithEmptyReferenceFindsNothing) {
   Add("MPA", "20261207", "100000");
   MelSatz p = From("MPA", "", "");
-  ASSERT_EQ(0, Mel_PrfRdBck_MPA_Open(&p, "", "", ""));
-  EXPECT_EQ(Numbers{}, ReadAll(Mel_PrfRdBck_MPA_Read, Mel_PrfRdBck_MPA_Close));
+  Mel_PrfRdBck_MPA cursor;
+  ASSERT_EQ(0, cursor.Open(&p, "", "", ""));
+  EXPECT_EQ(Numbers{}, ReadAll(cursor));
 }
 
 TEST_P(MelCursorTest, ReadOfACursorThatIsNotOpenFails) {
   MelSatz r;
-  EXPECT_NE(0, Mel_MVon_Read(&r));
-  EXPECT_NE(1403, Mel_MVon_Read(&r));
+  Mel_MVon cursor;
+  EXPECT_NE(0, cursor.Read(&r));
+  EXPECT_NE(1403, cursor.Read(&r));
 }
 
 INSTANTIATE_DB_TEST(MelCursorTest);

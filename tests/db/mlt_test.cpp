@@ -56,10 +56,10 @@ void Insert(const MltSatz& m) { ASSERT_EQ(0, Mlt_PKeyIns(&m)) << m.MltLfn; }
 
 std::vector<MltSatz> ReadRun(const char* erf, const char* dat) {
   std::vector<MltSatz> rows;
-  if (Mlt_MltErf_Open(erf, dat) != 0) return rows;
+  Mlt_MltErf run;
+  if (run.Open(erf, dat) != 0) return rows;
   MltSatz m;
-  while (Mlt_MltErf_Read(&m) == 0) rows.push_back(m);
-  Mlt_MltErf_Close();
+  while (run.Read(&m) == 0) rows.push_back(m);
   return rows;
 }
 
@@ -131,13 +131,14 @@ TEST_P(MltTest, EventWithoutMomentIsStoredAndComesLast) {
 
 TEST_P(MltTest, CursorEndLeavesTheRecordAsItWas) {
   Insert(FullEvent());
-  ASSERT_EQ(0, Mlt_MltErf_Open("Nza_MPA", kRun));
+  Mlt_MltErf cursor;
+  ASSERT_EQ(0, cursor.Open("Nza_MPA", kRun));
   MltSatz m;
-  ASSERT_EQ(0, Mlt_MltErf_Read(&m));
-  EXPECT_EQ(1403, Mlt_MltErf_Read(&m));
+  ASSERT_EQ(0, cursor.Read(&m));
+  EXPECT_EQ(1403, cursor.Read(&m));
   EXPECT_EQ(7, m.MltLfn);
   EXPECT_EQ("Fruehschi", m.MltArg.view());
-  EXPECT_EQ(0, Mlt_MltErf_Close());
+  EXPECT_EQ(0, cursor.Close());
 }
 
 TEST_P(MltTest, DeleteRemovesOnlyTheKeyedRowWhileTheRunIsRead) {
@@ -145,14 +146,15 @@ TEST_P(MltTest, DeleteRemovesOnlyTheKeyedRowWhileTheRunIsRead) {
   MltSatz otherRun = Event(2, "KM", "20261207060000");
   otherRun.MltDat = "20261207065132";
   Insert(otherRun);
-  ASSERT_EQ(0, Mlt_MltErf_Open("Nza_MPA", kRun));
+  Mlt_MltErf cursor;
+  ASSERT_EQ(0, cursor.Open("Nza_MPA", kRun));
   MltSatz m;
   int deleted = 0;
-  while (Mlt_MltErf_Read(&m) == 0) {
+  while (cursor.Read(&m) == 0) {
     EXPECT_EQ(0, Mlt_PKeyDel(&m));
     ++deleted;
   }
-  Mlt_MltErf_Close();
+  cursor.Close();
   EXPECT_EQ(4, deleted);
   EXPECT_EQ(1, testdb::CountRows("Kvs561Mlt"));
   MltSatz gone = Event(1, "KM", "");

@@ -48,15 +48,16 @@ TEST_P(MrkTest, KindCursorDeliversTheCreatorEmpty) {
   MerkSatz n = Note("LZS", 1);
   n.MrkEsb = "ignored";
   ASSERT_EQ(0, Mrk_PKeyIns(&n));
-  ASSERT_EQ(0, Mrk_MrkKng_Open("LZS"));
+  Mrk_MrkKng cursor;
+  ASSERT_EQ(0, cursor.Open("LZS"));
   MerkSatz r;
   r.MrkEsb = "left over";
-  ASSERT_EQ(0, Mrk_MrkKng_Read(&r));
+  ASSERT_EQ(0, cursor.Read(&r));
   EXPECT_TRUE(r.MrkEsb.empty());
   EXPECT_EQ(1, r.MrkBnr);
-  EXPECT_EQ(1403, Mrk_MrkKng_Read(&r));
+  EXPECT_EQ(1403, cursor.Read(&r));
   EXPECT_EQ(1, r.MrkBnr);
-  EXPECT_EQ(0, Mrk_MrkKng_Close());
+  EXPECT_EQ(0, cursor.Close());
 }
 
 TEST_P(MrkTest, KindCursorOrdersByWorkPlaceOrderOperationAndMoment) {
@@ -68,13 +69,14 @@ TEST_P(MrkTest, KindCursorOrdersByWorkPlaceOrderOperationAndMoment) {
   d.MrkApl = "APL0000002";
   MerkSatz otherKind = Note("LZS", 5);
   for (MerkSatz* n : {&a, &b, &c, &d, &otherKind}) ASSERT_EQ(0, Mrk_PKeyIns(n));
-  ASSERT_EQ(0, Mrk_MrkKng_Open("NZS"));
+  Mrk_MrkKng cursor;
+  ASSERT_EQ(0, cursor.Open("NZS"));
   std::vector<int> got;
   MerkSatz r;
   int rc;
-  while ((rc = Mrk_MrkKng_Read(&r)) == 0) got.push_back(r.MrkBnr);
+  while ((rc = cursor.Read(&r)) == 0) got.push_back(r.MrkBnr);
   EXPECT_EQ(1403, rc);
-  EXPECT_EQ(0, Mrk_MrkKng_Close());
+  EXPECT_EQ(0, cursor.Close());
   EXPECT_EQ((std::vector<int>{2, 1, 3, 4}), got);
 }
 

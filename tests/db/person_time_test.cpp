@@ -36,10 +36,10 @@ void InsertDay(const TagSatz& t, const std::string& day) { ASSERT_EQ(0, Tag_PKey
 
 std::vector<std::string> Days(const char* pnr, const char* from, const char* to) {
   std::vector<std::string> out;
-  if (Tag_Von_Open(pnr, from, to) != 0) return {"open failed"};
+  Tag_Von days;
+  if (days.Open(pnr, from, to) != 0) return {"open failed"};
   TagSatz t;
-  while (Tag_Von_Read(&t) == 0) out.push_back(t.TagVon.str() + t.TagUhr.str());
-  Tag_Von_Close();
+  while (days.Read(&t) == 0) out.push_back(t.TagVon.str() + t.TagUhr.str());
   return out;
 }
 
@@ -61,10 +61,10 @@ void InsertBooked(const BupSatz& b) { ASSERT_EQ(0, Bup_PKeyIns(&b)) << b.BupVon.
 
 std::vector<std::string> BookedStarts(const char* pnr, const char* from, const char* to) {
   std::vector<std::string> out;
-  if (Bup_AbrTag_Open(pnr, from, to) != 0) return {"open failed"};
+  Bup_AbrTag periods;
+  if (periods.Open(pnr, from, to) != 0) return {"open failed"};
   BupSatz b;
-  while (Bup_AbrTag_Read(&b) == 0) out.push_back(b.BupVon.str() + b.BupUhr.str());
-  Bup_AbrTag_Close();
+  while (periods.Read(&b) == 0) out.push_back(b.BupVon.str() + b.BupUhr.str());
   return out;
 }
 
@@ -152,26 +152,28 @@ TEST_P(PersonTimeTest, BareDateBoundsCompareAsText) {
   EXPECT_EQ((std::vector<std::string>{"20261207061500"}), BookedStarts(kPerson, "20261207", "20261208"));
   BupSatz b;
   b.BupPnr = "stale";
-  ASSERT_EQ(0, Bup_AbrTag_Open(kPerson, "20261207", "20261208"));
-  ASSERT_EQ(0, Bup_AbrTag_Read(&b));
+  Bup_AbrTag cursor;
+  ASSERT_EQ(0, cursor.Open(kPerson, "20261207", "20261208"));
+  ASSERT_EQ(0, cursor.Read(&b));
   EXPECT_EQ("20261207", b.BupBis.view());
   EXPECT_EQ("113000", b.BupEnd.view());
   EXPECT_EQ(360, b.BupTvo);
   EXPECT_EQ(840, b.BupTbi);
-  EXPECT_EQ(1403, Bup_AbrTag_Read(&b));
+  EXPECT_EQ(1403, cursor.Read(&b));
   EXPECT_EQ("20261207", b.BupVon.view());
-  EXPECT_EQ(0, Bup_AbrTag_Close());
+  EXPECT_EQ(0, cursor.Close());
 }
 
 TEST_P(PersonTimeTest, BreakModelInBreakOrder) {
   const PseSatz breaks[] = {Break("M1", 2, 720, 750), Break("M1", 3, 900, 915), Break("M1", 1, 540, 555),
                             Break("M2", 1, 600, 630)};
   for (const PseSatz& p : breaks) ASSERT_EQ(0, Pse_PKeyIns(&p));
-  ASSERT_EQ(0, Pse_PKey_Open("M1"));
+  Pse_PKey cursor;
+  ASSERT_EQ(0, cursor.Open("M1"));
   PseSatz p;
   std::vector<int> order;
-  while (Pse_PKey_Read(&p) == 0) order.push_back(p.PseLfd);
-  EXPECT_EQ(0, Pse_PKey_Close());
+  while (cursor.Read(&p) == 0) order.push_back(p.PseLfd);
+  EXPECT_EQ(0, cursor.Close());
   EXPECT_EQ((std::vector<int>{1, 2, 3}), order);
   EXPECT_EQ(900, p.PseVon);  // the end of the cursor left the last break
   EXPECT_EQ(915, p.PseBis);

@@ -106,16 +106,17 @@ TEST_P(SessionTest, CursorKeepsItsViewWhileTheQueueIsDeleted) {
     ASSERT_EQ(0, Rcv_PKeyIns(&r));
   }
   RcvSatz late = Telegram("20261207065135", 9, "late");
-  ASSERT_EQ(0, Rcv_OpenCursor());
+  Rcv_Cursor cursor;
+  ASSERT_EQ(0, cursor.Open());
   ASSERT_EQ(0, Rcv_PKeyIns(&late));  // arrives while the drain runs
   RcvSatz r;
   int seen = 0, rc;
-  while ((rc = Rcv_PKeyRead(&r)) == 0) {
+  while ((rc = cursor.Read(&r)) == 0) {
     ++seen;
     EXPECT_EQ(0, Rcv_PKeyDel(&r));
   }
   EXPECT_EQ(1403, rc);
-  EXPECT_EQ(0, Rcv_CloseCursor());
+  EXPECT_EQ(0, cursor.Close());
   EXPECT_EQ(5, seen);
   EXPECT_EQ(1, testdb::CountRows("Kvs570Rcv"));
 }
@@ -125,17 +126,18 @@ TEST_P(SessionTest, QueueIsReadInArrivalOrder) {
   ASSERT_EQ(0, Rcv_PKeyIns(&b));
   ASSERT_EQ(0, Rcv_PKeyIns(&a));
   ASSERT_EQ(2, Rcv_Count());
-  ASSERT_EQ(0, Rcv_OpenCursor());
+  Rcv_Cursor cursor;
+  ASSERT_EQ(0, cursor.Open());
   RcvSatz r;
-  ASSERT_EQ(0, Rcv_PKeyRead(&r));
+  ASSERT_EQ(0, cursor.Read(&r));
   EXPECT_EQ("a", r.RcvDta.view());
   EXPECT_EQ("20261207065959", r.RcvMdt.view());
-  ASSERT_EQ(0, Rcv_PKeyRead(&r));
+  ASSERT_EQ(0, cursor.Read(&r));
   EXPECT_EQ("b", r.RcvDta.view());
   RcvSatz before = r;
-  EXPECT_EQ(1403, Rcv_PKeyRead(&r));
+  EXPECT_EQ(1403, cursor.Read(&r));
   EXPECT_EQ(before.RcvDta.view(), r.RcvDta.view());  // end of cursor leaves the record
-  Rcv_CloseCursor();
+  cursor.Close();
 }
 
 TEST_P(SessionTest, CounterAllocationCreatesThenCounts) {

@@ -41,12 +41,13 @@ void AddAssignment(const char* apg, const char* emo, const std::string& gvo, std
 
 std::vector<AemSatz> ShiftsOn(const char* apg, std::int32_t kng, const std::string& day) {
   std::vector<AemSatz> rows;
-  EXPECT_EQ(0, Aem_Schicht_Open(apg, kng, day.c_str()));
+  Aem_Schicht shifts;
+  EXPECT_EQ(0, shifts.Open(apg, kng, day.c_str()));
   AemSatz a;
   int rc;
-  while ((rc = Aem_Schicht_Read(&a)) == 0) rows.push_back(a);
+  while ((rc = shifts.Read(&a)) == 0) rows.push_back(a);
   EXPECT_EQ(1403, rc);
-  EXPECT_EQ(0, Aem_Schicht_Close());
+  EXPECT_EQ(0, shifts.Close());
   return rows;
 }
 
@@ -135,18 +136,19 @@ TEST_P(ShiftCalendarTest, ShiftsOfAModelAndDayTypeInStartOrder) {
   AddShift("SM1", "AT", "early", 360, 840);
   AddShift("SM1", "FT", "holiday", 480, 720);
   AddShift("SM2", "AT", "other", 0, 480);
-  ASSERT_EQ(0, Emo_Schicht_Open("SM1", "AT"));
+  Emo_Schicht schichtCursor;
+  ASSERT_EQ(0, schichtCursor.Open("SM1", "AT"));
   EmoSatz s;
-  ASSERT_EQ(0, Emo_Schicht_Read(&s));
+  ASSERT_EQ(0, schichtCursor.Read(&s));
   EXPECT_EQ("early", s.EmoTxt.view());
   EXPECT_EQ(360, s.EmoBeg);
   EXPECT_EQ(840, s.EmoEnd);
   EXPECT_EQ(1, s.EmoArt);
-  ASSERT_EQ(0, Emo_Schicht_Read(&s));
+  ASSERT_EQ(0, schichtCursor.Read(&s));
   EXPECT_EQ("late", s.EmoTxt.view());
-  EXPECT_EQ(1403, Emo_Schicht_Read(&s));
+  EXPECT_EQ(1403, schichtCursor.Read(&s));
   EXPECT_EQ("late", s.EmoTxt.view());
-  EXPECT_EQ(0, Emo_Schicht_Close());
+  EXPECT_EQ(0, schichtCursor.Close());
 }
 
 void AddBreakPeriod(const char* num, int beg, int end) {
@@ -169,14 +171,15 @@ void LinkBreak(const char* pmo, const char* pms, const std::string& gvo, const s
 
 std::vector<std::string> BreaksOn(const char* emo, const char* ttp, const std::string& day) {
   std::vector<std::string> seen;
-  EXPECT_EQ(0, Emo_Pausen_Open(emo, ttp, day.c_str()));
+  Emo_Pausen breaks;
+  EXPECT_EQ(0, breaks.Open(emo, ttp, day.c_str()));
   EmoPausenSatz p;
   int rc;
-  while ((rc = Emo_Pausen_Read(&p)) == 0)
+  while ((rc = breaks.Read(&p)) == 0)
     seen.push_back(p.EmoTxt.str() + ":" + p.PmsNum.str() + ":" + std::to_string(p.PmsBeg) + "-" +
                    std::to_string(p.PmsEnd));
   EXPECT_EQ(1403, rc);
-  EXPECT_EQ(0, Emo_Pausen_Close());
+  EXPECT_EQ(0, breaks.Close());
   return seen;
 }
 
@@ -228,9 +231,10 @@ TEST_P(ShiftCalendarTest, DayModelComesWithTheNewestTimeModelVersionFirst) {
   AddDayModel("00000042", kDay, "T1");
   AddDayModel("00000042", ShiftDay(kDay, 1), "T2");
 
-  ASSERT_EQ(0, Ztg_Pnr_Open("00000042", kDay));
+  Ztg_Pnr cursor;
+  ASSERT_EQ(0, cursor.Open("00000042", kDay));
   ZtgSatz z;
-  ASSERT_EQ(0, Ztg_Pnr_Read(&z));
+  ASSERT_EQ(0, cursor.Read(&z));
   EXPECT_EQ("00000042", z.ZtgPnr.view());
   EXPECT_EQ(kDay, z.ZtgVon.view());
   EXPECT_EQ("T1", z.ZtgAzt.view());
@@ -240,29 +244,30 @@ TEST_P(ShiftCalendarTest, DayModelComesWithTheNewestTimeModelVersionFirst) {
   EXPECT_EQ("AT", z.ZtgTtp.view());
   EXPECT_EQ(1, z.BakWtg);
   EXPECT_EQ(341, z.BakJtg);
-  ASSERT_EQ(0, Ztg_Pnr_Read(&z));
+  ASSERT_EQ(0, cursor.Read(&z));
   EXPECT_EQ(480, z.AzvSol);
-  EXPECT_EQ(1403, Ztg_Pnr_Read(&z));
-  EXPECT_EQ(0, Ztg_Pnr_Close());
+  EXPECT_EQ(1403, cursor.Read(&z));
+  EXPECT_EQ(0, cursor.Close());
 
-  ASSERT_EQ(0, Ztg_Pnr_Open("00000042", ShiftDay(kDay, -1).c_str()));
-  EXPECT_EQ(1403, Ztg_Pnr_Read(&z));
-  Ztg_Pnr_Close();
+  ASSERT_EQ(0, cursor.Open("00000042", ShiftDay(kDay, -1).c_str()));
+  EXPECT_EQ(1403, cursor.Read(&z));
+  cursor.Close();
 }
 
 TEST_P(ShiftCalendarTest, CalendarDaysBetweenTwoDatesInDateOrder) {
   master::FillCalendar(ShiftDay(kDay, -2), ShiftDay(kDay, 4));
-  ASSERT_EQ(0, Bak_Von_Open(ShiftDay(kDay, 3).c_str(), ShiftDay(kDay, 1).c_str()));
+  Bak_Von cursor;
+  ASSERT_EQ(0, cursor.Open(ShiftDay(kDay, 3).c_str(), ShiftDay(kDay, 1).c_str()));
   BakSatz b;
-  EXPECT_EQ(1403, Bak_Von_Read(&b));
-  Bak_Von_Close();
+  EXPECT_EQ(1403, cursor.Read(&b));
+  cursor.Close();
 
-  ASSERT_EQ(0, Bak_Von_Open(ShiftDay(kDay, -1).c_str(), ShiftDay(kDay, 1).c_str()));
+  ASSERT_EQ(0, cursor.Open(ShiftDay(kDay, -1).c_str(), ShiftDay(kDay, 1).c_str()));
   std::vector<std::string> days;
   int rc;
-  while ((rc = Bak_Von_Read(&b)) == 0) days.push_back(b.BakDtm.str());
+  while ((rc = cursor.Read(&b)) == 0) days.push_back(b.BakDtm.str());
   EXPECT_EQ(1403, rc);
-  EXPECT_EQ(0, Bak_Von_Close());
+  EXPECT_EQ(0, cursor.Close());
   EXPECT_EQ((std::vector<std::string>{"20261206", kDay, "20261208"}), days);
   EXPECT_EQ(2, b.BakWtg);  // the last day read stays in the record
 }

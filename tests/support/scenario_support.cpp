@@ -370,13 +370,13 @@ std::vector<std::string> NoteKinds() {
 
 std::vector<MerkSatz> NotesOfKind(std::string_view kind) {
   std::vector<MerkSatz> out;
-  if (Mrk_MrkKng_Open(std::string(kind).c_str()) != 0) {
+  Mrk_MrkKng notes;
+  if (notes.Open(std::string(kind).c_str()) != 0) {
     ADD_FAILURE() << "Mrk_MrkKng_Open";
     return out;
   }
   MerkSatz mrk;
-  while (Mrk_MrkKng_Read(&mrk) == 0) out.push_back(mrk);
-  Mrk_MrkKng_Close();
+  while (notes.Read(&mrk) == 0) out.push_back(mrk);
   return out;
 }
 

@@ -140,9 +140,9 @@ void Lza_Auswerten(const std::string& stamp, NzaSatz& run, bool unterbrechungsZe
   LzaAuswertung a;
   a.unterbrechungsZeilen = unterbrechungsZeilen;
   a.tag = stamp.substr(0, 8);
-  if (Mlt_MltErf_Open("LzaStd", stamp.c_str()) == status::kOk) {
+  if (Mlt_MltErf events; events.Open("LzaStd", stamp.c_str()) == status::kOk) {
     MltSatz row;
-    while (Mlt_MltErf_Read(&row) == status::kOk) {
+    while (events.Read(&row) == status::kOk) {
       if (Handler h = handlerOf(row.MltObj.view())) h(a, row);
       if (row.MltMdt.str() != a.tag) {
         Nza_WriteDummy(a, run, a.tag);
@@ -150,7 +150,6 @@ void Lza_Auswerten(const std::string& stamp, NzaSatz& run, bool unterbrechungsZe
         a.tag = row.MltMdt.str();
       }
     }
-    Mlt_MltErf_Close();
   }
   Nza_WriteDummy(a, run, a.tag);
   for (int k = 0; k < kLzaZaehler; ++k) run.*kLzaSpalten[k] = Dauer(a.innen.summe[k] + a.aussen.summe[k]);

@@ -29,13 +29,13 @@ MerkSatz noteKeyOf(const MelSatz& key) {
 int startBooking(MelSatz& key) {
   MelSatz params = key;
   params.ObjTyp = "M_A";
-  int rc = Mel_PrfRdBck_MA_Open(&params, "A01", "A03", key.KeyDat.c_str(), key.KeyUhr.c_str(), key.KeySek.c_str());
+  Mel_PrfRdBck_MA readBack;
+  int rc = readBack.Open(&params, "A01", "A03", key.KeyDat.c_str(), key.KeyUhr.c_str(), key.KeySek.c_str());
   if (rc != status::kOk) {
     LogError("Mel_PrfRdBck_MA_Open", "Fehler: Cursor Open", rc);
     return rc;
   }
-  rc = Mel_PrfRdBck_MA_Read(&key);
-  Mel_PrfRdBck_MA_Close();
+  rc = readBack.Read(&key);
   if (rc != status::kOk) LogError("Mel_PrfRdBck_MA_Read", "Fehler: Cursor Read", rc);
   return rc;
 }
@@ -50,9 +50,10 @@ int orderEvents(const std::string& stamp, NzaSatz& run, std::int32_t& counter) {
   window.KeyApp = run.NzaApp;
   window.KeyDat = run.NzaDtm;
   window.KeyUhr = run.NzaDtmUhr;
-  if (Mel_MAVon_Open(&window, run.NzaEdt.c_str(), run.NzaEdtUhr.c_str()) != status::kOk) return 0;
-  const int stored = Mlt_Meldungen(kAuftragsEreignisse, stamp, run, counter, Mel_MAVon_Read);
-  Mel_MAVon_Close();
+  Mel_MAVon bookings;
+  if (bookings.Open(&window, run.NzaEdt.c_str(), run.NzaEdtUhr.c_str()) != status::kOk) return 0;
+  const int stored =
+      Mlt_Meldungen(kAuftragsEreignisse, stamp, run, counter, [&](MelSatz* m) { return bookings.Read(m); });
   return stored;
 }
 

@@ -103,11 +103,11 @@ std::int64_t Dlz_ZeitBuchen(LzaZustand& z) {
 void Dlz_Auswerten(const std::string& stamp, bool periodenZeilen) {
   Stoppage s;
   s.periodRows = periodenZeilen;
-  if (Mlt_MltErf_Open("DlzStd", stamp.c_str()) != status::kOk) return;
+  Mlt_MltErf events;
+  if (events.Open("DlzStd", stamp.c_str()) != status::kOk) return;
   MltSatz row;
-  while (Mlt_MltErf_Read(&row) == status::kOk)
+  while (events.Read(&row) == status::kOk)
     if (Handler h = handlerOf(row.MltObj.view())) h(s, row);
-  Mlt_MltErf_Close();
 }
 
 void Nza_SA_M_Ins(const LzaZustand& z, const MltSatz& ende) {

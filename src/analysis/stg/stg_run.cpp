@@ -18,13 +18,13 @@ int stoppageBegin(MelSatz& key) {
   MelSatz params = key;
   params.ObjTyp = "M__";
   params.MelFcd = "M03";
-  int rc = Mel_PrfRdBck_M_Open(&params, key.KeyDat.c_str(), key.KeyUhr.c_str(), key.KeySek.c_str());
+  Mel_PrfRdBck_M readBack;
+  int rc = readBack.Open(&params, key.KeyDat.c_str(), key.KeyUhr.c_str(), key.KeySek.c_str());
   if (rc != status::kOk) {
     LogError("Mel_PrfRdBck_M_Open", "Fehler: Cursor Open", rc);
     return rc;
   }
-  rc = Mel_PrfRdBck_M_Read(&key);
-  Mel_PrfRdBck_M_Close();
+  rc = readBack.Read(&key);
   if (rc != status::kOk) LogError("Mel_PrfRdBck_M_Read", "Fehler: Cursor Read", rc);
   return rc;
 }
@@ -45,7 +45,8 @@ int stoppageEvents(const std::string& stamp, const MelSatz& begin, std::int32_t 
   noted.KeyBnr = noteBnr;
   const bool withNoted = noteBnr != begin.KeyBnr && Mel_PKeyReadk(&noted) == status::kOk &&
                          noted.ObjTyp.view() == "M__" && noted.KeyApl.view() == begin.KeyApl.view();
-  if (Mel_MVon_Open(&window, run.NzaEdt.c_str(), run.NzaEdtUhr.c_str()) != status::kOk) return 0;
+  Mel_MVon bookings;
+  if (bookings.Open(&window, run.NzaEdt.c_str(), run.NzaEdtUhr.c_str()) != status::kOk) return 0;
   enum { kBegin, kInside, kNoted, kDone } phase = kBegin;
   const int stored = Mlt_Meldungen(kArbeitsplatzEreignisse, stamp, run, counter, [&](MelSatz* out) {
     switch (phase) {
@@ -54,7 +55,7 @@ int stoppageEvents(const std::string& stamp, const MelSatz& begin, std::int32_t 
         *out = begin;
         return status::kOk;
       case kInside:
-        if (Mel_MVon_Read(out) == status::kOk) return status::kOk;
+        if (bookings.Read(out) == status::kOk) return status::kOk;
         phase = kNoted;
         [[fallthrough]];
       case kNoted:
@@ -66,7 +67,6 @@ int stoppageEvents(const std::string& stamp, const MelSatz& begin, std::int32_t 
     }
     return status::kNoRow;
   });
-  Mel_MVon_Close();
   return stored;
 }
 

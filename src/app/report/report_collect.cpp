@@ -35,10 +35,10 @@ void addClipped(std::vector<Bar>& bars, int from, int to, const char* kind, cons
 
 std::vector<AemSatz> assignments(const std::string& apg, std::int32_t kng, const std::string& day) {
   std::vector<AemSatz> rows;
-  if (Aem_Schicht_Open(apg.c_str(), kng, day.c_str()) != status::kOk) return rows;
+  Aem_Schicht shifts;
+  if (shifts.Open(apg.c_str(), kng, day.c_str()) != status::kOk) return rows;
   AemSatz aem;
-  while (Aem_Schicht_Read(&aem) == status::kOk) rows.push_back(aem);
-  Aem_Schicht_Close();
+  while (shifts.Read(&aem) == status::kOk) rows.push_back(aem);
   return rows;
 }
 
@@ -50,21 +50,19 @@ int placed(int minute, int shiftBegin, int offset) {
 }
 
 void shiftsOfModel(const AemSatz& aem, const std::string& day, int offset, Lane& lane) {
-  if (Emo_Schicht_Open(aem.AemEmo.c_str(), aem.KalBtp.c_str()) == status::kOk) {
+  if (Emo_Schicht shifts; shifts.Open(aem.AemEmo.c_str(), aem.KalBtp.c_str()) == status::kOk) {
     EmoSatz shift;
-    while (Emo_Schicht_Read(&shift) == status::kOk)
+    while (shifts.Read(&shift) == status::kOk)
       addClipped(lane.bands, shift.EmoBeg + offset, placed(shift.EmoEnd, shift.EmoBeg, offset), "shift",
                  trimmed(shift.EmoTxt.view()));
-    Emo_Schicht_Close();
   }
-  if (Emo_Pausen_Open(aem.AemEmo.c_str(), aem.KalBtp.c_str(), day.c_str()) == status::kOk) {
+  if (Emo_Pausen breaks; breaks.Open(aem.AemEmo.c_str(), aem.KalBtp.c_str(), day.c_str()) == status::kOk) {
     EmoPausenSatz p;
-    while (Emo_Pausen_Read(&p) == status::kOk) {
+    while (breaks.Read(&p) == status::kOk) {
       const int begin = p.PmsBeg > p.EmoBeg ? p.PmsBeg + offset : placed(p.PmsBeg, p.EmoBeg, offset);
       const int end = p.PmsEnd > p.EmoBeg ? p.PmsEnd + offset : placed(p.PmsEnd, p.EmoBeg, offset);
       addClipped(lane.bands, begin, end, "break", trimmed(p.EmoTxt.view()));
     }
-    Emo_Pausen_Close();
   }
 }
 

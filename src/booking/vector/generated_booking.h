@@ -27,31 +27,18 @@ void ApplyGeneratedRow(const GeneratedRow& row, MelSatz* mel);
 // the generator goes on. The status of the insert.
 int InsertGenerated(const MelSatz& mel, std::string_view generator);
 
-// Visits the rows of one vector cursor. A cursor that cannot be opened ends
-// the visit silently; a failed read is logged under `generator`.
-struct VectorCursor {
-  int (*open)(const MapSatz*);
-  int (*read)(MapSatz*);
-  int (*close)();
-  std::string_view readName;
-};
-
 void LogCursorReadFailure(std::string_view generator, std::string_view readName, int rc);
 
-template <class Visit>
-void ForEachVector(const VectorCursor& cursor, const MapSatz& params, std::string_view generator, Visit visit) {
-  if (cursor.open(&params) != 0) return;
+// Visits the rows of one vector cursor (Map_AplPnr, Map_AppPnr, Map_AplApp,
+// named by `readName` in the log). A cursor that cannot be opened ends the
+// visit silently; a failed read is logged under `generator`. Each visit
+// walks a cursor of its own, so a visit may run inside another.
+template <class VectorCursor, class Visit>
+void ForEachVector(const MapSatz& params, std::string_view readName, std::string_view generator, Visit visit) {
+  VectorCursor cursor;
+  if (cursor.Open(&params) != 0) return;
   MapSatz row;
   int rc;
-  while ((rc = cursor.read(&row)) == 0) visit(row);
-  if (rc != 1403) LogCursorReadFailure(generator, cursor.readName, rc);
-  cursor.close();
+  while ((rc = cursor.Read(&row)) == 0) visit(row);
+  if (rc != 1403) LogCursorReadFailure(generator, readName, rc);
 }
-
-// The cursors the generators walk.
-inline constexpr VectorCursor kPersonsAtWorkPlace = {Map_AplPnr_Open, Map_AplPnr_Read, Map_AplPnr_Close,
-                                                     "Map_AplPnr_Read"};
-inline constexpr VectorCursor kPersonsOnWorkPlaceOrder = {Map_AppPnr_Open, Map_AppPnr_Read, Map_AppPnr_Close,
-                                                          "Map_AppPnr_Read"};
-inline constexpr VectorCursor kOrdersAtWorkPlace = {Map_AplApp_Open, Map_AplApp_Read, Map_AplApp_Close,
-                                                    "Map_AplApp_Read"};

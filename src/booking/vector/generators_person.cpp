@@ -28,7 +28,7 @@ std::int32_t LogOnPersons(MelSatz mel, std::string_view generator) {
   MapSatz params;
   params.MapObj = "MP_";
   params.MapApl = mel.KeyApl;
-  ForEachVector(kPersonsAtWorkPlace, params, generator, [&](const MapSatz& person) {
+  ForEachVector<Map_AplPnr>(params, "Map_AplPnr_Read", generator, [&](const MapSatz& person) {
     gen.KeyPnr = person.MapPnr;
     gen.KeyLfn = ++lfn;
     AktiveZstd_Aktual(&gen);
@@ -44,7 +44,7 @@ std::int32_t BookPersonsOnOrder(MelSatz mel, const GeneratedRow& row, std::strin
   ApplyGeneratedRow(row, &gen);
   MapSatz params = WorkPlaceOrderKey(mel.KeyApl, mel.KeyApk, mel.KeyApp);
   params.MapObj = "MPA";
-  ForEachVector(kPersonsOnWorkPlaceOrder, params, generator, [&](const MapSatz& person) {
+  ForEachVector<Map_AppPnr>(params, "Map_AppPnr_Read", generator, [&](const MapSatz& person) {
     gen.KeyPnr = person.MapPnr;
     gen.KeyLfn = ++lfn;
     AktiveZstd_Aktual(&gen);

@@ -48,7 +48,7 @@ void MoveOrdersOfWorkPlace(const MelSatz& mel, const WorkPlaceStep& step) {
   MapSatz params;
   params.MapObj = "M_A";
   params.MapApl = mel.KeyApl;
-  ForEachVector(kOrdersAtWorkPlace, params, step.generator, [&](const MapSatz& row) {
+  ForEachVector<Map_AplApp>(params, "Map_AplApp_Read", step.generator, [&](const MapSatz& row) {
     if (row.*step.selectFlag != step.selectValue) return;
     MapSatz v = row;
     step.moveVector(mel, &v);
