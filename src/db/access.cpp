@@ -26,6 +26,10 @@ Query::Query(const char* routine, const char* sql) : routine_(routine), sql_(sql
   Session::get().addQuery(this);
 }
 
+Query::Query(const char* routine, std::string sql) : ownSql_(std::move(sql)), routine_(routine), sql_(ownSql_.c_str()) {
+  Session::get().addQuery(this);
+}
+
 Query::~Query() { Session::get().removeQuery(this); }
 
 int Query::prepared(PreparedStatement*& out) {
@@ -96,10 +100,13 @@ int readRecord(Query& q, void* record, Fields binds, Fields outputs, OnFailure o
     return rc;
   }
   if (onFailure == OnFailure::Unchanged) return rc;
+  // The key is kept member by member: a moment key's joined value would
+  // not give back the date and time members exactly as they were.
+  const std::vector<Field> keyMembers = memberFields(binds);
+  const std::vector<Value> kept = fieldValues(record, keyMembers);
   clearFields(record, outputs);
   clearFields(record, binds);
-  if (onFailure == OnFailure::KeepKey)
-    for (std::size_t k = 0; k < binds.size(); ++k) setField(record, binds[k], keys[k]);
+  if (onFailure == OnFailure::KeepKey) setFields(record, keyMembers, kept);
   return rc;
 }
 

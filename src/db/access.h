@@ -20,6 +20,8 @@ class Cursor;
 class Query {
  public:
   Query(const char* routine, const char* sql);
+  // A statement text built at run time, e.g. from a table description.
+  Query(const char* routine, std::string sql);
   ~Query();
   Query(const Query&) = delete;
   Query& operator=(const Query&) = delete;
@@ -42,6 +44,7 @@ class Query {
   }
 
  private:
+  std::string ownSql_;  // the text when the query owns it
   const char* routine_;
   const char* sql_;
   std::unique_ptr<PreparedStatement> stmt_;

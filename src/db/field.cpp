@@ -94,4 +94,17 @@ void clearFields(void* record, Fields fields) {
   for (const Field& f : fields) clearField(record, f);
 }
 
+std::vector<Field> memberFields(Fields fields) {
+  std::vector<Field> members;
+  for (const Field& f : fields) {
+    if (f.kind != FieldKind::Moment) {
+      members.push_back(f);
+      continue;
+    }
+    members.push_back(Field{f.name, FieldKind::Text, f.offset, f.size});
+    members.push_back(Field{f.name, FieldKind::Text, f.offset2, f.size2});
+  }
+  return members;
+}
+
 }  // namespace db

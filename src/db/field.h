@@ -45,6 +45,8 @@ void clearField(void* record, const Field& field);
 std::vector<Value> fieldValues(const void* record, Fields fields);
 void setFields(void* record, Fields fields, const Row& row);
 void clearFields(void* record, Fields fields);
+// The fields with each moment taken apart into its date and time members.
+std::vector<Field> memberFields(Fields fields);
 
 }  // namespace db
 

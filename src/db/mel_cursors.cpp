@@ -22,7 +22,7 @@
 
 #include "db/access.h"
 #include "db/mel.h"
-#include "db/mel_fields.h"
+#include "db/tables.h"
 
 // Moment conditions; d, t and s are bind names. Strictly after / before:
 #define MEL_AFTER(d, t)                                                                              \
@@ -67,6 +67,8 @@ constexpr db::Field kOrderOperation[] = {DB_FIELD(MelSatz, KeyApl), DB_FIELD(Mel
                                          DB_FIELD(MelSatz, KeyApp)};
 constexpr db::Field kFrom[] = {DB_FIELD(MelSatz, KeyDat), DB_FIELD(MelSatz, KeyUhr)};
 
+const db::Table& mel() { return db::tables::Mel(); }
+
 db::Value text(const char* s) { return db::Value::text(s ? s : ""); }
 
 void append(std::vector<db::Value>& values, std::vector<db::Value> more) {
@@ -91,7 +93,7 @@ std::vector<db::Value> referenceParams(std::vector<db::Value> values, const char
 }
 
 db::Query& mvonQuery() {
-  static db::Query q("Mel_MVon", MEL_SELECT_LIST
+  static db::Query q("Mel_MVon", mel().select() +
                      "where ((ObjTyp=:b0 and KeyApl=:b1) and (" MEL_AFTER(":b2", ":b3") ") and ("
                      MEL_BEFORE(":b4", ":b5") ")) "
                      "order by ObjTyp,KeyApl," MEL_OLDEST_FIRST);
@@ -99,7 +101,7 @@ db::Query& mvonQuery() {
 }
 
 db::Query& mavonQuery() {
-  static db::Query q("Mel_MAVon", MEL_SELECT_LIST
+  static db::Query q("Mel_MAVon", mel().select() +
                      "where ((((ObjTyp=:b0 and KeyApl=:b1) and KeyApk=:b2) and KeyApp=:b3) and "
                      "(" MEL_AT_OR_AFTER(":b4", ":b5") ") and (" MEL_AT_OR_BEFORE(":b6", ":b7") ")) "
                      "order by ObjTyp,KeyApl,KeyApk,KeyApp," MEL_OLDEST_FIRST);
@@ -107,7 +109,7 @@ db::Query& mavonQuery() {
 }
 
 db::Query& mpavonQuery() {
-  static db::Query q("Mel_MPAVon", MEL_SELECT_LIST
+  static db::Query q("Mel_MPAVon", mel().select() +
                      "where (((((ObjTyp=:b0 and KeyApl=:b1) and KeyApk=:b2) and KeyApp=:b3) and KeyPnr=:b4) and "
                      "(" MEL_AT_OR_AFTER(":b5", ":b6") ") and (" MEL_AT_OR_BEFORE(":b7", ":b8") ")) "
                      "order by ObjTyp,KeyApl,KeyApk,KeyApp,KeyPnr," MEL_OLDEST_FIRST);
@@ -115,7 +117,7 @@ db::Query& mpavonQuery() {
 }
 
 db::Query& readBackMQuery() {
-  static db::Query q("Mel_PrfRdBck_M", MEL_SELECT_LIST
+  static db::Query q("Mel_PrfRdBck_M", mel().select() +
                      "where (((ObjTyp=:b0 and MelFcd=:b1) and KeyApl=:b2) and ("
                      MEL_AT_OR_BEFORE_REFERENCE(":b6", ":b8", ":b11") ") and " MEL_ON_OR_BEFORE_DATE(":b6") ") "
                      "order by " MEL_NEWEST_FIRST);
@@ -123,7 +125,7 @@ db::Query& readBackMQuery() {
 }
 
 db::Query& readBackMAQuery() {
-  static db::Query q("Mel_PrfRdBck_MA", MEL_SELECT_LIST
+  static db::Query q("Mel_PrfRdBck_MA", mel().select() +
                      "where (((((ObjTyp=:b0 and (MelFcd=:b1 or MelFcd=:b2)) and KeyApl=:b3) and KeyApk=:b4) and "
                      "KeyApp=:b5) and (" MEL_AT_OR_BEFORE_REFERENCE(":b6", ":b8", ":b11") ") and "
                      MEL_ON_OR_BEFORE_DATE(":b6") ") "
@@ -132,7 +134,7 @@ db::Query& readBackMAQuery() {
 }
 
 db::Query& readBackMPAQuery() {
-  static db::Query q("Mel_PrfRdBck_MPA", MEL_SELECT_LIST
+  static db::Query q("Mel_PrfRdBck_MPA", mel().select() +
                      "where ((((((ObjTyp=:b0 and MelFcd=:b1) and KeyApl=:b2) and KeyApk=:b3) and KeyApp=:b4) and "
                      "KeyPnr=:b5) and (" MEL_AT_OR_BEFORE_REFERENCE(":b6", ":b8", ":b11") ")) "
                      "order by ObjTyp,MelFcd,KeyApl,KeyApk,KeyApp,KeyPnr," MEL_NEWEST_FIRST);
@@ -141,27 +143,27 @@ db::Query& readBackMPAQuery() {
 
 }  // namespace
 
-Mel_MVon::Mel_MVon() : RecordCursor(mvonQuery(), mel::kRow) {}
+Mel_MVon::Mel_MVon() : RecordCursor(mvonQuery(), mel().rowFields()) {}
 int Mel_MVon::Open(const MelSatz* params, const char* toDate, const char* toTime) {
   return cursor_.open(windowParams(params, kApl, toDate, toTime));
 }
 
-Mel_MAVon::Mel_MAVon() : RecordCursor(mavonQuery(), mel::kRow) {}
+Mel_MAVon::Mel_MAVon() : RecordCursor(mavonQuery(), mel().rowFields()) {}
 int Mel_MAVon::Open(const MelSatz* params, const char* toDate, const char* toTime) {
   return cursor_.open(windowParams(params, kAplApp, toDate, toTime));
 }
 
-Mel_MPAVon::Mel_MPAVon() : RecordCursor(mpavonQuery(), mel::kRow) {}
+Mel_MPAVon::Mel_MPAVon() : RecordCursor(mpavonQuery(), mel().rowFields()) {}
 int Mel_MPAVon::Open(const MelSatz* params, const char* toDate, const char* toTime) {
   return cursor_.open(windowParams(params, kAplAppPnr, toDate, toTime));
 }
 
-Mel_PrfRdBck_M::Mel_PrfRdBck_M() : RecordCursor(readBackMQuery(), mel::kRow) {}
+Mel_PrfRdBck_M::Mel_PrfRdBck_M() : RecordCursor(readBackMQuery(), mel().rowFields()) {}
 int Mel_PrfRdBck_M::Open(const MelSatz* params, const char* refDate, const char* refTime, const char* refSek) {
   return cursor_.open(referenceParams(db::fieldValues(params, kFcdApl), refDate, refTime, refSek));
 }
 
-Mel_PrfRdBck_MA::Mel_PrfRdBck_MA() : RecordCursor(readBackMAQuery(), mel::kRow) {}
+Mel_PrfRdBck_MA::Mel_PrfRdBck_MA() : RecordCursor(readBackMAQuery(), mel().rowFields()) {}
 int Mel_PrfRdBck_MA::Open(const MelSatz* params, const char* fcd1, const char* fcd2, const char* refDate,
                          const char* refTime, const char* refSek) {
   std::vector<db::Value> values = {text(params->ObjTyp.c_str()), text(fcd1), text(fcd2)};
@@ -169,7 +171,7 @@ int Mel_PrfRdBck_MA::Open(const MelSatz* params, const char* fcd1, const char* f
   return cursor_.open(referenceParams(std::move(values), refDate, refTime, refSek));
 }
 
-Mel_PrfRdBck_MPA::Mel_PrfRdBck_MPA() : RecordCursor(readBackMPAQuery(), mel::kRow) {}
+Mel_PrfRdBck_MPA::Mel_PrfRdBck_MPA() : RecordCursor(readBackMPAQuery(), mel().rowFields()) {}
 int Mel_PrfRdBck_MPA::Open(const MelSatz* params, const char* refDate, const char* refTime, const char* refSek) {
   return cursor_.open(
       referenceParams(db::fieldValues(params, kFcdAplAppPnr), refDate, refTime, refSek));

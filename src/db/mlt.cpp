@@ -1,37 +1,27 @@
 #include "db/mlt.h"
 
 #include "db/access.h"
+#include "db/tables.h"
 
 namespace {
 
-constexpr db::Field kRow[] = {
-    DB_FIELD(MltSatz, MltErf), DB_FIELD(MltSatz, MltDat), DB_FIELD(MltSatz, MltLfn), DB_FIELD(MltSatz, MltObj),
-    DB_FIELD(MltSatz, MltPnr), DB_FIELD(MltSatz, MltApl), DB_FIELD(MltSatz, MltApk), DB_FIELD(MltSatz, MltApp),
-    DB_FIELD(MltSatz, Mlt00E), DB_FIELD(MltSatz, Mlt00R), DB_FIELD(MltSatz, Mlt00A), DB_FIELD(MltSatz, Mlt00U),
-    DB_FIELD(MltSatz, Mlt00S), DB_FIELD(MltSatz, MltBkg), DB_FIELD(MltSatz, MltPbe), DB_FIELD(MltSatz, MltArg),
-    DB_FIELD(MltSatz, MltEmo), DB_FIELD(MltSatz, MltTtp), DB_FIELD(MltSatz, MltWoc), DB_FIELD(MltSatz, MltWtg),
-    DB_FIELD(MltSatz, MltJtg), DB_FIELD(MltSatz, MltJwo), DB_FIELD(MltSatz, MltMdt), DB_FIELD(MltSatz, MltMdtUhr),
-    DB_FIELD(MltSatz, MltUbg)};
+constexpr db::Column kColumns[] = {
+    DB_COLUMN(MltSatz, MltErf), DB_COLUMN(MltSatz, MltDat), DB_COLUMN(MltSatz, MltLfn),
+    DB_COLUMN(MltSatz, MltObj), DB_COLUMN(MltSatz, MltPnr), DB_COLUMN(MltSatz, MltApl),
+    DB_COLUMN(MltSatz, MltApk), DB_COLUMN(MltSatz, MltApp), DB_COLUMN(MltSatz, Mlt00E),
+    DB_COLUMN(MltSatz, Mlt00R), DB_COLUMN(MltSatz, Mlt00A), DB_COLUMN(MltSatz, Mlt00U),
+    DB_COLUMN(MltSatz, Mlt00S), DB_COLUMN(MltSatz, MltBkg), DB_COLUMN(MltSatz, MltPbe),
+    DB_COLUMN(MltSatz, MltArg), DB_COLUMN(MltSatz, MltEmo), DB_COLUMN(MltSatz, MltTtp),
+    DB_COLUMN(MltSatz, MltWoc), DB_COLUMN(MltSatz, MltWtg), DB_COLUMN(MltSatz, MltJtg),
+    DB_COLUMN(MltSatz, MltJwo), DB_MOMENT_COLUMN(MltSatz, MltMdt, MltMdtUhr), DB_COLUMN(MltSatz, MltUbg)};
 
-constexpr db::Field kWrite[] = {
-    DB_FIELD(MltSatz, MltErf), DB_FIELD(MltSatz, MltDat), DB_FIELD(MltSatz, MltLfn), DB_FIELD(MltSatz, MltObj),
-    DB_FIELD(MltSatz, MltPnr), DB_FIELD(MltSatz, MltApl), DB_FIELD(MltSatz, MltApk), DB_FIELD(MltSatz, MltApp),
-    DB_FIELD(MltSatz, Mlt00E), DB_FIELD(MltSatz, Mlt00R), DB_FIELD(MltSatz, Mlt00A), DB_FIELD(MltSatz, Mlt00U),
-    DB_FIELD(MltSatz, Mlt00S), DB_FIELD(MltSatz, MltBkg), DB_FIELD(MltSatz, MltPbe), DB_FIELD(MltSatz, MltArg),
-    DB_FIELD(MltSatz, MltEmo), DB_FIELD(MltSatz, MltTtp), DB_FIELD(MltSatz, MltWoc), DB_FIELD(MltSatz, MltWtg),
-    DB_FIELD(MltSatz, MltJtg), DB_FIELD(MltSatz, MltJwo), DB_MOMENT(MltSatz, MltMdt, MltMdtUhr),
-    DB_FIELD(MltSatz, MltUbg)};
+const db::Table& mlt() { return db::tables::Mlt(); }
 
-constexpr db::Field kKey[] = {DB_FIELD(MltSatz, MltErf), DB_FIELD(MltSatz, MltDat), DB_FIELD(MltSatz, MltLfn)};
-
+// A row without a moment (the end of a period still open) comes last, on
+// every backend.
 db::Query& runQuery() {
-  // A row without a moment (the end of a period still open) comes last, on
-  // every backend.
-  static db::Query q("Mlt_MltErf",
-                     "select MltErf,MltDat,MltLfn,MltObj,MltPnr,MltApl,MltApk,MltApp,Mlt00E,Mlt00R,Mlt00A,Mlt00U,"
-                     "Mlt00S,MltBkg,MltPbe,MltArg,MltEmo,MltTtp,MltWoc,MltWtg,MltJtg,MltJwo,"
-                     "TO_CHAR(MltMdt,'yyyymmdd'),TO_CHAR(MltMdt,'HH24MISS'),MltUbg  from Kvs561Mlt "
-                     "where (MltErf=:b0 and MltDat=:b1) order by MltErf,MltDat,MltMdt nulls last,MltLfn");
+  static db::Query q("Mlt_MltErf", mlt().select() +
+                                       "where (MltErf=:b0 and MltDat=:b1) order by MltErf,MltDat,MltMdt nulls last,MltLfn");
   return q;
 }
 
@@ -39,19 +29,21 @@ db::Value textOrEmpty(const char* s) { return db::Value::text(s ? s : ""); }
 
 }  // namespace
 
-int Mlt_PKeyIns(const MltSatz* mlt) {
-  static db::Query q("Mlt_PKeyIns",
-                     "insert into Kvs561Mlt (MltErf,MltDat,MltLfn,MltObj,MltPnr,MltApl,MltApk,MltApp,Mlt00E,Mlt00R,"
-                     "Mlt00A,Mlt00U,Mlt00S,MltBkg,MltPbe,MltArg,MltEmo,MltTtp,MltWoc,MltWtg,MltJtg,MltJwo,MltMdt,"
-                     "MltUbg) values (:b0,:b1,:b2,:b3,:b4,:b5,:b6,:b7,:b8,:b9,:b10,:b11,:b12,:b13,:b14,:b15,:b16,"
-                     ":b17,:b18,:b19,:b20,:b21,TO_DATE(:b22,'yyyymmddHH24MISS'),:b23)");
-  return db::write(q, db::fieldValues(mlt, kWrite));
+const db::Table& db::tables::Mlt() {
+  static const db::Table table("Kvs561Mlt", kColumns);
+  return table;
 }
 
-int Mlt_PKeyDel(const MltSatz* mlt) {
-  static db::Query q("Mlt_PKeyDel",
-                     "delete  from Kvs561Mlt  where ((MltErf=:b0 and MltDat=:b1) and MltLfn=:b2)");
-  return db::writeRecord(q, mlt, kKey);
+int Mlt_PKeyIns(const MltSatz* m) {
+  static db::Query q("Mlt_PKeyIns", mlt().insert());
+  return db::writeRecord(q, m, mlt().writeFields());
+}
+
+int Mlt_PKeyDel(const MltSatz* m) {
+  static constexpr db::KeyNames kKey = {"MltErf", "MltDat", "MltLfn"};
+  static const db::KeyCondition key = mlt().key(kKey);
+  static db::Query q("Mlt_PKeyDel", mlt().erase(kKey));
+  return db::writeRecord(q, m, key.binds);
 }
 
 int Mlt_MaxLfn(const char* erf, const char* dat, std::int32_t* maxLfn) {
@@ -64,9 +56,8 @@ int Mlt_MaxLfn(const char* erf, const char* dat, std::int32_t* maxLfn) {
   return rc;
 }
 
-Mlt_MltErf::Mlt_MltErf() : RecordCursor(runQuery(), kRow) {}
+Mlt_MltErf::Mlt_MltErf() : RecordCursor(runQuery(), mlt().rowFields()) {}
 int Mlt_MltErf::Open(const char* erf, const char* dat) {
   const db::Value params[] = {textOrEmpty(erf), textOrEmpty(dat)};
   return cursor_.open(params);
 }
-

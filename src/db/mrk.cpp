@@ -1,50 +1,50 @@
 #include "db/mrk.h"
 
 #include "db/access.h"
+#include "db/tables.h"
 
 namespace {
 
-#define MRK_SELECT_LIST \
-  "select MrkKng,MrkApl,MrkApk,MrkApp,MrkPnr,MrkBnr,TO_CHAR(MrkMdt,'yyyymmddHH24MISS'),MrkObj,MrkEsb  from Kvs563Mrk "
+// MrkEsb belongs to the analyses' other users: read, never written here.
+constexpr db::Column kColumns[] = {
+    DB_COLUMN(MerkSatz, MrkKng), DB_COLUMN(MerkSatz, MrkApl), DB_COLUMN(MerkSatz, MrkApk),
+    DB_COLUMN(MerkSatz, MrkApp), DB_COLUMN(MerkSatz, MrkPnr), DB_COLUMN(MerkSatz, MrkBnr),
+    DB_STAMP(MerkSatz, MrkMdt),  DB_TOUCHED("MrkDat"),        DB_COLUMN(MerkSatz, MrkObj),
+    db::Column{DB_FIELD(MerkSatz, MrkEsb), db::ColumnForm::Value, nullptr, db::ColumnUse::ReadOnly}};
 
-constexpr db::Field kRow[] = {DB_FIELD(MerkSatz, MrkKng), DB_FIELD(MerkSatz, MrkApl), DB_FIELD(MerkSatz, MrkApk),
-                              DB_FIELD(MerkSatz, MrkApp), DB_FIELD(MerkSatz, MrkPnr), DB_FIELD(MerkSatz, MrkBnr),
-                              DB_FIELD(MerkSatz, MrkMdt), DB_FIELD(MerkSatz, MrkObj), DB_FIELD(MerkSatz, MrkEsb)};
-// The insert's binds, in the order of its statement; MrkEsb is not among them.
-constexpr db::Field kInsert[] = {DB_FIELD(MerkSatz, MrkKng), DB_FIELD(MerkSatz, MrkApl),
-                                 DB_FIELD(MerkSatz, MrkApk), DB_FIELD(MerkSatz, MrkApp),
-                                 DB_FIELD(MerkSatz, MrkPnr), DB_FIELD(MerkSatz, MrkMdt),
-                                 DB_FIELD(MerkSatz, MrkObj), DB_FIELD(MerkSatz, MrkBnr)};
-constexpr db::Field kKey[] = {DB_FIELD(MerkSatz, MrkKng), DB_FIELD(MerkSatz, MrkApl), DB_FIELD(MerkSatz, MrkApk),
-                              DB_FIELD(MerkSatz, MrkApp), DB_FIELD(MerkSatz, MrkPnr), DB_FIELD(MerkSatz, MrkBnr)};
+constexpr db::KeyNames kKey = {"MrkKng", "MrkApl", "MrkApk", "MrkApp", "MrkPnr", "MrkBnr"};
 
-#define MRK_WHERE_KEY \
-  "where (((((MrkKng=:b0 and MrkApl=:b1) and MrkApk=:b2) and MrkApp=:b3) and MrkPnr=:b4) and MrkBnr=:b5)"
+const db::Table& mrk() { return db::tables::Mrk(); }
 
 db::Query& kindQuery() {
-  static db::Query q("Mrk_MrkKng", MRK_SELECT_LIST "where MrkKng=:b0 order by MrkApl,MrkApk,MrkApp,MrkMdt");
+  static db::Query q("Mrk_MrkKng", mrk().select() + "where MrkKng=:b0 order by MrkApl,MrkApk,MrkApp,MrkMdt");
   return q;
 }
 
 }  // namespace
 
-int Mrk_PKeyIns(const MerkSatz* mrk) {
-  static db::Query q("Mrk_PKeyIns",
-                     "insert into Kvs563Mrk (MrkKng,MrkApl,MrkApk,MrkApp,MrkPnr,MrkMdt,MrkDat,MrkObj,MrkBnr) "
-                     "values (:b0,:b1,:b2,:b3,:b4,TO_DATE(:b5,'yyyymmddHH24MISS'),sysdate,:b6,:b7)");
-  return db::writeRecord(q, mrk, kInsert);
+const db::Table& db::tables::Mrk() {
+  static const db::Table table("Kvs563Mrk", kColumns);
+  return table;
 }
 
-int Mrk_PKeyDel(const MerkSatz* mrk) {
-  static db::Query q("Mrk_PKeyDel", "delete  from Kvs563Mrk  " MRK_WHERE_KEY);
-  return db::writeRecord(q, mrk, kKey);
+int Mrk_PKeyIns(const MerkSatz* m) {
+  static db::Query q("Mrk_PKeyIns", mrk().insert());
+  return db::writeRecord(q, m, mrk().writeFields());
+}
+
+int Mrk_PKeyDel(const MerkSatz* m) {
+  static const db::KeyCondition key = mrk().key(kKey);
+  static db::Query q("Mrk_PKeyDel", mrk().erase(kKey));
+  return db::writeRecord(q, m, key.binds);
 }
 
 // The key is not unique: two notes that differ only in MrkMdt make this
 // single-row read fail with -1422.
-int Mrk_PKeyReadk(MerkSatz* mrk) {
-  static db::Query q("Mrk_PKeyReadk", MRK_SELECT_LIST MRK_WHERE_KEY);
-  return db::readRecord(q, mrk, kKey, kRow, db::OnFailure::Unchanged);
+int Mrk_PKeyReadk(MerkSatz* m) {
+  static const db::KeyCondition key = mrk().key(kKey);
+  static db::Query q("Mrk_PKeyReadk", mrk().select() + key.where);
+  return db::readRecord(q, m, key.binds, mrk().rowFields(), db::OnFailure::Unchanged);
 }
 
 int Mrk_CountKng(const char* kind, std::int32_t* count) {
@@ -53,9 +53,8 @@ int Mrk_CountKng(const char* kind, std::int32_t* count) {
   return db::selectCount(q, params, count);
 }
 
-Mrk_MrkKng::Mrk_MrkKng() : RecordCursor(kindQuery(), kRow) {}
+Mrk_MrkKng::Mrk_MrkKng() : RecordCursor(kindQuery(), mrk().rowFields()) {}
 int Mrk_MrkKng::Open(const char* kind) {
   const db::Value params[] = {db::Value::text(kind ? kind : "")};
   return cursor_.open(params);
 }
-
