@@ -2,31 +2,36 @@
 
 #include "base/civil_date.h"
 #include "db/access.h"
+#include "db/tables.h"
 
 namespace {
 
-constexpr db::Field kRow[] = {DB_FIELD(BakSatz, BakDtm), DB_FIELD(BakSatz, BakJhr), DB_FIELD(BakSatz, BakMon),
-                              DB_FIELD(BakSatz, BakTag), DB_FIELD(BakSatz, BakWch), DB_FIELD(BakSatz, BakWtg),
-                              DB_FIELD(BakSatz, BakJtg)};
+constexpr db::Column kColumns[] = {DB_DAY(BakSatz, BakDtm),    DB_COLUMN(BakSatz, BakJhr), DB_COLUMN(BakSatz, BakMon),
+                                   DB_COLUMN(BakSatz, BakTag), DB_COLUMN(BakSatz, BakWch), DB_COLUMN(BakSatz, BakWtg),
+                                   DB_COLUMN(BakSatz, BakJtg)};
+
+const db::Table& bak() { return db::tables::Bak(); }
 
 db::Query& daysQuery() {
-  static db::Query q("Bak_Von",
-                     "select TO_CHAR(BakDtm,'yyyymmdd') ,BakJhr ,BakMon ,BakTag ,BakWch ,BakWtg ,BakJtg  "
-                     "from KvSystem.Kvs133Bak where (TO_CHAR(BakDtm,'yyyymmdd')>=:b0 and "
-                     "TO_CHAR(BakDtm,'yyyymmdd')<=:b1) order by BakDtm");
+  static db::Query q("Bak_Von", bak().select() +
+                                    "where (TO_CHAR(BakDtm,'yyyymmdd')>=:b0 and TO_CHAR(BakDtm,'yyyymmdd')<=:b1) "
+                                    "order by BakDtm");
   return q;
 }
 
 }  // namespace
 
-int Bak_PKeyReadk(BakSatz* bak, const char* date, std::int32_t days) {
-  static db::Query q("Bak_PKeyReadk",
-                     "select TO_CHAR(BakDtm,'yyyymmdd'),BakJhr,BakMon,BakTag,BakWch,BakWtg,BakJtg "
-                     "from KvSystem.Kvs133Bak where BakDtm=ADD_DAYS(TO_DATE(:b14,'yyyymmdd'),:b15)");
+const db::Table& db::tables::Bak() {
+  static const db::Table table("KvSystem.Kvs133Bak", kColumns);
+  return table;
+}
+
+int Bak_PKeyReadk(BakSatz* b, const char* date, std::int32_t days) {
+  static db::Query q("Bak_PKeyReadk", bak().select() + "where BakDtm=ADD_DAYS(TO_DATE(:b14,'yyyymmdd'),:b15)");
   const db::Value params[] = {db::Value::text(date ? date : ""), db::Value::integer(days)};
   db::Row row;
   int rc = db::selectRow(q, params, row);
-  if (rc == 0) db::setFields(bak, kRow, row);
+  if (rc == 0) db::setFields(b, bak().rowFields(), row);
   return rc;
 }
 
@@ -38,25 +43,21 @@ int Bak_Count(const char* from, const char* to, std::int32_t* count) {
   return db::selectCount(q, params, count);
 }
 
-int Bak_PKeyIns(const BakSatz* bak) {
-  static db::Query q("Bak_PKeyIns",
-                     "insert into KvSystem.Kvs133Bak (BakDtm,BakJhr,BakMon,BakTag,BakWch,BakWtg,BakJtg) "
-                     "values (TO_DATE(:b0,'yyyymmdd'),:b1,:b2,:b3,:b4,:b5,:b6)");
-  return db::writeRecord(q, bak, kRow);
+int Bak_PKeyIns(const BakSatz* b) {
+  static db::Query q("Bak_PKeyIns", bak().insert());
+  return db::writeRecord(q, b, bak().writeFields());
 }
 
-Bak_Von::Bak_Von() : RecordCursor(daysQuery(), kRow) {}
+Bak_Von::Bak_Von() : RecordCursor(daysQuery(), bak().rowFields()) {}
 int Bak_Von::Open(const char* from, const char* to) {
   const db::Value params[] = {db::Value::text(from ? from : ""), db::Value::text(to ? to : "")};
   return cursor_.open(params);
 }
 
-int Bak_Datum(BakSatz* bak) {
-  static db::Query q("Bak_Datum",
-                     "select TO_CHAR(BakDtm,'yyyymmdd') ,BakJhr ,BakMon ,BakTag ,BakWch ,BakWtg ,BakJtg  "
-                     "from KvSystem.Kvs133Bak where TO_CHAR(BakDtm,'yyyymmdd')=:b0");
-  constexpr db::Field kDay[] = {DB_FIELD(BakSatz, BakDtm)};
-  return db::readRecord(q, bak, kDay, kRow, db::OnFailure::Unchanged);
+int Bak_Datum(BakSatz* b) {
+  static const db::KeyCondition key = bak().key({"BakDtm"});
+  static db::Query q("Bak_Datum", bak().select() + key.where);
+  return db::readRecord(q, b, key.binds, bak().rowFields(), db::OnFailure::Unchanged);
 }
 
 BakSatz Bak_Tag(const std::string& date) {

@@ -3,31 +3,40 @@
 #include <cstdint>
 
 #include "db/access.h"
+#include "db/tables.h"
 
 namespace {
 
-constexpr db::Field kRow[] = {DB_FIELD(BnrSatz, BnrKey), DB_FIELD(BnrSatz, BnrBnr), DB_FIELD(BnrSatz, BnrEsb)};
-constexpr db::Field kKey[] = {DB_FIELD(BnrSatz, BnrKey)};
+constexpr db::Column kColumns[] = {DB_COLUMN(BnrSatz, BnrKey), DB_COLUMN(BnrSatz, BnrBnr), DB_TOUCHED("BnrEdt"),
+                                   DB_COLUMN(BnrSatz, BnrEsb)};
+
+constexpr db::KeyNames kKey = {"BnrKey"};
 
 constexpr int kValueTooLarge = -1438;
 
+const db::Table& bnr() { return db::tables::Bnr(); }
+
 }  // namespace
 
-int Bnr_PKeyReadk(BnrSatz* bnr) {
-  static db::Query q("Bnr_PKeyReadk", "select BnrKey ,BnrBnr ,BnrEsb  from Kvs552Bnr where BnrKey=:b6");
-  return db::readRecord(q, bnr, kKey, kRow, db::OnFailure::KeepKey);
+const db::Table& db::tables::Bnr() {
+  static const db::Table table("Kvs552Bnr", kColumns);
+  return table;
 }
 
-int Bnr_PKeyIns(const BnrSatz* bnr) {
-  static db::Query q("Bnr_PKeyIns",
-                     "insert into Kvs552Bnr (BnrKey,BnrBnr,BnrEdt,BnrEsb) values (:b0,:b1,sysdate,:b2)");
-  return db::writeRecord(q, bnr, kRow);
+int Bnr_PKeyReadk(BnrSatz* b) {
+  static const db::KeyCondition key = bnr().key(kKey);
+  static db::Query q("Bnr_PKeyReadk", bnr().select() + key.where);
+  return db::readRecord(q, b, key.binds, bnr().rowFields(), db::OnFailure::KeepKey);
 }
 
-int Bnr_PKeyUpd(const BnrSatz* bnr) {
-  static db::Query q("Bnr_PKeyUpd",
-                     "update KVS552Bnr  set BnrKey=:b0,BnrBnr=:b1,BnrEdt=sysdate,BnrEsb=:b2 where BnrKey=:b0");
-  return db::writeRecord(q, bnr, kRow);
+int Bnr_PKeyIns(const BnrSatz* b) {
+  static db::Query q("Bnr_PKeyIns", bnr().insert());
+  return db::writeRecord(q, b, bnr().writeFields());
+}
+
+int Bnr_PKeyUpd(const BnrSatz* b) {
+  static db::Query q("Bnr_PKeyUpd", bnr().update(kKey));
+  return db::writeRecord(q, b, bnr().writeFields());
 }
 
 int Bnr_NextNumber(std::string_view key, std::string_view creator, std::int32_t* number) {

@@ -1,20 +1,24 @@
 #include "db/err.h"
 
 #include "db/access.h"
+#include "db/tables.h"
 
 namespace {
 
-constexpr db::Field kInsert[] = {DB_FIELD(ErrSatz, ErrErf), DB_FIELD(ErrSatz, ErrEdt), DB_FIELD(ErrSatz, ErrBer),
-                                 DB_FIELD(ErrSatz, ErrPnr), DB_FIELD(ErrSatz, ErrApl), DB_FIELD(ErrSatz, ErrApk),
-                                 DB_FIELD(ErrSatz, ErrApp), DB_FIELD(ErrSatz, ErrFnr), DB_FIELD(ErrSatz, ErrBnr),
-                                 DB_FIELD(ErrSatz, ErrPgm), DB_FIELD(ErrSatz, ErrFun), DB_FIELD(ErrSatz, ErrObj)};
+constexpr db::Column kColumns[] = {
+    DB_COLUMN(ErrSatz, ErrErf), DB_STAMP(ErrSatz, ErrEdt),  DB_COLUMN(ErrSatz, ErrBer), DB_COLUMN(ErrSatz, ErrPnr),
+    DB_COLUMN(ErrSatz, ErrApl), DB_COLUMN(ErrSatz, ErrApk), DB_COLUMN(ErrSatz, ErrApp), DB_COLUMN(ErrSatz, ErrFnr),
+    DB_COLUMN(ErrSatz, ErrBnr), DB_COLUMN(ErrSatz, ErrPgm), DB_COLUMN(ErrSatz, ErrFun), DB_TOUCHED("ErrDat"),
+    DB_COLUMN(ErrSatz, ErrObj)};
 
 }  // namespace
 
+const db::Table& db::tables::Err() {
+  static const db::Table table("Kvs554Err", kColumns);
+  return table;
+}
+
 int Err_PKeyIns(const ErrSatz* err) {
-  static db::Query q("Err_PKeyIns",
-                     "insert into Kvs554Err (ErrErf,ErrEdt,ErrBer,ErrPnr,ErrApl,ErrApk,ErrApp,ErrFnr,ErrBnr,ErrPgm,"
-                     "ErrFun,ErrDat,ErrObj) values (:b0,TO_DATE(:b1,'yyyymmddHH24MISS'),:b2,:b3,:b4,:b5,:b6,:b7,"
-                     ":b8,:b9,:b10,sysdate,:b11)");
-  return db::writeRecord(q, err, kInsert);
+  static db::Query q("Err_PKeyIns", db::tables::Err().insert());
+  return db::writeRecord(q, err, db::tables::Err().writeFields());
 }

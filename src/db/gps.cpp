@@ -1,26 +1,30 @@
 #include "db/gps.h"
 
 #include "db/access.h"
+#include "db/tables.h"
 
 namespace {
 
-constexpr db::Field kRow[] = {DB_FIELD(GpsSatz, GpsPnr), DB_FIELD(GpsSatz, GpsDtm), DB_FIELD(GpsSatz, GpsLfd),
-                              DB_FIELD(GpsSatz, GpsVon), DB_FIELD(GpsSatz, GpsBis), DB_FIELD(GpsSatz, GpsMin),
-                              DB_FIELD(GpsSatz, GpsMax), DB_FIELD(GpsSatz, GpsInt), DB_FIELD(GpsSatz, GpsPse)};
-constexpr db::Field kKey[] = {DB_FIELD(GpsSatz, GpsPnr), DB_FIELD(GpsSatz, GpsDtm), DB_FIELD(GpsSatz, GpsLfd)};
+constexpr db::Column kColumns[] = {DB_COLUMN(GpsSatz, GpsPnr), DB_DAY(GpsSatz, GpsDtm),    DB_COLUMN(GpsSatz, GpsLfd),
+                                   DB_COLUMN(GpsSatz, GpsVon), DB_COLUMN(GpsSatz, GpsBis), DB_COLUMN(GpsSatz, GpsMin),
+                                   DB_COLUMN(GpsSatz, GpsMax), DB_COLUMN(GpsSatz, GpsInt), DB_COLUMN(GpsSatz, GpsPse)};
+
+const db::Table& gps() { return db::tables::Gps(); }
 
 }  // namespace
 
-int Gps_PKeyReadk(GpsSatz* gps) {
-  static db::Query q("Gps_PKeyReadk",
-                     "select GpsPnr,TO_CHAR(GpsDtm,'yyyymmdd'),GpsLfd,GpsVon,GpsBis,GpsMin,GpsMax,GpsInt,GpsPse  "
-                     "from Kvs323Gps where ((GpsPnr=:b0 and TO_CHAR(GpsDtm,'yyyymmdd')=:b2) and GpsLfd=:b20)");
-  return db::readRecord(q, gps, kKey, kRow, db::OnFailure::Unchanged);
+const db::Table& db::tables::Gps() {
+  static const db::Table table("Kvs323Gps", kColumns);
+  return table;
 }
 
-int Gps_PKeyIns(const GpsSatz* gps) {
-  static db::Query q("Gps_PKeyIns",
-                     "insert into Kvs323Gps (GpsPnr,GpsDtm,GpsLfd,GpsVon,GpsBis,GpsMin,GpsMax,GpsInt,GpsPse) "
-                     "values (:b0,TO_DATE(:b1,'yyyymmdd'),:b2,:b3,:b4,:b5,:b6,:b7,:b8)");
-  return db::writeRecord(q, gps, kRow);
+int Gps_PKeyReadk(GpsSatz* g) {
+  static const db::KeyCondition key = gps().key({"GpsPnr", "GpsDtm", "GpsLfd"});
+  static db::Query q("Gps_PKeyReadk", gps().select() + key.where);
+  return db::readRecord(q, g, key.binds, gps().rowFields(), db::OnFailure::Unchanged);
+}
+
+int Gps_PKeyIns(const GpsSatz* g) {
+  static db::Query q("Gps_PKeyIns", gps().insert());
+  return db::writeRecord(q, g, gps().writeFields());
 }

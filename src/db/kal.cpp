@@ -1,16 +1,20 @@
 #include "db/kal.h"
 
 #include "db/access.h"
+#include "db/tables.h"
 
 namespace {
 
-constexpr db::Field kRow[] = {DB_FIELD(KalSatz, KalNum), DB_FIELD(KalSatz, KalDtm), DB_FIELD(KalSatz, KalBtp)};
+constexpr db::Column kColumns[] = {DB_COLUMN(KalSatz, KalNum), DB_DAY(KalSatz, KalDtm), DB_COLUMN(KalSatz, KalBtp)};
 
 }  // namespace
 
-int Kal_PKeyIns(const KalSatz* kal) {
-  static db::Query q("Kal_PKeyIns",
-                     "insert into KvSystem.Kvs133Kal (KalNum,KalDtm,KalBtp) "
-                     "values (:b0,TO_DATE(:b1,'yyyymmdd'),:b2)");
-  return db::writeRecord(q, kal, kRow);
+const db::Table& db::tables::Kal() {
+  static const db::Table table("KvSystem.Kvs133Kal", kColumns);
+  return table;
+}
+
+int Kal_PKeyIns(const KalSatz* row) {
+  static db::Query q("Kal_PKeyIns", db::tables::Kal().insert());
+  return db::writeRecord(q, row, db::tables::Kal().writeFields());
 }

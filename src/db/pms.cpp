@@ -1,18 +1,22 @@
 #include "db/pms.h"
 
 #include "db/access.h"
+#include "db/tables.h"
 
 namespace {
 
-constexpr db::Field kRow[] = {DB_FIELD(PmsSatz, PmsNum), DB_FIELD(PmsSatz, PmsBeg), DB_FIELD(PmsSatz, PmsEnd),
-                              DB_FIELD(PmsSatz, PmsInt), DB_FIELD(PmsSatz, PmsPse), DB_FIELD(PmsSatz, PmsBzt),
-                              DB_FIELD(PmsSatz, PmsPrz)};
+constexpr db::Column kColumns[] = {DB_COLUMN(PmsSatz, PmsNum), DB_COLUMN(PmsSatz, PmsBeg), DB_COLUMN(PmsSatz, PmsEnd),
+                                   DB_COLUMN(PmsSatz, PmsInt), DB_COLUMN(PmsSatz, PmsPse), DB_COLUMN(PmsSatz, PmsBzt),
+                                   DB_COLUMN(PmsSatz, PmsPrz)};
 
 }  // namespace
 
-int Pms_PKeyIns(const PmsSatz* pms) {
-  static db::Query q("Pms_PKeyIns",
-                     "insert into Kvs535Pms (PmsNum,PmsBeg,PmsEnd,PmsInt,PmsPse,PmsBzt,PmsPrz) "
-                     "values (:b0,:b1,:b2,:b3,:b4,:b5,:b6)");
-  return db::writeRecord(q, pms, kRow);
+const db::Table& db::tables::Pms() {
+  static const db::Table table("Kvs535Pms", kColumns);
+  return table;
+}
+
+int Pms_PKeyIns(const PmsSatz* row) {
+  static db::Query q("Pms_PKeyIns", db::tables::Pms().insert());
+  return db::writeRecord(q, row, db::tables::Pms().writeFields());
 }

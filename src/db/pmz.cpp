@@ -1,17 +1,21 @@
 #include "db/pmz.h"
 
 #include "db/access.h"
+#include "db/tables.h"
 
 namespace {
 
-constexpr db::Field kRow[] = {DB_FIELD(PmzSatz, PmzPmo), DB_FIELD(PmzSatz, PmzPms), DB_FIELD(PmzSatz, PmzGvo),
-                              DB_FIELD(PmzSatz, PmzGbi)};
+constexpr db::Column kColumns[] = {DB_COLUMN(PmzSatz, PmzPmo), DB_COLUMN(PmzSatz, PmzPms), DB_DAY(PmzSatz, PmzGvo),
+                                   DB_DAY(PmzSatz, PmzGbi)};
 
 }  // namespace
 
-int Pmz_PKeyIns(const PmzSatz* pmz) {
-  static db::Query q("Pmz_PKeyIns",
-                     "insert into Kvs536Pmz (PmzPmo,PmzPms,PmzGvo,PmzGbi) "
-                     "values (:b0,:b1,TO_DATE(:b2,'yyyymmdd'),TO_DATE(:b3,'yyyymmdd'))");
-  return db::writeRecord(q, pmz, kRow);
+const db::Table& db::tables::Pmz() {
+  static const db::Table table("Kvs536Pmz", kColumns);
+  return table;
+}
+
+int Pmz_PKeyIns(const PmzSatz* row) {
+  static db::Query q("Pmz_PKeyIns", db::tables::Pmz().insert());
+  return db::writeRecord(q, row, db::tables::Pmz().writeFields());
 }

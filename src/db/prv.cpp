@@ -1,51 +1,46 @@
 #include "db/prv.h"
 
 #include "db/access.h"
+#include "db/tables.h"
 
 namespace {
 
-constexpr db::Field kRow[] = {
-    DB_FIELD(PrvSatz, PrvPnr), DB_FIELD(PrvSatz, PrvGvo), DB_FIELD(PrvSatz, PrvGbi), DB_FIELD(PrvSatz, PrvBer),
-    DB_FIELD(PrvSatz, PrvKst), DB_FIELD(PrvSatz, PrvFbe), DB_FIELD(PrvSatz, PrvMmb), DB_FIELD(PrvSatz, PrvZf1),
-    DB_FIELD(PrvSatz, PrvZf2), DB_FIELD(PrvSatz, PrvZf3), DB_FIELD(PrvSatz, PrvSta), DB_FIELD(PrvSatz, PrvErf),
-    DB_FIELD(PrvSatz, PrvDna), DB_FIELD(PrvSatz, PrvDwn), DB_FIELD(PrvSatz, PrvAwn), DB_FIELD(PrvSatz, PrvAwa),
-    DB_FIELD(PrvSatz, PrvAnw), DB_FIELD(PrvSatz, PrvApl), DB_FIELD(PrvSatz, PrvApp), DB_FIELD(PrvSatz, PrvPzm),
-    DB_FIELD(PrvSatz, PrvAvn), DB_FIELD(PrvSatz, PrvAbi), DB_FIELD(PrvSatz, PrvNam), DB_FIELD(PrvSatz, PrvStr),
-    DB_FIELD(PrvSatz, PrvOrt)};
-constexpr db::Field kKey[] = {DB_FIELD(PrvSatz, PrvPnr)};
+constexpr db::Column kColumns[] = {
+    DB_COLUMN(PrvSatz, PrvPnr), DB_DAY(PrvSatz, PrvGvo),    DB_DAY(PrvSatz, PrvGbi),    DB_COLUMN(PrvSatz, PrvBer),
+    DB_COLUMN(PrvSatz, PrvKst), DB_COLUMN(PrvSatz, PrvFbe), DB_COLUMN(PrvSatz, PrvMmb), DB_COLUMN(PrvSatz, PrvZf1),
+    DB_COLUMN(PrvSatz, PrvZf2), DB_COLUMN(PrvSatz, PrvZf3), DB_COLUMN(PrvSatz, PrvSta), DB_COLUMN(PrvSatz, PrvErf),
+    DB_COLUMN(PrvSatz, PrvDna), DB_COLUMN(PrvSatz, PrvDwn), DB_COLUMN(PrvSatz, PrvAwn), DB_COLUMN(PrvSatz, PrvAwa),
+    DB_COLUMN(PrvSatz, PrvAnw), DB_COLUMN(PrvSatz, PrvApl), DB_COLUMN(PrvSatz, PrvApp), DB_COLUMN(PrvSatz, PrvPzm),
+    DB_STAMP(PrvSatz, PrvAvn),  DB_STAMP(PrvSatz, PrvAbi),  DB_COLUMN(PrvSatz, PrvNam), DB_COLUMN(PrvSatz, PrvStr),
+    DB_COLUMN(PrvSatz, PrvOrt)};
+
 constexpr db::Field kBadge[] = {DB_FIELD(PrvSatz, PrvAwn)};
+
+const db::Table& prv() { return db::tables::Prv(); }
 
 }  // namespace
 
-int Prv_PKeyReadk(PrvSatz* prv) {
-  static db::Query q("Prv_PKeyReadk",
-                     "select PrvPnr ,TO_CHAR(PrvGvo,'yyyymmdd') ,TO_CHAR(PrvGbi,'yyyymmdd') ,PrvBer ,PrvKst ,"
-                     "PrvFbe ,PrvMmb ,PrvZf1 ,PrvZf2 ,PrvZf3 ,PrvSta ,PrvErf ,PrvDna ,PrvDwn ,PrvAwn ,PrvAwa ,"
-                     "PrvAnw ,PrvApl ,PrvApp ,PrvPzm ,TO_CHAR(PrvAvn,'yyyymmddHH24MISS') ,"
-                     "TO_CHAR(PrvAbi,'yyyymmddHH24MISS') ,PrvNam ,PrvStr ,PrvOrt"
-                     "  from Kvs510Prv where PrvPnr=:b0");
-  return db::readRecord(q, prv, kKey, kRow, db::OnFailure::KeepKey);
+const db::Table& db::tables::Prv() {
+  static const db::Table table("Kvs510Prv", kColumns);
+  return table;
+}
+
+int Prv_PKeyReadk(PrvSatz* p) {
+  static const db::KeyCondition key = prv().key({"PrvPnr"});
+  static db::Query q("Prv_PKeyReadk", prv().select() + key.where);
+  return db::readRecord(q, p, key.binds, prv().rowFields(), db::OnFailure::KeepKey);
 }
 
 // A badge should be valid for one person at a time; when the master data
 // says otherwise the read fails instead of picking one of them.
-int Awn_PKeyRead(PrvSatz* prv) {
-  static db::Query q("Awn_PKeyRead",
-                     "select PrvPnr ,TO_CHAR(PrvGvo,'yyyymmdd') ,TO_CHAR(PrvGbi,'yyyymmdd') ,PrvBer ,PrvKst ,"
-                     "PrvFbe ,PrvMmb ,PrvZf1 ,PrvZf2 ,PrvZf3 ,PrvSta ,PrvErf ,PrvDna ,PrvDwn ,PrvAwn ,PrvAwa ,"
-                     "PrvAnw ,PrvApl ,PrvApp ,PrvPzm ,TO_CHAR(PrvAvn,'yyyymmddHH24MISS') ,"
-                     "TO_CHAR(PrvAbi,'yyyymmddHH24MISS') ,PrvNam ,PrvStr ,PrvOrt"
-                     "  from Kvs510Prv where ((PrvAwn=:b28 and PrvGvo<=trunc(sysdate)) and "
-                     "(PrvGbi>=trunc(sysdate) or PrvGbi is null )) order by PrvPnr");
-  return db::readRecord(q, prv, kBadge, kRow, db::OnFailure::KeepKey);
+int Awn_PKeyRead(PrvSatz* p) {
+  static db::Query q("Awn_PKeyRead", prv().select() +
+                                         "where ((PrvAwn=:b0 and PrvGvo<=trunc(sysdate)) and "
+                                         "(PrvGbi>=trunc(sysdate) or PrvGbi is null )) order by PrvPnr");
+  return db::readRecord(q, p, kBadge, prv().rowFields(), db::OnFailure::KeepKey);
 }
 
-int Prv_PKeyIns(const PrvSatz* prv) {
-  static db::Query q("Prv_PKeyIns",
-                     "insert into Kvs510Prv (PrvPnr,PrvGvo,PrvGbi,PrvBer,PrvKst,PrvFbe,PrvMmb,PrvZf1,PrvZf2,"
-                     "PrvZf3,PrvSta,PrvErf,PrvDna,PrvDwn,PrvAwn,PrvAwa,PrvAnw,PrvApl,PrvApp,PrvPzm,PrvAvn,"
-                     "PrvAbi,PrvNam,PrvStr,PrvOrt) values (:b0,TO_DATE(:b1,'yyyymmdd'),TO_DATE(:b2,'yyyymmdd'),"
-                     ":b3,:b4,:b5,:b6,:b7,:b8,:b9,:b10,:b11,:b12,:b13,:b14,:b15,:b16,:b17,:b18,:b19,"
-                     "TO_DATE(:b20,'yyyymmddHH24MISS'),TO_DATE(:b21,'yyyymmddHH24MISS'),:b22,:b23,:b24)");
-  return db::writeRecord(q, prv, kRow);
+int Prv_PKeyIns(const PrvSatz* p) {
+  static db::Query q("Prv_PKeyIns", prv().insert());
+  return db::writeRecord(q, p, prv().writeFields());
 }

@@ -1,33 +1,41 @@
 #include "db/rcv.h"
 
 #include "db/access.h"
+#include "db/tables.h"
 
 namespace {
 
-constexpr db::Field kRow[] = {DB_FIELD(RcvSatz, RcvMdt), DB_FIELD(RcvSatz, RcvLfn), DB_FIELD(RcvSatz, RcvDta),
-                              DB_FIELD(RcvSatz, RcvEsb)};
-constexpr db::Field kKey[] = {DB_FIELD(RcvSatz, RcvMdt), DB_FIELD(RcvSatz, RcvLfn)};
+constexpr db::Column kColumns[] = {DB_STAMP(RcvSatz, RcvMdt), DB_COLUMN(RcvSatz, RcvLfn), DB_COLUMN(RcvSatz, RcvDta),
+                                   DB_COLUMN(RcvSatz, RcvEsb)};
+
+constexpr db::KeyNames kKey = {"RcvMdt", "RcvLfn"};
+
+const db::Table& rcv() { return db::tables::Rcv(); }
 
 db::Query& queueQuery() {
-  static db::Query q("Rcv_OpenCursor",
-                     "select TO_CHAR(RcvMdt,'yyyymmddHH24MISS') ,RcvLfn ,RcvDta ,RcvEsb  from Kvs570Rcv  "
-                     "order by RcvMdt");
+  static db::Query q("Rcv_OpenCursor", rcv().select() + "order by RcvMdt");
   return q;
 }
 
 }  // namespace
 
-Rcv_Cursor::Rcv_Cursor() : RecordCursor(queueQuery(), kRow) {}
+const db::Table& db::tables::Rcv() {
+  static const db::Table table("Kvs570Rcv", kColumns);
+  return table;
+}
+
+Rcv_Cursor::Rcv_Cursor() : RecordCursor(queueQuery(), rcv().rowFields()) {}
 
 int Rcv_Cursor::Open() { return cursor_.open({}); }
 
-int Rcv_PKeyDel(const RcvSatz* rcv) {
+int Rcv_PKeyDel(const RcvSatz* r) {
   // The moment is compared as a date, not as text: so the queue's key
   // serves the delete, and draining a backlog does not read the whole
   // queue once per telegram.
+  static const db::KeyCondition key = rcv().key(kKey);
   static db::Query q("Rcv_PKeyDel",
                      "delete  from Kvs570Rcv  where (RcvMdt=TO_DATE(:b0,'yyyymmddHH24MISS') and RcvLfn=:b1)");
-  return db::writeRecord(q, rcv, kKey);
+  return db::writeRecord(q, r, key.binds);
 }
 
 int Rcv_Count() {
@@ -37,9 +45,7 @@ int Rcv_Count() {
   return n;
 }
 
-int Rcv_PKeyIns(const RcvSatz* rcv) {
-  static db::Query q("Rcv_PKeyIns",
-                     "insert into Kvs570Rcv (RcvMdt,RcvLfn,RcvDta,RcvEsb) "
-                     "values (TO_DATE(:b0,'yyyymmddHH24MISS'),:b1,:b2,:b3)");
-  return db::writeRecord(q, rcv, kRow);
+int Rcv_PKeyIns(const RcvSatz* r) {
+  static db::Query q("Rcv_PKeyIns", rcv().insert());
+  return db::writeRecord(q, r, rcv().writeFields());
 }

@@ -1,25 +1,38 @@
 #include "db/rvs.h"
 
 #include "db/access.h"
+#include "db/tables.h"
 
 namespace {
 
-constexpr db::Field kKey[] = {DB_FIELD(RvsSatz, RvsMdt), DB_FIELD(RvsSatz, RvsLfn)};
-constexpr db::Field kRow[] = {DB_FIELD(RvsSatz, RvsMdt), DB_FIELD(RvsSatz, RvsLfn), DB_FIELD(RvsSatz, RvsVkz),
-                              DB_FIELD(RvsSatz, RvsDta), DB_FIELD(RvsSatz, RvsEsb)};
+// The telegram's moment goes into RvsMdt and, for the programs that read
+// the backup, into RvsMzt as well; the worker reads back RvsMdt only.
+constexpr db::Column kColumns[] = {
+    DB_STAMP(RvsSatz, RvsMdt),
+    db::Column{db::Field{"RvsMzt", db::FieldKind::Text, offsetof(RvsSatz, RvsMdt), sizeof(RvsSatz::RvsMdt)},
+               db::ColumnForm::Stamp, nullptr, db::ColumnUse::WriteOnly},
+    DB_COLUMN(RvsSatz, RvsLfn),
+    DB_COLUMN(RvsSatz, RvsVkz),
+    DB_TOUCHED("RvsVdt"),
+    DB_COLUMN(RvsSatz, RvsDta),
+    DB_COLUMN(RvsSatz, RvsEsb)};
+
+const db::Table& rvs() { return db::tables::Rvs(); }
 
 }  // namespace
 
-int Rvs_PKeyIns(const RvsSatz* rvs) {
-  static db::Query q("Rvs_PKeyIns",
-                     "insert into Kvs571Rvs (RvsMdt,RvsMzt,RvsLfn,RvsVkz,RvsVdt,RvsDta,RvsEsb) values "
-                     "(TO_DATE(:b0,'yyyymmddHH24MISS'),TO_DATE(:b0,'yyyymmddHH24MISS'),:b2,:b3,sysdate,:b4,:b5)");
-  return db::writeRecord(q, rvs, kRow);
+const db::Table& db::tables::Rvs() {
+  static const db::Table table("Kvs571Rvs", kColumns);
+  return table;
 }
 
-int Rvs_PKeyReadk(RvsSatz* rvs) {
-  static db::Query q("Rvs_PKeyReadk",
-                     "select TO_CHAR(RvsMdt,'yyyymmddHH24MISS') ,RvsLfn ,RvsVkz ,RvsDta ,RvsEsb  from Kvs571Rvs "
-                     "where (TO_CHAR(RvsMdt,'yyyymmddHH24MISS')=:b0 and RvsLfn=:b1)");
-  return db::readRecord(q, rvs, kKey, kRow, db::OnFailure::Unchanged);
+int Rvs_PKeyIns(const RvsSatz* r) {
+  static db::Query q("Rvs_PKeyIns", rvs().insert());
+  return db::writeRecord(q, r, rvs().writeFields());
+}
+
+int Rvs_PKeyReadk(RvsSatz* r) {
+  static const db::KeyCondition key = rvs().key({"RvsMdt", "RvsLfn"});
+  static db::Query q("Rvs_PKeyReadk", rvs().select() + key.where);
+  return db::readRecord(q, r, key.binds, rvs().rowFields(), db::OnFailure::Unchanged);
 }

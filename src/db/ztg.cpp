@@ -1,6 +1,7 @@
 #include "db/ztg.h"
 
 #include "db/access.h"
+#include "db/tables.h"
 
 namespace {
 
@@ -11,9 +12,10 @@ constexpr db::Field kRow[] = {
     DB_FIELD(ZtgSatz, ZtgAgr), DB_FIELD(ZtgSatz, ZtgTtp), DB_FIELD(ZtgSatz, AzvSol), DB_FIELD(ZtgSatz, BakWch),
     DB_FIELD(ZtgSatz, BakWtg), DB_FIELD(ZtgSatz, BakJtg)};
 
-// The columns of the day-model table itself.
-constexpr db::Field kDayModel[] = {DB_FIELD(ZtgSatz, ZtgPnr), DB_FIELD(ZtgSatz, ZtgVon), DB_FIELD(ZtgSatz, ZtgAzt),
-                                   DB_FIELD(ZtgSatz, ZtgAgr), DB_FIELD(ZtgSatz, ZtgTtp)};
+// The columns of the day-model table itself; the rest of the record comes
+// from the time model and the calendar.
+constexpr db::Column kColumns[] = {DB_COLUMN(ZtgSatz, ZtgPnr), DB_DAY(ZtgSatz, ZtgVon), DB_COLUMN(ZtgSatz, ZtgAzt),
+                                   DB_COLUMN(ZtgSatz, ZtgAgr), DB_COLUMN(ZtgSatz, ZtgTtp)};
 
 db::Query& dayQuery() {
   static db::Query q("Ztg_Pnr",
@@ -34,9 +36,12 @@ int Ztg_Pnr::Open(const char* pnr, const char* date) {
   return cursor_.open(params);
 }
 
+const db::Table& db::tables::Ztg() {
+  static const db::Table table("Kvs329Ztg", kColumns);
+  return table;
+}
+
 int Ztg_PKeyIns(const ZtgSatz* ztg) {
-  static db::Query q("Ztg_PKeyIns",
-                     "insert into Kvs329Ztg (ZtgPnr,ZtgVon,ZtgAzt,ZtgAgr,ZtgTtp) "
-                     "values (:b0,TO_DATE(:b1,'yyyymmdd'),:b2,:b3,:b4)");
-  return db::writeRecord(q, ztg, kDayModel);
+  static db::Query q("Ztg_PKeyIns", db::tables::Ztg().insert());
+  return db::writeRecord(q, ztg, db::tables::Ztg().writeFields());
 }
