@@ -21,7 +21,8 @@ struct Table {
   const char* name;
   // "Column Type, ..." with the types T (text), I (whole number),
   // F (decimal) and D (date); a width after T documents the field size.
-  const char* columns;
+  // Taken from the table's description where the worker has one.
+  std::string columns;
   std::vector<Index> indexes;
   bool sharedCalendar = false;  // lives in the KvSystem schema on the server
 };
