@@ -1,6 +1,7 @@
 #include "db/aem.h"
 
 #include "db/access.h"
+#include "db/tables.h"
 
 namespace {
 
@@ -12,12 +13,15 @@ constexpr db::Field kRow[] = {
     DB_FIELD(AemSatz, KalDtm), DB_FIELD(AemSatz, BakJhr), DB_FIELD(AemSatz, BakMon), DB_FIELD(AemSatz, BakWch),
     DB_FIELD(AemSatz, BakWtg), DB_FIELD(AemSatz, BakJtg), DB_FIELD(AemSatz, AemMaz)};
 
-// The columns of the assignment table itself, in the order of the insert.
-constexpr db::Field kAssignment[] = {
-    DB_FIELD(AemSatz, AemApg), DB_FIELD(AemSatz, AemEmo), DB_FIELD(AemSatz, AemGvo), DB_FIELD(AemSatz, AemBez),
-    DB_FIELD(AemSatz, AemTxt), DB_FIELD(AemSatz, AemKal), DB_FIELD(AemSatz, AemLkz), DB_FIELD(AemSatz, AemVzt),
-    DB_FIELD(AemSatz, AemEzt), DB_FIELD(AemSatz, AemPrz), DB_FIELD(AemSatz, AemAfz), DB_FIELD(AemSatz, AemApz),
-    DB_FIELD(AemSatz, AemPrp), DB_FIELD(AemSatz, AemAfp), DB_FIELD(AemSatz, AemApp), DB_FIELD(AemSatz, AemMaz)};
+// The columns of the assignment table itself. The record carries neither
+// the assignment kind nor the last valid day; the loader passes them.
+constexpr db::Column kColumns[] = {
+    DB_COLUMN(AemSatz, AemApg), DB_GIVEN("AemKng", db::FieldKind::Int32, 0, db::ColumnForm::Value),
+    DB_COLUMN(AemSatz, AemEmo), DB_DAY(AemSatz, AemGvo), DB_GIVEN("AemGbi", db::FieldKind::Text, 0, db::ColumnForm::Day),
+    DB_COLUMN(AemSatz, AemBez), DB_COLUMN(AemSatz, AemTxt), DB_COLUMN(AemSatz, AemKal), DB_COLUMN(AemSatz, AemLkz),
+    DB_COLUMN(AemSatz, AemVzt), DB_COLUMN(AemSatz, AemEzt), DB_COLUMN(AemSatz, AemPrz), DB_COLUMN(AemSatz, AemAfz),
+    DB_COLUMN(AemSatz, AemApz), DB_COLUMN(AemSatz, AemPrp), DB_COLUMN(AemSatz, AemAfp), DB_COLUMN(AemSatz, AemApp),
+    DB_COLUMN(AemSatz, AemMaz)};
 
 db::Query& shiftQuery() {
   static db::Query q("Aem_Schicht",
@@ -47,13 +51,14 @@ int Aem_Count(const char* apg, std::int32_t* count) {
   return db::selectCount(q, params, count);
 }
 
+const db::Table& db::tables::Aem() {
+  static const db::Table table("Kvs532Aem", kColumns);
+  return table;
+}
+
 int Aem_PKeyIns(const AemSatz* aem, std::int32_t kng, const char* gbi) {
-  static db::Query q("Aem_PKeyIns",
-                     "insert into Kvs532Aem (AemApg,AemEmo,AemGvo,AemBez,AemTxt,AemKal,AemLkz,AemVzt,AemEzt,"
-                     "AemPrz,AemAfz,AemApz,AemPrp,AemAfp,AemApp,AemMaz,AemKng,AemGbi) values (:b0,:b1,"
-                     "TO_DATE(:b2,'yyyymmdd'),:b3,:b4,:b5,:b6,:b7,:b8,:b9,:b10,:b11,:b12,:b13,:b14,:b15,:b16,"
-                     "TO_DATE(:b17,'yyyymmdd'))");
-  std::vector<db::Value> values = db::fieldValues(aem, kAssignment);
+  static db::Query q("Aem_PKeyIns", db::tables::Aem().insert());
+  std::vector<db::Value> values = db::fieldValues(aem, db::tables::Aem().writeFields());
   values.push_back(db::Value::integer(kng));
   values.push_back(db::Value::text(gbi ? gbi : ""));
   return db::write(q, values);

@@ -1,11 +1,16 @@
 #include "db/emo.h"
 
 #include "db/access.h"
+#include "db/tables.h"
 
 namespace {
 
-constexpr db::Field kShift[] = {DB_FIELD(EmoSatz, EmoEmo), DB_FIELD(EmoSatz, EmoTtp), DB_FIELD(EmoSatz, EmoTxt),
-                                DB_FIELD(EmoSatz, EmoBeg), DB_FIELD(EmoSatz, EmoEnd), DB_FIELD(EmoSatz, EmoArt)};
+// EmoPmo, the shift's break-model link, is read only inside the break join.
+constexpr db::Column kColumns[] = {DB_COLUMN(EmoSatz, EmoEmo), DB_COLUMN(EmoSatz, EmoTtp), DB_COLUMN(EmoSatz, EmoTxt),
+                                   DB_COLUMN(EmoSatz, EmoBeg), DB_COLUMN(EmoSatz, EmoEnd), DB_COLUMN(EmoSatz, EmoArt),
+                                   DB_GIVEN("EmoPmo", db::FieldKind::Text, 11, db::ColumnForm::Value)};
+
+const db::Table& emo() { return db::tables::Emo(); }
 
 constexpr db::Field kBreak[] = {
     DB_FIELD(EmoPausenSatz, EmoEmo), DB_FIELD(EmoPausenSatz, EmoTtp), DB_FIELD(EmoPausenSatz, EmoTxt),
@@ -14,9 +19,7 @@ constexpr db::Field kBreak[] = {
     DB_FIELD(EmoPausenSatz, PmsPse), DB_FIELD(EmoPausenSatz, PmsBzt), DB_FIELD(EmoPausenSatz, PmsPrz)};
 
 db::Query& shiftQuery() {
-  static db::Query q("Emo_Schicht",
-                     "select EmoEmo ,EmoTtp ,EmoTxt ,EmoBeg ,EmoEnd ,EmoArt  from Kvs533Emo "
-                     "where (EmoEmo=:b0 and EmoTtp=:b1) order by EmoBeg");
+  static db::Query q("Emo_Schicht", emo().select() + "where (EmoEmo=:b0 and EmoTtp=:b1) order by EmoBeg");
   return q;
 }
 
@@ -34,7 +37,7 @@ db::Query& breakQuery() {
 
 }  // namespace
 
-Emo_Schicht::Emo_Schicht() : RecordCursor(shiftQuery(), kShift) {}
+Emo_Schicht::Emo_Schicht() : RecordCursor(shiftQuery(), emo().rowFields()) {}
 int Emo_Schicht::Open(const char* emo, const char* ttp) {
   const db::Value params[] = {db::Value::text(emo ? emo : ""), db::Value::text(ttp ? ttp : "")};
   return cursor_.open(params);
@@ -47,11 +50,14 @@ int Emo_Pausen::Open(const char* emo, const char* ttp, const char* date) {
   return cursor_.open(params);
 }
 
+const db::Table& db::tables::Emo() {
+  static const db::Table table("Kvs533Emo", kColumns);
+  return table;
+}
+
 int Emo_PKeyIns(const EmoSatz* emo, const char* pmo) {
-  static db::Query q("Emo_PKeyIns",
-                     "insert into Kvs533Emo (EmoEmo,EmoTtp,EmoTxt,EmoBeg,EmoEnd,EmoArt,EmoPmo) "
-                     "values (:b0,:b1,:b2,:b3,:b4,:b5,:b6)");
-  std::vector<db::Value> values = db::fieldValues(emo, kShift);
+  static db::Query q("Emo_PKeyIns", ::emo().insert());
+  std::vector<db::Value> values = db::fieldValues(emo, ::emo().writeFields());
   values.push_back(db::Value::text(pmo ? pmo : ""));
   return db::write(q, values);
 }

@@ -21,7 +21,7 @@ const std::vector<Table>& analysisTables() {
         {"Kvs590Nza_person", "NzaSa, NzaPnr, TO_CHAR(NzaDtm,'yyyymmddHH24MISS')"}}},
       {"Kvs561Mlt", db::tables::Mlt().schemaColumns(),
        {{"Kvs561Mlt_key", "MltErf, MltDat, MltLfn", true}}},
-      {"Kvs327Tag", "TagPnr T9, TagTag D, TagVon D, TagUhr D, TagBis D, TagEnd D, TagTgb T6, TagOne I",
+      {"Kvs327Tag", db::tables::Tag().schemaColumns(),
        {{"Kvs327Tag_key", "TagPnr, TO_CHAR(TagTag,'yyyymmdd')", true}}},
       {"Kvs328Bup", db::tables::Bup().schemaColumns(),
        {{"Kvs328Bup_start", "BupPnr, (TO_CHAR(BupVon,'yyyymmdd')||TO_CHAR(BupUhr,'HH24MISS'))"}}},

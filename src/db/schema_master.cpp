@@ -26,15 +26,11 @@ const std::vector<Table>& masterTables() {
        {{"Kvs531Apl_key", "AplApl", true}}},
       {"Kvs510Prv", db::tables::Prv().schemaColumns(),
        {{"Kvs510Prv_key", "PrvPnr", true}, {"Kvs510Prv_awn", "PrvAwn, PrvGvo"}}},
-      {"Kvs553Fzu",
-       "FzuFcd T4, FzuMld T4, FzuBez T31, FzuTxt T11, FzuArt I, FzuObj I, FzuUpl I, FzuGen I, FzuZf1 T31, "
-       "FzuZf2 T31, FzuZf3 T31, FzuSta I, FzuErf T9, FzuAec T2",
+      {"Kvs553Fzu", db::tables::Fzu().schemaColumns(),
        {{"Kvs553Fzu_key", "FzuFcd, FzuAec", true}}},
-      {"Kvs532Aem",
-       "AemApg T11, AemKng I, AemEmo T11, AemGvo D, AemGbi D, AemBez T31, AemTxt T11, AemKal T6, AemLkz I, "
-       "AemVzt I, AemEzt I, AemPrz I, AemAfz I, AemApz I, AemPrp I, AemAfp I, AemApp I, AemMaz I",
+      {"Kvs532Aem", db::tables::Aem().schemaColumns(),
        {{"Kvs532Aem_key", "AemApg, AemKng, AemGvo", true}}},
-      {"Kvs533Emo", "EmoEmo T11, EmoTtp T4, EmoTxt T11, EmoBeg I, EmoEnd I, EmoArt I, EmoPmo T11",
+      {"Kvs533Emo", db::tables::Emo().schemaColumns(),
        {{"Kvs533Emo_key", "EmoEmo, EmoTtp, EmoBeg", true}}},
       {"Kvs536Pmz", db::tables::Pmz().schemaColumns(),
        {{"Kvs536Pmz_key", "PmzPmo, PmzPms, PmzGvo", true}}},

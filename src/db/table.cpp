@@ -23,11 +23,16 @@ std::string toDate(const std::string& bind, const char* format) {
 }
 
 bool isRead(const Column& c) {
-  if (c.use == ColumnUse::WriteOnly) return false;
+  if (c.use == ColumnUse::WriteOnly || c.use == ColumnUse::Given) return false;
   return c.form != ColumnForm::Touched || c.field.size > 0;
 }
 
-bool isBound(const Column& c) { return c.use != ColumnUse::ReadOnly && c.form != ColumnForm::Touched; }
+// A column bound to a record field by insert and update.
+bool isBound(const Column& c) {
+  return (c.use == ColumnUse::ReadWrite || c.use == ColumnUse::WriteOnly) && c.form != ColumnForm::Touched;
+}
+
+bool isWritten(const Column& c) { return c.use != ColumnUse::ReadOnly && c.use != ColumnUse::Given; }
 
 // The text member of a Day, Stamp or Touched column, or one part of a moment.
 Field textPart(const char* name, std::size_t offset, std::size_t size) {
@@ -105,23 +110,28 @@ std::string schemaType(const Column& c) {
 
 Table::Table(const char* name, Columns columns) : name_(name), columns_(columns) {
   std::vector<std::string> reads, names, values;
-  std::vector<std::pair<std::string, std::string>> writes;
   for (const Column& c : columns_) {
     if (isRead(c)) addRead(c, reads, rowFields_);
-    if (c.use == ColumnUse::ReadOnly) continue;
-    std::string bind;
-    if (isBound(c)) {
-      bind = bindName(writeFields_.size());
-      writeFields_.push_back(c.field);
-    }
-    addWrite(c, bind, writes);
+    if (isBound(c)) writeFields_.push_back(c.field);
   }
-  for (const auto& [column, value] : writes) {
+  for (const auto& [column, value] : assignments()) {
     names.push_back(column);
     values.push_back(value);
   }
   select_ = "select " + joined(reads, ",") + " from " + name_ + " ";
   insert_ = std::string("insert into ") + name_ + " (" + joined(names, ",") + ") values (" + joined(values, ",") + ")";
+}
+
+// Every written column with its value: the record's binds first, then the
+// Given columns' binds.
+Table::Assignments Table::assignments() const {
+  Assignments writes;
+  std::size_t bound = 0;
+  for (const Column& c : columns_)
+    if (isWritten(c)) addWrite(c, isBound(c) ? bindName(bound++) : std::string(), writes);
+  for (const Column& c : columns_)
+    if (c.use == ColumnUse::Given) addWrite(c, bindName(bound++), writes);
+  return writes;
 }
 
 const Column& Table::column(const char* name) const {
@@ -152,14 +162,8 @@ std::string Table::keyTerms(KeyNames key, bool writeBinds) const {
 }
 
 std::string Table::update(KeyNames key) const {
-  std::vector<std::pair<std::string, std::string>> writes;
-  std::size_t bound = 0;
-  for (const Column& c : columns_) {
-    if (c.use == ColumnUse::ReadOnly) continue;
-    addWrite(c, isBound(c) ? bindName(bound++) : std::string(), writes);
-  }
   std::vector<std::string> sets;
-  for (const auto& [column, value] : writes) sets.push_back(column + "=" + value);
+  for (const auto& [column, value] : assignments()) sets.push_back(column + "=" + value);
   return std::string("update ") + name_ + " set " + joined(sets, ",") + " " + keyTerms(key, true);
 }
 

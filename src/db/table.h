@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "db/field.h"
@@ -27,8 +28,10 @@ enum class ColumnForm : std::uint8_t {
             // as a stamp when the record has a member for it
 };
 
-// Whether the worker reads and writes a column.
-enum class ColumnUse : std::uint8_t { ReadWrite, ReadOnly, WriteOnly };
+// Whether the worker reads and writes a column. A Given column has no
+// member in the record: whoever writes the row passes its value after the
+// record's own (in the order of the description); the worker never reads it.
+enum class ColumnUse : std::uint8_t { ReadWrite, ReadOnly, WriteOnly, Given };
 
 struct Column {
   Field field;  // field.name is the column's name
@@ -60,7 +63,8 @@ class Table {
   const std::string& select() const { return select_; }
   Fields rowFields() const { return rowFields_; }
 
-  // Insert and update bind writeFields(): each moment joined into one value.
+  // Insert and update bind writeFields(), each moment joined into one
+  // value, followed by the values of the Given columns.
   const std::string& insert() const { return insert_; }
   std::string update(KeyNames key) const;
   Fields writeFields() const { return writeFields_; }
@@ -73,6 +77,8 @@ class Table {
   std::string schemaColumns() const;
 
  private:
+  using Assignments = std::vector<std::pair<std::string, std::string>>;
+  Assignments assignments() const;
   const Column& column(const char* name) const;
   std::string keyTerms(KeyNames key, bool writeBinds) const;
 
@@ -97,3 +103,6 @@ class Table {
 #define DB_TOUCHED(name) \
   ::db::Column{::db::Field{name, ::db::FieldKind::Text, 0, 0}, ::db::ColumnForm::Touched}
 #define DB_TOUCHED_STAMP(Rec, member) ::db::Column{DB_FIELD(Rec, member), ::db::ColumnForm::Touched}
+// A column the record does not carry, of the kind and text width given.
+#define DB_GIVEN(name, kind, width, form) \
+  ::db::Column{::db::Field{name, kind, 0, width}, form, nullptr, ::db::ColumnUse::Given}

@@ -1,6 +1,6 @@
-// The description of each table whose columns the worker's records carry
-// whole. Each is defined beside the table's access routines; the schema
-// takes its column lists from here too.
+// The description of each table the worker's records carry. Each is
+// defined beside the table's access routines; the schema takes its column
+// lists from here too.
 #pragma once
 
 #include "db/table.h"
@@ -31,6 +31,9 @@ const Table& Pmz();
 const Table& Pms();
 const Table& Ztg();
 const Table& Azv();
+const Table& Fzu();
+const Table& Aem();
+const Table& Emo();
 
 // Analysis rows and the person-time inputs.
 const Table& Nza();
@@ -39,5 +42,6 @@ const Table& Bup();
 const Table& Pse();
 const Table& Gps();
 const Table& Gaz();
+const Table& Tag();
 
 }  // namespace db::tables
