@@ -329,38 +329,6 @@ TEST_P(MasterTablesTest, FunctionCodeStoredOnlyForAnotherProgramIsNotFound) {
   EXPECT_TRUE(r.FzuMld.empty());
 }
 
-TEST_P(MasterTablesTest, DuplicateKeysAreRefused) {
-  ApkSatz o = master::Order("A1");
-  ASSERT_EQ(0, Apk_PKeyIns(&o));
-  EXPECT_EQ(-1, Apk_PKeyIns(&o));
-  AppSatz op = master::Operation("A1", "00010");
-  ASSERT_EQ(0, App_PKeyIns(&op));
-  EXPECT_EQ(-1, App_PKeyIns(&op));
-  AplSatz w = master::WorkPlace("WP1");
-  ASSERT_EQ(0, Apl_PKeyIns(&w));
-  EXPECT_EQ(-1, Apl_PKeyIns(&w));
-  PrvSatz p = master::Person("00000042", "B1", "20200101", "");
-  ASSERT_EQ(0, Prv_PKeyIns(&p));
-  EXPECT_EQ(-1, Prv_PKeyIns(&p));
-  FzuSatz f = master::FunctionCode("A01", 1);
-  ASSERT_EQ(0, Fzu_PKeyIns(&f, "0"));
-  EXPECT_EQ(-1, Fzu_PKeyIns(&f, "0"));
-  EXPECT_EQ(0, Fzu_PKeyIns(&f, "1"));
-  EXPECT_EQ(1, testdb::CountRows("Kvs501Apk"));
-  EXPECT_EQ(1, testdb::CountRows("Kvs504App"));
-  EXPECT_EQ(1, testdb::CountRows("Kvs531Apl"));
-  EXPECT_EQ(1, testdb::CountRows("Kvs510Prv"));
-  EXPECT_EQ(2, testdb::CountRows("Kvs553Fzu"));
-}
-
-TEST_P(MasterTablesTest, OverlongTextArrivesCut) {
-  ASSERT_EQ(0, testdb::Exec("insert into Kvs531Apl (AplApl,AplUbg) values ('WP1','123456789')"));
-  AplSatz r;
-  r.AplApl = "WP1";
-  ASSERT_EQ(0, Apl_PKeyReadk(&r));
-  EXPECT_EQ("1234", r.AplUbg.view());
-}
-
 INSTANTIATE_DB_TEST(MasterTablesTest);
 
 }  // namespace

@@ -155,14 +155,6 @@ TEST_P(MrkTest, InvalidMomentIsADateErrorAndWritesNothing) {
   EXPECT_EQ(0, testdb::CountRows("Kvs563Mrk"));
 }
 
-TEST_P(MrkTest, OverlongStoredTextArrivesCutToTheField) {
-  ASSERT_EQ(0, testdb::Exec("insert into Kvs563Mrk (MrkKng,MrkApl,MrkApk,MrkApp,MrkPnr,MrkBnr,MrkEsb) "
-                            "values ('NZS','APL0000001','AUFTRAG00001','00010','00000042',1,'CREATOR-LONG')"));
-  MerkSatz r = Note("NZS", 1);
-  ASSERT_EQ(0, Mrk_PKeyReadk(&r));
-  EXPECT_EQ("CREATOR-", r.MrkEsb.view());
-}
-
 INSTANTIATE_DB_TEST(MrkTest);
 
 }  // namespace

@@ -118,26 +118,6 @@ std::vector<std::string> PlaceInterruptions(const NzaSatz& w) { return Starts<Nz
 
 void Insert(const NzaSatz& n) { ASSERT_EQ(0, Nza_PKeyIns(&n)) << Start(n); }
 
-TEST_P(NzaTest, InsertAndKeyedReadCarryEveryColumn) {
-  const NzaSatz full = FullPeriod();
-  ASSERT_EQ(0, Nza_PKeyIns(&full));
-  NzaSatz read = Period(1, Start(full), "");
-  ASSERT_EQ(0, Nza_PKeyReadk(&read));
-  ExpectSamePeriod(full, read);
-  EXPECT_EQ(1, testdb::QueryInt("select count(*) from Kvs590Nza where NzaDat is not null"));
-}
-
-TEST_P(NzaTest, DuplicateKeyReturnsMinusOneAndKeepsTheFirstRow) {
-  NzaSatz first = FullPeriod();
-  ASSERT_EQ(0, Nza_PKeyIns(&first));
-  NzaSatz second = first;
-  second.NzaErf = "second";
-  SetEnd(second, "20261207235959");
-  EXPECT_EQ(-1, Nza_PKeyIns(&second));
-  EXPECT_EQ(1, testdb::CountRows("Kvs590Nza"));
-  EXPECT_EQ("Nza_MPA", testdb::QueryText("select NzaErf from Kvs590Nza"));
-}
-
 TEST_P(NzaTest, EmptyKeyTextsStillMakeADuplicate) {
   // A work-place period row carries no person; an operation total row may
   // carry no order. The key treats an empty text as one value.
@@ -366,15 +346,6 @@ TEST_P(NzaTest, PlaceWindowTakesInterruptionsOfTheOperationOnly) {
   Insert(otherStep);
   Insert(Period(2, "20261207060000", "20261207180000"));  // spans the whole window
   EXPECT_EQ((std::vector<std::string>{"20261207070000", "20261207150000"}), PlaceInterruptions(window));
-}
-
-TEST_P(NzaTest, OverlongStoredTextIsCutToTheField) {
-  Insert(Period(1, "20261207061500", ""));
-  ASSERT_EQ(0, testdb::Exec("update Kvs590Nza set NzaErf='ABCDEFGHIJKL', NzaTnr='123456789012345678901234'"));
-  NzaSatz read = Period(1, "20261207061500", "");
-  ASSERT_EQ(0, Nza_PKeyReadk(&read));
-  EXPECT_EQ("ABCDEFGH", read.NzaErf.view());
-  EXPECT_EQ("12345678901234567890", read.NzaTnr.view());
 }
 
 TEST_P(NzaTest, LostConnectionIsReportedByEveryRoutine) {

@@ -107,13 +107,6 @@ TEST_P(PersonTimeTest, MissingDaySummaryLeavesTheRecord) {
   EXPECT_EQ(1403, Tag_PKeyReadk(&t, "20261207"));
 }
 
-TEST_P(PersonTimeTest, SecondSummaryOfADayIsADuplicate) {
-  InsertDay(Day("20261207", "061500", "143000"), "20261207");
-  TagSatz again = Day("20261207", "070000", "150000");
-  EXPECT_EQ(-1, Tag_PKeyIns(&again, "20261207"));
-  EXPECT_EQ(1, testdb::CountRows("Kvs327Tag"));
-}
-
 TEST_P(PersonTimeTest, CountingDaysOfBothBoundsInAttendanceOrder) {
   InsertDay(Day("20261206", "060000", "140000"), "20261206");
   InsertDay(Day("20261207", "061500", "143000"), "20261207");

@@ -101,6 +101,7 @@ TEST_P(ShiftCalendarTest, AssignmentMustBeValidOnTheDayAndOfTheKind) {
   AddAssignment("GRP1", "SM2", ShiftDay(kDay, -9), 1, kDay);                 // ends today
   AddAssignment("GRP1", "SM3", ShiftDay(kDay, 1), 1);                        // starts tomorrow
   AddAssignment("WP1", "SM1", ShiftDay(kDay, -10), 2);
+  AddAssignment("WP1", "SM1", ShiftDay(kDay, -10), 1);  // the kind is part of the key
 
   std::vector<AemSatz> rows = ShiftsOn("GRP1", 1, kDay);
   ASSERT_EQ(1u, rows.size());
@@ -339,50 +340,6 @@ TEST_P(ShiftCalendarTest, ParametersAreValidOnlyStrictlyInsideTheirRange) {
     EXPECT_EQ("19990101", n.NzpGvn.view());
     EXPECT_EQ(1, n.NzpAak);
   }
-}
-
-TEST_P(ShiftCalendarTest, DuplicateKeysAreRefused) {
-  BakSatz b = master::CalendarDay(kDay);
-  ASSERT_EQ(0, Bak_PKeyIns(&b));
-  EXPECT_EQ(-1, Bak_PKeyIns(&b));
-  KalSatz k;
-  k.KalNum = "K1";
-  k.KalDtm = kDay;
-  k.KalBtp = "AT";
-  ASSERT_EQ(0, Kal_PKeyIns(&k));
-  EXPECT_EQ(-1, Kal_PKeyIns(&k));
-  AemSatz a = master::Assignment("GRP1", "SM1", kDay, "K1");
-  ASSERT_EQ(0, Aem_PKeyIns(&a, 1, ""));
-  EXPECT_EQ(-1, Aem_PKeyIns(&a, 1, ""));
-  EXPECT_EQ(0, Aem_PKeyIns(&a, 2, ""));
-  EmoSatz s = master::Shift("SM1", "AT", "early", 360, 840);
-  ASSERT_EQ(0, Emo_PKeyIns(&s, "P1"));
-  EXPECT_EQ(-1, Emo_PKeyIns(&s, "P1"));
-  PmzSatz z;
-  z.PmzPmo = "P1";
-  z.PmzPms = "B1";
-  z.PmzGvo = kDay;
-  z.PmzGbi = kDay;
-  ASSERT_EQ(0, Pmz_PKeyIns(&z));
-  EXPECT_EQ(-1, Pmz_PKeyIns(&z));
-  PmsSatz p;
-  p.PmsNum = "B1";
-  ASSERT_EQ(0, Pms_PKeyIns(&p));
-  EXPECT_EQ(-1, Pms_PKeyIns(&p));
-  ZtgSatz t;
-  t.ZtgPnr = "00000042";
-  t.ZtgVon = kDay;
-  t.ZtgAzt = "T1";
-  ASSERT_EQ(0, Ztg_PKeyIns(&t));
-  EXPECT_EQ(-1, Ztg_PKeyIns(&t));
-  AzvSatz v;
-  v.AzvNum = "T1";
-  v.AzvGvo = kDay;
-  ASSERT_EQ(0, Azv_PKeyIns(&v));
-  EXPECT_EQ(-1, Azv_PKeyIns(&v));
-  NzpSatz n = Parameters(1, kDay, "20271231");
-  ASSERT_EQ(0, Nzp_PKeyIns(&n));
-  EXPECT_EQ(-1, Nzp_PKeyIns(&n));
 }
 
 INSTANTIATE_DB_TEST(ShiftCalendarTest);
