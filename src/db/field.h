@@ -1,6 +1,6 @@
-// Record descriptions. Each table record is described once as a list of
-// fields (column name, member, kind); one generic piece binds, fetches,
-// clears and cuts every record from its description.
+// Record fields: a member of a record with its name and kind. One generic
+// piece binds, fetches, clears and cuts every record through its fields;
+// the tables themselves are described column by column in table.h.
 #pragma once
 
 #include <cstddef>

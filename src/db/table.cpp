@@ -142,21 +142,21 @@ const Column& Table::column(const char* name) const {
   std::abort();
 }
 
+// The position of a column's value among writeFields().
+std::size_t Table::writeBindOf(const char* name) const {
+  std::size_t n = 0;
+  while (n < writeFields_.size() && std::string_view(writeFields_[n].name) != name) ++n;
+  return n;
+}
+
 // The update's where clause binds the key columns to the values the set
-// list writes into them, so only the row of the record's own key changes.
+// list writes into them, so only the row of the record's own key changes;
+// other statements bind the key alone, in key order.
 std::string Table::keyTerms(KeyNames key, bool writeBinds) const {
   std::vector<std::string> terms;
   for (const char* name : key) {
-    const Column& c = column(name);
-    std::size_t n = terms.size();
-    if (writeBinds) {
-      n = 0;
-      for (const Field& f : writeFields_) {
-        if (std::string_view(f.name) == name) break;
-        ++n;
-      }
-    }
-    terms.push_back(keyTerm(c, bindName(n)));
+    std::size_t n = writeBinds ? writeBindOf(name) : terms.size();
+    terms.push_back(keyTerm(column(name), bindName(n)));
   }
   return "where (" + joined(terms, " and ") + ")";
 }

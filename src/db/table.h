@@ -80,6 +80,7 @@ class Table {
   using Assignments = std::vector<std::pair<std::string, std::string>>;
   Assignments assignments() const;
   const Column& column(const char* name) const;
+  std::size_t writeBindOf(const char* name) const;
   std::string keyTerms(KeyNames key, bool writeBinds) const;
 
   const char* name_;
