@@ -6,7 +6,9 @@
 
 #include "booking_builders.h"
 #include "db/DbMel.h"
+#include "db/tables.h"
 #include "db_fixture.h"
+#include "same_row.h"
 
 namespace {
 
@@ -15,52 +17,6 @@ using booking::FullBooking;
 
 class MelTest : public DbTest {};
 
-void ExpectSameBooking(const MelSatz& want, const MelSatz& got) {
-  EXPECT_EQ(want.KeyBnr, got.KeyBnr);
-  EXPECT_EQ(want.KeyLfn, got.KeyLfn);
-  EXPECT_EQ(want.ObjTyp.view(), got.ObjTyp.view());
-  EXPECT_EQ(want.KeyPnr.view(), got.KeyPnr.view());
-  EXPECT_EQ(want.KeyApl.view(), got.KeyApl.view());
-  EXPECT_EQ(want.KeyApk.view(), got.KeyApk.view());
-  EXPECT_EQ(want.KeyApp.view(), got.KeyApp.view());
-  const FixedText<2>* a[] = {&want.Sts00E, &want.Sts00R, &want.Sts00A, &want.Sts00U, &want.Sts00S, &want.Sts006,
-                             &want.Sts007, &want.Sts008, &want.Sts009, &want.Sts010, &want.Sts011, &want.Sts012,
-                             &want.Sts013, &want.Sts014, &want.Sts015, &want.Sts016};
-  const FixedText<2>* b[] = {&got.Sts00E, &got.Sts00R, &got.Sts00A, &got.Sts00U, &got.Sts00S, &got.Sts006,
-                             &got.Sts007, &got.Sts008, &got.Sts009, &got.Sts010, &got.Sts011, &got.Sts012,
-                             &got.Sts013, &got.Sts014, &got.Sts015, &got.Sts016};
-  for (int k = 0; k < 16; ++k) EXPECT_EQ(a[k]->view(), b[k]->view()) << "state flag " << k;
-  EXPECT_EQ(want.KeyDat.view(), got.KeyDat.view());
-  EXPECT_EQ(want.KeyUhr.view(), got.KeyUhr.view());
-  EXPECT_EQ(want.KeySek.view(), got.KeySek.view());
-  EXPECT_EQ(want.KeyUbg.view(), got.KeyUbg.view());
-  EXPECT_EQ(want.KeyAug.view(), got.KeyAug.view());
-  EXPECT_EQ(want.MelMsk.view(), got.MelMsk.view());
-  EXPECT_EQ(want.MelAwn.view(), got.MelAwn.view());
-  EXPECT_EQ(want.MelFcd.view(), got.MelFcd.view());
-  EXPECT_EQ(want.MelTrm.view(), got.MelTrm.view());
-  EXPECT_EQ(want.MelOff.view(), got.MelOff.view());
-  EXPECT_EQ(want.MelFnr, got.MelFnr);
-  EXPECT_DOUBLE_EQ(want.MelGum, got.MelGum);
-  EXPECT_DOUBLE_EQ(want.MelFam, got.MelFam);
-  EXPECT_DOUBLE_EQ(want.MelMam, got.MelMam);
-  EXPECT_DOUBLE_EQ(want.MelNam, got.MelNam);
-  EXPECT_DOUBLE_EQ(want.MelZt1, got.MelZt1);
-  EXPECT_DOUBLE_EQ(want.MelZt2, got.MelZt2);
-  EXPECT_DOUBLE_EQ(want.MelZt3, got.MelZt3);
-  EXPECT_EQ(want.MelMee.view(), got.MelMee.view());
-  EXPECT_EQ(want.MelAec.view(), got.MelAec.view());
-  EXPECT_EQ(want.MelTrc.view(), got.MelTrc.view());
-  EXPECT_EQ(want.MelErf.view(), got.MelErf.view());
-  EXPECT_EQ(want.MelKsb.view(), got.MelKsb.view());
-  EXPECT_EQ(want.MelKdt.view(), got.MelKdt.view());
-  EXPECT_EQ(want.MelKfc.view(), got.MelKfc.view());
-  EXPECT_DOUBLE_EQ(want.MelKgm, got.MelKgm);
-  EXPECT_DOUBLE_EQ(want.MelKfm, got.MelKfm);
-  EXPECT_DOUBLE_EQ(want.MelKmm, got.MelKmm);
-  EXPECT_DOUBLE_EQ(want.MelKnm, got.MelKnm);
-  EXPECT_EQ(want.KeyTnr.view(), got.KeyTnr.view());
-}
 
 MelSatz KeyOf(const MelSatz& m) {
   MelSatz k;
@@ -84,7 +40,7 @@ TEST_P(MelTest, BookingMomentIsWrittenWholeIntoBothDateColumns) {
 TEST_P(MelTest, FailedKeyedReadClearsEveryFieldAndTheKey) {
   MelSatz r = FullBooking();
   EXPECT_EQ(1403, Mel_PKeyReadk(&r));
-  ExpectSameBooking(MelSatz{}, r);
+  ExpectSameRow(db::tables::Mel(), MelSatz{}, r);
 }
 
 TEST_P(MelTest, KeyedReadFindsOnlyItsRunningNumber) {
@@ -110,13 +66,13 @@ TEST_P(MelTest, UpdateRewritesEveryColumnOfTheKeyedRowOnly) {
   ASSERT_EQ(0, Mel_PKeyUpd(&changed));
   MelSatz r = KeyOf(changed);
   ASSERT_EQ(0, Mel_PKeyReadk(&r));
-  ExpectSameBooking(changed, r);
+  ExpectSameRow(db::tables::Mel(), changed, r);
   EXPECT_EQ("20261207065131", testdb::QueryText("select TO_CHAR(KeyUhr,'yyyymmddHH24MISS') from Kvs560Mel "
                                                 "where KeyLfn=0"));
   EXPECT_EQ(1, testdb::QueryInt("select count(*) from Kvs560Mel where MelDat is not null"));
   MelSatz untouched = KeyOf(other);
   ASSERT_EQ(0, Mel_PKeyReadk(&untouched));
-  ExpectSameBooking(other, untouched);
+  ExpectSameRow(db::tables::Mel(), other, untouched);
 }
 
 TEST_P(MelTest, ErrorNumberIsChangedByReadAndUpdate) {

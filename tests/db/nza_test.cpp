@@ -7,7 +7,9 @@
 
 #include "db/nza.h"
 #include "db/session.h"
+#include "db/tables.h"
 #include "db_fixture.h"
+#include "same_row.h"
 
 namespace {
 
@@ -81,24 +83,6 @@ NzaSatz FullPeriod() {
   return n;
 }
 
-#define NZA_TEXTS(X)                                                                                    \
-  X(NzaApl) X(NzaApk) X(NzaApp) X(NzaPnr) X(NzaDtm) X(NzaDtmUhr) X(NzaBmk) X(NzaEdt) X(NzaEdtUhr) X(NzaEmk) \
-  X(NzaUbg) X(NzaEmo) X(NzaTtp) X(NzaJwo) X(NzaErf) X(NzaTnr)
-#define NZA_NUMBERS(X)                                                                                  \
-  X(NzaSa) X(NzaBeg) X(NzaBbn) X(NzaBln) X(NzaEnd) X(NzaEbn) X(NzaEln) X(NzaRau) X(NzaVar) X(Nza00A)        \
-  X(Nza00U) X(Nza00S) X(NzaWtg) X(NzaJtg) X(NzaWoc) X(NzaPzm) X(NzaMaz) X(NzaNzr) X(NzaBzr) X(NzaUzr)       \
-  X(NzaPzr) X(NzaRbz) X(NzaNza) X(NzaBza) X(NzaUza) X(NzaPza) X(NzaAbz) X(NzaNzu) X(NzaBzu) X(NzaPzu)       \
-  X(NzaUbz) X(NzaSol) X(NzaIst) X(NzaPau) X(NzaRf1) X(NzaRf2) X(NzaRf3) X(NzaFnr) X(NzaGum) X(NzaAum)
-
-void ExpectSamePeriod(const NzaSatz& want, const NzaSatz& got) {
-#define SAME_TEXT(f) EXPECT_EQ(want.f.view(), got.f.view()) << #f;
-#define SAME_NUMBER(f) EXPECT_EQ(want.f, got.f) << #f;
-  NZA_TEXTS(SAME_TEXT)
-  NZA_NUMBERS(SAME_NUMBER)
-#undef SAME_TEXT
-#undef SAME_NUMBER
-}
-
 // Reads a whole cursor; returns the start moments in delivery order.
 template <class Cursor>
 std::vector<std::string> Starts(const NzaSatz& window) {
@@ -168,7 +152,7 @@ TEST_P(NzaTest, UpdateRewritesEveryColumnOfTheKeyedRowAndKeepsItsStart) {
   ASSERT_EQ(0, Nza_PKeyUpd(&closed));
   NzaSatz read = Period(1, "20261207061500", "");
   ASSERT_EQ(0, Nza_PKeyReadk(&read));
-  ExpectSamePeriod(closed, read);
+  ExpectSameRow(db::tables::Nza(), closed, read);
 
   NzaSatz untouched = Period(1, "20261207061500", "");
   untouched.NzaPnr = "00004712";
@@ -237,7 +221,7 @@ TEST_P(NzaTest, ReadWithoutStartFindsTheOneTotalRow) {
   read.NzaApp = kStep;
   read.NzaPnr = "        ";
   ASSERT_EQ(0, Nza_ReadSA_EH(&read));
-  ExpectSamePeriod(total, read);
+  ExpectSameRow(db::tables::Nza(), total, read);
 }
 
 TEST_P(NzaTest, ReadWithoutStartFailsWithMinus1422ForTwoRows) {
@@ -305,7 +289,7 @@ TEST_P(NzaTest, NestedWalksOfTheStartWindowWhileRowsAreRewritten) {
   }
   const NzaSatz last = work;
   EXPECT_EQ(1403, works.Read(&work));
-  ExpectSamePeriod(last, work);
+  ExpectSameRow(db::tables::Nza(), last, work);
   EXPECT_EQ(0, works.Close());
   EXPECT_EQ(2, worked);
   EXPECT_EQ(2, testdb::QueryInt("select count(*) from Kvs590Nza where NzaErf='Nza_MPA'"));
