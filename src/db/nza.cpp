@@ -59,10 +59,18 @@ db::Query& startWindowQuery() {
   return q;
 }
 
+// Two index ranges, one over the starts and one over the ends of the
+// person's periods, so that the person's history outside the window is
+// never read; the second leaves out what the first delivered.
 db::Query& personWorkQuery() {
-  static db::Query q("Nza_Sa1Pnr", nza().select() +
-                                       "where ((NzaSa=1 and NzaPnr=:b0) and " NZA_START_OR_END_IN(":b1", ":b2") ") "
-                                       "order by NzaDtm");
+  static db::Query q("Nza_Sa1Pnr",
+                     nza().select() +
+                         "where ((NzaSa=1 and NzaPnr=:b0) and TO_CHAR(NzaDtm,'yyyymmddHH24MISS')>=:b1 and "
+                         "TO_CHAR(NzaDtm,'yyyymmddHH24MISS')<=:b2) union all " +
+                         nza().select() +
+                         "where ((NzaSa=1 and NzaPnr=:b0) and TO_CHAR(NzaEdt,'yyyymmddHH24MISS')>=:b1 and "
+                         "TO_CHAR(NzaEdt,'yyyymmddHH24MISS')<=:b2 and (TO_CHAR(NzaDtm,'yyyymmddHH24MISS')<:b1 or "
+                         "TO_CHAR(NzaDtm,'yyyymmddHH24MISS')>:b2)) order by 6,7");
   return q;
 }
 

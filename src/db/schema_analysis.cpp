@@ -18,7 +18,9 @@ const std::vector<Table>& analysisTables() {
         // Keyed reads, updates and the start-window cursors.
         {"Kvs590Nza_start", "NzaSa, NzaApl, NzaApk, NzaApp, NzaPnr, TO_CHAR(NzaDtm,'yyyymmddHH24MISS')"},
         // The work periods of a person.
-        {"Kvs590Nza_person", "NzaSa, NzaPnr, TO_CHAR(NzaDtm,'yyyymmddHH24MISS')"}}},
+        {"Kvs590Nza_person", "NzaSa, NzaPnr, TO_CHAR(NzaDtm,'yyyymmddHH24MISS')"},
+        // ... and those that end in a window.
+        {"Kvs590Nza_person_end", "NzaSa, NzaPnr, TO_CHAR(NzaEdt,'yyyymmddHH24MISS')"}}},
       {"Kvs561Mlt", db::tables::Mlt().schemaColumns(),
        {{"Kvs561Mlt_key", "MltErf, MltDat, MltLfn", true}}},
       {"Kvs327Tag", db::tables::Tag().schemaColumns(),

@@ -47,10 +47,14 @@ std::vector<Selection> Selections() {
        "TO_CHAR(NzaDtm,'yyyymmddHH24MISS')>=:b5) and TO_CHAR(NzaDtm,'yyyymmddHH24MISS')<=:b6) "
        "order by NzaSa,NzaApl,NzaApk,NzaApp,NzaPnr,NzaDtm",
        withWindow(nzaKey)},
-      {"Nza_Sa1Pnr",
-       "from Kvs590Nza where ((NzaSa=1 and NzaPnr=:b0) and ((TO_CHAR(NzaDtm,'yyyymmddHH24MISS')>=:b1 and "
-       "TO_CHAR(NzaDtm,'yyyymmddHH24MISS')<=:b2) or (TO_CHAR(NzaEdt,'yyyymmddHH24MISS')>=:b1 and "
-       "TO_CHAR(NzaEdt,'yyyymmddHH24MISS')<=:b2))) order by NzaDtm",
+      {"Nza_Sa1Pnr (starts)",
+       "from Kvs590Nza where ((NzaSa=1 and NzaPnr=:b0) and TO_CHAR(NzaDtm,'yyyymmddHH24MISS')>=:b1 and "
+       "TO_CHAR(NzaDtm,'yyyymmddHH24MISS')<=:b2)",
+       {T("00004711"), T(kStart), T(kEnd)}},
+      {"Nza_Sa1Pnr (ends)",
+       "from Kvs590Nza where ((NzaSa=1 and NzaPnr=:b0) and TO_CHAR(NzaEdt,'yyyymmddHH24MISS')>=:b1 and "
+       "TO_CHAR(NzaEdt,'yyyymmddHH24MISS')<=:b2 and (TO_CHAR(NzaDtm,'yyyymmddHH24MISS')<:b1 or "
+       "TO_CHAR(NzaDtm,'yyyymmddHH24MISS')>:b2))",
        {T("00004711"), T(kStart), T(kEnd)}},
       {"Nza_Sa2Von",
        "from Kvs590Nza where (((((NzaSa=2 and NzaApl=:b0) and NzaApk=:b1) and NzaApp=:b2) and NzaPnr=:b3) and "
@@ -110,7 +114,8 @@ TEST_P(AnalysisIndexTest, DateTextPartsOfTheKeysNarrowTheSearch) {
   const bool sqlite = GetParam() == testdb::Backend::Sqlite;
   for (const Selection& s : Selections()) {
     const std::string routine = s.routine;
-    if (routine != "Nza_PKeyUpd" && routine != "Nza_PKeyVon" && routine != "Tag_PKeyReadk" &&
+    if (routine != "Nza_PKeyUpd" && routine != "Nza_PKeyVon" && routine.rfind("Nza_Sa1Pnr", 0) != 0 &&
+        routine != "Tag_PKeyReadk" &&
         routine != "Tag_Von" && routine != "Bup_AbrTag" && routine != "Gps_PKeyReadk" && routine != "Gaz_PKeyReadk")
       continue;
     const std::string plan = testdb::QueryPlan(std::string("select 1 ") + s.where, s.params);
