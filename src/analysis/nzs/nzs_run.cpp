@@ -1,3 +1,42 @@
+// The run over the pending "NZS" notes: each note is worked in one unit of
+// work together with its deletion, so that a note is either evaluated and
+// gone or untouched and still pending.
 #include "analysis/analyses.h"
+#include "analysis/note_unit.h"
+#include "analysis/nzs/nzs.h"
+#include "db/switches.h"
 
-int Nzs_Abarbeiten() { return 0; }
+namespace {
+
+constexpr int kInterruptionPeriodsKind = 5;
+
+bool interruptionPeriodsActive = false;
+
+MerkSatz noteKeyOf(const MelSatz& key) {
+  MerkSatz note;
+  note.MrkKng = "NZS";
+  note.MrkApl = key.KeyApl;
+  note.MrkApk = key.KeyApk;
+  note.MrkApp = key.KeyApp;
+  note.MrkPnr = key.KeyPnr;
+  note.MrkBnr = key.KeyBnr;
+  return note;
+}
+
+}  // namespace
+
+bool InterruptionPeriodsActive() { return interruptionPeriodsActive; }
+
+// Notes that share kind, keys and booking number and differ only in their
+// moment go together: kept, they would be worked in every pass.
+void Get_MerkLoeschen(const MelSatz& keyBooking) { MerkSatzLoeschen(noteKeyOf(keyBooking), "Get_MerkLoeschen"); }
+
+int Nzs_Abarbeiten() {
+  interruptionPeriodsActive = NzpLaden().Aktiv(kInterruptionPeriodsKind);
+  NotizenAbarbeiten("NZS", "Nzs_Abarbeiten", [](const MerkSatz& note) {
+    const MelSatz key = SchluesselBuchung(note, true);
+    Nza_MPA(key);
+    Get_MerkLoeschen(key);
+  });
+  return 0;
+}

@@ -1,0 +1,162 @@
+// A period that ran more than twelve hours is cut along the person's
+// attendance: each stretch from coming to going becomes a period of its
+// own, and an end booked while absent becomes a part of no length.
+#include <string>
+
+#include "analysis/cursor_rows.h"
+#include "analysis/moments.h"
+#include "analysis/nzs/nzs.h"
+#include "analysis/order_events.h"
+#include "analysis/run_stamp.h"
+#include "analysis/timeline.h"
+#include "base/civil_date.h"
+#include "base/msglog.h"
+#include "base/status.h"
+#include "db/bak.h"
+#include "db/tag.h"
+
+namespace {
+
+// The marks that tell one kind of period from the other.
+struct CutMarks {
+  const char* startBooking;  // the period's own start event
+  const char* endBooking;
+  const char* generatedStart;  // a part that starts at a come
+  const char* generatedEnd;    // a part that ends at a go
+};
+constexpr CutMarks kWorkMarks = {"PA", "PE", "BG", "EG"};
+constexpr CutMarks kInterruptionMarks = {"PU", "PW", "UG", "WG"};
+
+MltSatz rowOf(const std::string& runStamp, const NzaSatz& n) {
+  return TimeLineRow(kNzaMpa, runStamp, n.NzaPnr.view(), n.NzaApl.view(), n.NzaApk.view(), n.NzaApp.view());
+}
+
+void setPartStart(NzaSatz& w, const MltSatz& e, const char* mark, std::int32_t bookingNumber) {
+  w.NzaDtm = e.MltMdt;
+  w.NzaDtmUhr = e.MltMdtUhr;
+  w.NzaBmk = mark;
+  w.NzaBbn = bookingNumber;
+}
+
+void setPartEnd(NzaSatz& w, const MltSatz& e, const char* mark, std::int32_t bookingNumber) {
+  w.NzaEdt = e.MltMdt;
+  w.NzaEdtUhr = e.MltMdtUhr;
+  w.NzaEmk = mark;
+  w.NzaEbn = bookingNumber;
+}
+
+// Walks the time line of the long period X and writes its parts.
+void cutAlongAttendance(const std::string& runStamp, const NzaSatz& x, const CutMarks& marks) {
+  NzaSatz w = x;
+  bool present = false, inPart = false, startSeen = false;
+  CursorRows<MltSatz> line = ReadTimeLine(kNzaMpa, runStamp);
+  for (const MltSatz& e : line.rows) {
+    const std::string_view kind = e.MltObj.view();
+    if (kind == "KM") {
+      // Until a part is open, each come moves the start of the next one.
+      if (!inPart) setPartStart(w, e, marks.generatedStart, 0);
+      present = true;
+    } else if (kind == "GH") {
+      setPartEnd(w, e, marks.generatedEnd, 0);
+      if (startSeen) TeilSchritt_Write(w);
+      inPart = present = false;
+    } else if (kind == marks.startBooking) {
+      setPartStart(w, e, marks.startBooking, x.NzaBbn);
+      inPart = startSeen = true;
+    } else if (kind == marks.endBooking) {
+      if (!present) setPartStart(w, e, marks.generatedStart, 0);
+      setPartEnd(w, e, marks.endBooking, x.NzaEbn);
+      TeilSchritt_Write(w);
+      startSeen = inPart = false;
+    }
+  }
+}
+
+}  // namespace
+
+void Mlt_KommenGehen(const std::string& runStamp, NzaSatz period, std::int32_t& counter) {
+  const std::string from = AddDays(period.NzaDtm.view(), -1);
+  if (from.empty()) return;  // a start that is no date has no days
+  CursorRows<TagSatz> days = ReadAllRows<TagSatz>(
+      Tag_Von_Open(period.NzaPnr.c_str(), from.c_str(), period.NzaEdt.c_str()), Tag_Von_Read, Tag_Von_Close);
+  for (const TagSatz& day : days.rows) {
+    MltSatz row = rowOf(runStamp, period);
+    SetEvent(row, "KM", Moment(day.TagVon.view(), day.TagUhr.view()));
+    int rc = InsertNumbered(row, counter);
+    if (rc != status::kOk) LogError("MltKommenGehen()", "Fehler Mlt_PKeyIns(1)", rc);
+    SetEvent(row, "GH", Moment(day.TagBis.view(), day.TagEnd.view()));
+    rc = InsertNumbered(row, counter);
+    if (rc != status::kOk) LogError("Mlt_KommenGehen()", "Fehler Mlt_PKeyIns(2)", rc);
+  }
+}
+
+void Mlt_Unterbr_Mel(const std::string& runStamp, NzaSatz period, std::int32_t& counter) {
+  MelSatz from;
+  from.ObjTyp = "MPA";
+  from.KeyApl = period.NzaApl;
+  from.KeyApk = period.NzaApk;
+  from.KeyApp = period.NzaApp;
+  from.KeyPnr = period.NzaPnr;
+  from.KeyDat = period.NzaDtm;
+  from.KeyUhr = period.NzaDtmUhr;
+  CursorRows<MelSatz> bookings = ReadAllRows<MelSatz>(
+      Mel_MPAVon_Open(&from, period.NzaEdt.c_str(), period.NzaEdtUhr.c_str()), Mel_MPAVon_Read, Mel_MPAVon_Close);
+  for (const MelSatz& b : bookings.rows) {
+    if (b.MelMsk != "PU" && b.MelMsk != "PW") continue;
+    MltSatz row = rowOf(runStamp, period);
+    SetEvent(row, b.MelMsk.view(), BookingMoment(b));
+    const int rc = InsertNumbered(row, counter);
+    if (rc != status::kOk) LogError("Mlt_Unterbr_Mel()", "Fehler Mlt_PKeyIns", rc);
+  }
+}
+
+void Nza_LangeArbeit(NzaSatz& period) {
+  const std::string runStamp = Laufstempel();
+  std::int32_t counter = 0;
+  Mlt_BeginnEnde(runStamp, period, counter);
+  Mlt_KommenGehen(runStamp, period, counter);
+  cutAlongAttendance(runStamp, period, kWorkMarks);
+  Mlt_Loeschen(kNzaMpa, runStamp);
+}
+
+void Nza_LangeUnterbrechung(NzaSatz& period) {
+  const std::string runStamp = Laufstempel();
+  std::int32_t counter = 0;
+  Mlt_Unterbr_Mel(runStamp, period, counter);
+  Mlt_KommenGehen(runStamp, period, counter);
+  cutAlongAttendance(runStamp, period, kInterruptionMarks);
+  Mlt_Loeschen(kNzaMpa, runStamp);
+}
+
+void TeilSchritt_Write(NzaSatz& part) {
+  FoundShift shift;
+  if (Nza_SchichtSuchen(part.NzaApl.str(), StartMoment(part), EndMoment(part), shift)) {
+    part.NzaEmo = shift.emo;
+    part.NzaTtp = shift.dayType;
+    part.NzaJwo = std::to_string(shift.year);
+    part.NzaWtg = shift.weekday;
+    part.NzaJtg = shift.dayOfYear;
+    part.NzaWoc = shift.week;
+  } else {
+    BakSatz bak;
+    bak.BakDtm = part.NzaDtm;
+    if (Bak_Datum(&bak) == status::kOk) {
+      part.NzaJwo = std::to_string(bak.BakJhr);
+      part.NzaWtg = bak.BakWtg;
+      part.NzaJtg = bak.BakJtg;
+      part.NzaWoc = bak.BakWch;
+    } else {
+      part.NzaJwo = "";
+      part.NzaWtg = part.NzaJtg = part.NzaWoc = 0;
+    }
+    part.NzaEmo = "          ";
+    part.NzaTtp = "";
+  }
+  int rc = Nza_PKeyIns(&part);
+  if (rc == status::kDuplicate) {
+    rc = Nza_PKeyUpd(&part);
+    if (rc != status::kOk) LogError("TeilSchritt_Write", "Nza_PKeyUpd", rc);
+  } else if (rc != status::kOk) {
+    LogError("TeilSchritt_Write", "Nza_PKeyIns", rc);
+  }
+}

@@ -1,0 +1,79 @@
+// The person-time analysis: work and interruption periods of a person on an
+// order operation at a work place ("MPA" bookings), their time line and
+// their figures. Nzs_Abarbeiten (analyses.h) works off the "NZS" notes.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "db/mel.h"
+#include "db/mrk.h"
+#include "db/nza.h"
+#include "db/ztg.h"
+
+// Creator id of the rows written directly from bookings, and of the scratch
+// rows and evaluated periods of the analysis.
+inline constexpr const char* kMldToNza = "MldToNza";
+inline constexpr const char* kNzaMpa = "Nza_MPA";
+
+// Row numbers the analysis leaves in NzaFnr (and in MelFnr of a booking).
+inline constexpr std::int32_t kStartAlreadyThere = 5004;
+inline constexpr std::int32_t kEndWithoutStart = 5006;
+inline constexpr std::int32_t kNoShiftModel = 5007;
+inline constexpr std::int32_t kDayBoundaryStart = 5008;
+
+// A period longer than this is cut along the person's attendance.
+inline constexpr long long kLongPeriodSeconds = 12 * 60 * 60;
+
+// Whether interruption periods are kept (analysis kind 5); read once per run.
+bool InterruptionPeriodsActive();
+
+// ---- the run and one note ----
+void Nza_MPA(MelSatz keyBooking);
+void Nza_MPA_Meldungen(MelSatz& keyBooking);
+// Deletes the notes of the key booking's keys and booking number.
+void Get_MerkLoeschen(const MelSatz& keyBooking);
+
+// ---- period rows ----
+void Nza_ArbeitBeginn(MelSatz booking);
+void Nza_ZeileErfassen(NzaSatz row);
+void Nza_AuswParameter(NzaSatz& row);
+void Nza_ZeileBeenden(MelSatz booking, NzaSatz& periodKey);
+void Nza_ArbeitEnde(MelSatz booking, NzaSatz& periodKey);
+void Nza_ArbeitEndeOhneBeginn(MelSatz booking, NzaSatz& periodKey);
+void Nza_BeginnErgaenzen(NzaSatz& row);
+void Mel_Fehlermeldung(MelSatz booking, std::int32_t code);
+
+// ---- scratch time line of a work period ----
+void Mlt_BeginnEnde(const std::string& runStamp, NzaSatz period, std::int32_t& counter);
+void Mlt_Unterbr_Nza(const std::string& runStamp, NzaSatz period, std::int32_t& counter);
+void Mlt_ZeitDaten_Bde(const std::string& runStamp, NzaSatz period, std::int32_t& counter);
+void Mlt_PZM_Tage(const std::string& runStamp, NzaSatz period, std::int32_t& counter);
+std::optional<ZtgSatz> Nza_PlanTag(const std::string& pnr, const std::string& day);
+void Mlt_PZM_Tag(const std::string& runStamp, const NzaSatz& period, const ZtgSatz& plannedDay,
+                 std::int32_t& counter);
+void Write_Protokoll(const std::string& pnr, const std::string& day);
+
+// ---- evaluation ----
+void Nza_MPA_Auswerten(const std::string& runStamp, NzaSatz& period);
+
+// ---- long periods ----
+void Nza_LangeArbeit(NzaSatz& period);
+void Nza_LangeUnterbrechung(NzaSatz& period);
+void Mlt_KommenGehen(const std::string& runStamp, NzaSatz period, std::int32_t& counter);
+void Mlt_Unterbr_Mel(const std::string& runStamp, NzaSatz period, std::int32_t& counter);
+void TeilSchritt_Write(NzaSatz& part);
+
+// The shift of a work place that contains a moment, with its calendar day.
+struct FoundShift {
+  std::string emo;
+  std::string dayType;
+  int year = 0, weekday = 0, dayOfYear = 0, week = 0;
+};
+int Nza_SchichtSuchen(const std::string& apl, const std::string& start, const std::string& end, FoundShift& found);
+
+// ---- small helpers shared by the files of the analysis ----
+inline std::string StartMoment(const NzaSatz& n) { return std::string(n.NzaDtm.view()) + n.NzaDtmUhr.c_str(); }
+inline std::string EndMoment(const NzaSatz& n) { return std::string(n.NzaEdt.view()) + n.NzaEdtUhr.c_str(); }
+inline std::string BookingMoment(const MelSatz& m) { return std::string(m.KeyDat.view()) + m.KeyUhr.c_str(); }

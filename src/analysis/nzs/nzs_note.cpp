@@ -1,0 +1,131 @@
+// One note: read back the person's bookings on the operation since the
+// latest log-on ("P05"), open and close the period rows they imply, then
+// evaluate every work period that starts inside that window.
+#include <string>
+
+#include "analysis/cursor_rows.h"
+#include "analysis/moments.h"
+#include "analysis/nzs/nzs.h"
+#include "analysis/order_events.h"
+#include "analysis/run_stamp.h"
+#include "base/msglog.h"
+#include "base/status.h"
+
+namespace {
+
+// The keys and start of the latest start booking of one kind seen in the
+// window, as the key of the period it opened.
+NzaSatz periodKeyOf(std::int16_t kind, const MelSatz* start) {
+  NzaSatz key;
+  key.NzaSa = kind;
+  if (start) {
+    key.NzaApl = start->KeyApl;
+    key.NzaApk = start->KeyApk;
+    key.NzaApp = start->KeyApp;
+    key.NzaPnr = start->KeyPnr;
+    key.NzaDtm = start->KeyDat;
+    key.NzaDtmUhr = start->KeyUhr;
+  }
+  return key;
+}
+
+// Builds the time line of a closed work period, evaluates it and removes
+// it again.
+void evaluateClosedPeriod(const std::string& runStamp, NzaSatz& period, std::int32_t& counter) {
+  Mlt_BeginnEnde(runStamp, period, counter);
+  Mlt_Unterbr_Nza(runStamp, period, counter);
+  if (period.NzaPzm == 1) {
+    Mlt_PZM_Tage(runStamp, period, counter);
+  } else {
+    Mlt_ZeitDaten_Bde(runStamp, period, counter);
+  }
+  Nza_MPA_Auswerten(runStamp, period);
+  Mlt_Loeschen(kNzaMpa, runStamp);
+  period.NzaErf = kNzaMpa;
+}
+
+}  // namespace
+
+void Nza_MPA_Meldungen(MelSatz& keyBooking) {
+  MelSatz probe = keyBooking;
+  probe.ObjTyp = "MPA";
+  probe.MelFcd = "P05";
+  int rc = Mel_PrfRdBck_MPA_Open(&probe, keyBooking.KeyDat.c_str(), keyBooking.KeyUhr.c_str(),
+                                 keyBooking.KeySek.c_str());
+  if (rc != status::kOk) {
+    LogError("Mel_PrfRdBck_MPA_Open", "Open Cursor fehlgeschlagen ", rc);
+    return;
+  }
+  MelSatz logOn;
+  rc = Mel_PrfRdBck_MPA_Read(&logOn);
+  Mel_PrfRdBck_MPA_Close();
+  if (rc != status::kOk) {
+    LogError("Mel_PrfRdBck_MPA_Read", "Cursor-Read fehlgeschlagen ", rc);
+    return;
+  }
+
+  MelSatz from = keyBooking;
+  from.ObjTyp = "MPA";
+  from.KeyDat = logOn.KeyDat;
+  from.KeyUhr = logOn.KeyUhr;
+  CursorRows<MelSatz> window = ReadAllRows<MelSatz>(
+      Mel_MPA2_Open(&from, keyBooking.KeyDat.c_str(), keyBooking.KeyUhr.c_str()), Mel_MPA2_Read, Mel_MPA2_Close);
+  if (!window.opened()) {
+    LogError("Mel_MPA2_Open()", "Fehler: Open Cursor", window.openStatus);
+    return;
+  }
+  if (!window.rows.empty()) {
+    keyBooking.KeyDat = window.rows.front().KeyDat;
+    keyBooking.KeyUhr = window.rows.front().KeyUhr;
+  }
+
+  const MelSatz* lastWorkStart = nullptr;
+  const MelSatz* lastInterruptionStart = nullptr;
+  for (const MelSatz& booking : window.rows) {
+    const std::string_view mask = booking.MelMsk.view();
+    if (mask == "PA") {
+      lastWorkStart = &booking;
+      Nza_ArbeitBeginn(booking);
+    } else if (mask == "PU") {
+      lastInterruptionStart = &booking;
+      Nza_ArbeitBeginn(booking);
+    } else if (mask == "PE") {
+      NzaSatz key = periodKeyOf(1, lastWorkStart);
+      Nza_ZeileBeenden(booking, key);
+    } else if (mask == "PW") {
+      NzaSatz key = periodKeyOf(2, lastInterruptionStart);
+      if (InterruptionPeriodsActive()) Nza_ZeileBeenden(booking, key);
+    }
+  }
+  if (window.readFailed()) LogError("Mel_MPA2_Read()", "Fehler: Read MelSatz(MPA)", window.endStatus);
+}
+
+void Nza_MPA(MelSatz keyBooking) {
+  const std::string runStamp = Laufstempel();
+  std::int32_t counter = 0;
+  const MelSatz note = keyBooking;
+  Nza_MPA_Meldungen(keyBooking);
+
+  NzaSatz window;
+  window.NzaSa = 1;
+  window.NzaApl = keyBooking.KeyApl;
+  window.NzaApk = keyBooking.KeyApk;
+  window.NzaApp = keyBooking.KeyApp;
+  window.NzaPnr = keyBooking.KeyPnr;
+  window.NzaDtm = keyBooking.KeyDat;
+  window.NzaDtmUhr = keyBooking.KeyUhr;
+  window.NzaEdt = note.KeyDat;
+  window.NzaEdtUhr = note.KeyUhr;
+  CursorRows<NzaSatz> periods =
+      ReadAllRows<NzaSatz>(Nza_PKeyVon_Open(&window), Nza_PKeyVon_Read, Nza_PKeyVon_Close);
+  if (!periods.opened()) {
+    LogError("Nza_PKeyVon_Open(SA_A)", "Fehler: Open Cursor", periods.openStatus);
+    return;
+  }
+  for (NzaSatz& period : periods.rows) {
+    if (period.NzaEnd >= 1) evaluateClosedPeriod(runStamp, period, counter);
+    const int rc = Nza_PKeyUpd(&period);
+    if (rc != status::kOk) LogError("Nza_PKeyUpd()", "Fehler: Update NzaSatz", rc);
+  }
+  if (periods.readFailed()) LogError("Nza_PKeyVon_Read()", "Fehler: Read NzaSatz", periods.endStatus);
+}

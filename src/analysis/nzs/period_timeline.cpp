@@ -1,0 +1,84 @@
+// The scratch time line of one work period: its own start and end, the
+// interruption periods inside it and the breaks of the shift it runs in.
+#include <string>
+
+#include "analysis/cursor_rows.h"
+#include "analysis/moments.h"
+#include "analysis/nzs/nzs.h"
+#include "analysis/timeline.h"
+#include "base/civil_date.h"
+#include "base/datetime.h"
+#include "base/msglog.h"
+#include "base/status.h"
+#include "db/emo.h"
+
+namespace {
+
+MltSatz rowOf(const std::string& runStamp, const NzaSatz& n) {
+  return TimeLineRow(kNzaMpa, runStamp, n.NzaPnr.view(), n.NzaApl.view(), n.NzaApk.view(), n.NzaApp.view());
+}
+
+bool opensInterruption(const NzaSatz& i) { return i.NzaBmk == "PU" || i.NzaBmk == "UG"; }
+bool closesInterruption(const NzaSatz& i) { return i.NzaEmk == "PW" || i.NzaEmk == "UW"; }
+
+// A break time of the shift: on the period's start day, or on the next day
+// when it does not come after the shift start (the morning of a night shift).
+std::string breakMoment(const std::string& startDay, int shiftStart, int minute) {
+  const std::string day = minute <= shiftStart ? AddDays(startDay, 1) : startDay;
+  return Moment(day, Min_Zeit(minute));
+}
+
+}  // namespace
+
+void Mlt_BeginnEnde(const std::string& runStamp, NzaSatz period, std::int32_t& counter) {
+  MltSatz start = rowOf(runStamp, period);
+  SetEvent(start, period.NzaBmk.view(), StartMoment(period));
+  int rc = InsertNumbered(start, counter);
+  if (rc != status::kOk) LogError("Mlt_BeginnEnde()", "Fehler Mlt_PKeyIns(1)", rc);
+
+  MltSatz end = rowOf(runStamp, period);
+  SetEvent(end, period.NzaEmk.view(), EndMoment(period));
+  rc = InsertNumbered(end, counter);
+  if (rc != status::kOk) LogError("Mlt_BeginnEnde()", "Fehler Mlt_PKeyIns(2)", rc);
+}
+
+void Mlt_Unterbr_Nza(const std::string& runStamp, NzaSatz period, std::int32_t& counter) {
+  NzaSatz window = period;
+  window.NzaSa = 2;
+  // A period of no length looks for the interruptions of its whole day.
+  if (window.NzaDtm == window.NzaEdt && window.NzaDtmUhr == window.NzaEdtUhr) {
+    window.NzaDtmUhr = "000000";
+    window.NzaEdtUhr = "235959";
+  }
+  CursorRows<NzaSatz> interruptions =
+      ReadAllRows<NzaSatz>(Nza_PKeyVon_Open(&window), Nza_PKeyVon_Read, Nza_PKeyVon_Close);
+  for (const NzaSatz& i : interruptions.rows) {
+    if (!opensInterruption(i) && !closesInterruption(i)) continue;
+    MltSatz row = rowOf(runStamp, i);
+    SetEvent(row, i.NzaBmk.view(), StartMoment(i));
+    int rc = InsertNumbered(row, counter);
+    if (rc != status::kOk) LogError("Mlt_Unterbr_Nza(1)", "Fehler Mlt_PKeyIns", rc);
+    // An interruption still open ends without a moment and with a kind the
+    // evaluation passes over.
+    SetEvent(row, i.NzaEmk.view(), EndMoment(i));
+    rc = InsertNumbered(row, counter);
+    if (rc != status::kOk) LogError("Mlt_Unterbr_Nza(2)", "Fehler Mlt_PKeyIns", rc);
+  }
+}
+
+void Mlt_ZeitDaten_Bde(const std::string& runStamp, NzaSatz period, std::int32_t& counter) {
+  const std::string startDay = period.NzaDtm.str();
+  CursorRows<EmoPausenSatz> breaks = ReadAllRows<EmoPausenSatz>(
+      Emo_Pausen_Open(period.NzaEmo.c_str(), period.NzaTtp.c_str(), startDay.c_str()), Emo_Pausen_Read,
+      Emo_Pausen_Close);
+  for (const EmoPausenSatz& b : breaks.rows) {
+    MltSatz row = rowOf(runStamp, period);
+    SetEvent(row, "BP", breakMoment(startDay, b.EmoBeg, b.PmsBeg));
+    int rc = InsertNumbered(row, counter);
+    if (rc != status::kOk) LogError("Mlt_ZeitDaten_Bde()", "Fehler Mlt_PKeyIns(1)", rc);
+    SetEvent(row, "EP", breakMoment(startDay, b.EmoBeg, b.PmsEnd));
+    rc = InsertNumbered(row, counter);
+    if (rc != status::kOk) LogError("Mlt_ZeitDaten_BDE()", "Fehler Mlt_PKeyIns(2)", rc);
+  }
+}
+

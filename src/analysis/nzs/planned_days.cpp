@@ -1,0 +1,232 @@
+// The time line of a person who works to a time model: per day of the
+// period, come and go from the person's account-day bookings (clamped to
+// the planned day), the planned breaks, and a merge of repeated events.
+#include <string>
+
+#include "analysis/cursor_rows.h"
+#include "analysis/moments.h"
+#include "analysis/nzs/nzs.h"
+#include "analysis/timeline.h"
+#include "base/civil_date.h"
+#include "base/datetime.h"
+#include "base/msglog.h"
+#include "base/status.h"
+#include "db/bak.h"
+#include "db/bup.h"
+#include "db/err.h"
+#include "db/gaz.h"
+#include "db/gps.h"
+#include "db/pse.h"
+#include "db/tag.h"
+
+namespace {
+
+constexpr const char* kComeGoFunction = "Mlt_PA_Datem_PZM";
+constexpr const char* kBreakFunction = "Mlt_PA_Pausen_PZM";
+
+struct PlannedWindow {
+  std::string come;  // yyyymmddHHMMSS
+  std::string go;
+};
+
+PlannedWindow plannedWindow(const std::string& day, const ZtgSatz& d) {
+  const std::string goDay = d.AzvNob < d.AzvNov ? AddDays(day, 1) : day;
+  return {Moment(day, Min_Zeit(d.AzvNov)), Moment(goDay, Min_Zeit(d.AzvNob))};
+}
+
+// Writes the come/go/break rows of one day; a "GH" is ranked behind every
+// other event of its second, as leaving is the last thing that happens.
+class DayWriter {
+ public:
+  DayWriter(const std::string& runStamp, const NzaSatz& period, std::int32_t& counter)
+      : row_(TimeLineRow(kNzaMpa, runStamp, period.NzaPnr.view(), period.NzaApl.view(), period.NzaApk.view(),
+                         period.NzaApp.view())),
+        counter_(counter) {}
+
+  int write(std::string_view kind, const std::string& moment) {
+    SetEvent(row_, kind, moment);
+    return kind == "GH" ? InsertLastInSecond(row_, counter_) : InsertNumbered(row_, counter_);
+  }
+  void setCalendar(const ZtgSatz& d, const std::string& day) {
+    row_.MltWoc = d.BakWch;
+    row_.MltWtg = d.BakWtg;
+    row_.MltJtg = d.BakJtg;
+    row_.MltJwo = day.substr(0, 4);
+  }
+
+ private:
+  MltSatz row_;
+  std::int32_t& counter_;
+};
+
+// Come and go of one day from the account-day bookings between the
+// attendance start and end of the day record.
+void comeAndGo(DayWriter& out, const std::string& pnr, const std::string& day, const ZtgSatz& d) {
+  TagSatz tag;
+  tag.TagPnr = pnr;
+  int rc = Tag_PKeyReadk(&tag, day.c_str());
+  if (rc != status::kOk) {
+    LogError("Tag_PKeyReadk", "Mlt_PA_Daten_PZM", rc);
+    return;
+  }
+  const PlannedWindow plan = plannedWindow(day, d);
+  // The upper bound takes in the whole last day, so that a booking ending
+  // on it (the usual one-day attendance) is delivered.
+  const std::string upTo = Moment(tag.TagBis.view(), "235959");
+  CursorRows<BupSatz> bookings =
+      ReadAllRows<BupSatz>(Bup_AbrTag_Open(pnr.c_str(), tag.TagVon.c_str(), upTo.c_str()), Bup_AbrTag_Read,
+                           Bup_AbrTag_Close);
+  if (bookings.rows.empty()) {
+    rc = out.write("KM", plan.come);
+    if (rc != status::kOk) LogError(kComeGoFunction, "Mlt_PKeyIns(AzvSolBeg)", rc);
+    rc = out.write("GH", plan.go);
+    if (rc != status::kOk) LogError(kComeGoFunction, "Mlt_PKeyIns(AzvSolEnd)", rc);
+    return;
+  }
+  bool comeWritten = false, goWritten = false;
+  auto put = [&](std::string_view kind, const std::string& moment) {
+    const int status = out.write(kind, moment);
+    if (status != status::kOk) LogError(kComeGoFunction, "Mlt_PKeyIns(1)", status);
+  };
+  auto come = [&](const std::string& moment) {
+    if (comeWritten) return;
+    put("KM", moment);
+    comeWritten = true;
+  };
+  auto go = [&](const std::string& moment) {
+    if (goWritten) return;
+    put("GH", moment);
+    goWritten = true;
+  };
+  for (const BupSatz& b : bookings.rows) {
+    const std::string s = Moment(b.BupVon.view(), Min_Zeit(b.BupTvo));
+    const std::string e = Moment(b.BupBis.view(), Min_Zeit(b.BupTbi));
+    if (s < plan.come) {
+      come(plan.come);
+    } else if (s > plan.go) {
+      come(plan.go);
+    } else if (comeWritten) {
+      put("EP", s);  // back from a gap between two bookings
+    } else {
+      come(s);
+    }
+    if (e < plan.come) {
+      go(plan.come);
+    } else if (e > plan.go) {
+      go(plan.go);
+    } else if (b.BupBis == tag.TagBis && b.BupEnd == tag.TagEnd) {
+      go(e);
+    } else {
+      put("BP", e);  // a gap to the next booking starts
+    }
+  }
+  if (bookings.readFailed()) LogError(kComeGoFunction, "Bup_AbrTag_Read()", bookings.endStatus);
+}
+
+// A break time of the planned day: before the planned come or past the
+// day's end it belongs to the next day.
+std::string plannedBreakMoment(const std::string& day, const std::string& come, int minute) {
+  const std::string moment = Moment(day, Min_Zeit(minute));
+  if (moment < come || moment >= Moment(day, "240000")) return Moment(AddDays(day, 1), Min_Zeit(minute));
+  return moment;
+}
+
+void plannedBreaks(DayWriter& out, const std::string& pnr, const std::string& day, const ZtgSatz& d) {
+  const std::string come = plannedWindow(day, d).come;
+  CursorRows<PseSatz> breaks =
+      ReadAllRows<PseSatz>(Pse_PKey_Open(d.AzvPsm.c_str()), Pse_PKey_Read, Pse_PKey_Close);
+  out.setCalendar(d, day);
+  for (const PseSatz& pse : breaks.rows) {
+    GpsSatz own;
+    own.GpsPnr = pnr;
+    own.GpsDtm = day;
+    own.GpsLfd = pse.PseLfd;
+    const bool overridden = Gps_PKeyReadk(&own) == status::kOk;
+    const int from = overridden ? own.GpsVon : pse.PseVon;
+    const int to = overridden ? own.GpsBis : pse.PseBis;
+    int rc = out.write("BP", plannedBreakMoment(day, come, from));
+    if (rc != status::kOk) LogError(kBreakFunction, "Mlt_PKeyIns(MSK_BP)", rc);
+    rc = out.write("EP", plannedBreakMoment(day, come, to));
+    if (rc != status::kOk) LogError(kBreakFunction, "Mlt_PKeyIns(MSK_EP)", rc);
+  }
+  if (breaks.readFailed()) LogError(kBreakFunction, "Cursor: Pse_PKey_Read()", breaks.endStatus);
+}
+
+// Consecutive events of one kind become one: of two break ends the later
+// stays (overlapping breaks end with the last), of anything else the first.
+void mergeRepeatedEvents(const std::string& runStamp) {
+  CursorRows<MltSatz> line = ReadTimeLine(kNzaMpa, runStamp);
+  const MltSatz* previous = nullptr;
+  for (const MltSatz& row : line.rows) {
+    if (previous && row.MltObj == previous->MltObj) {
+      const MltSatz& gone = row.MltObj == "EP" ? *previous : row;
+      const int rc = Mlt_PKeyDel(&gone);
+      if (rc != status::kOk) LogError(kBreakFunction, "Mlt_PKeyDel", rc);
+      continue;  // the row remembered stays the one before the repetition
+    }
+    previous = &row;
+  }
+}
+
+}  // namespace
+
+void Write_Protokoll(const std::string& pnr, const std::string& day) {
+  ErrSatz err;
+  err.ErrBer = "BDE";
+  err.ErrFun = "NZM";
+  err.ErrPgm = kNzaMpa;
+  err.ErrFnr = 7004;
+  err.ErrEdt = Moment(day, "000001");
+  err.ErrPnr = pnr;
+  const int rc = Err_PKeyIns(&err);
+  if (rc != status::kOk) LogError("Write_Protokoll", "Err_PKeyIns", rc);
+}
+
+std::optional<ZtgSatz> Nza_PlanTag(const std::string& pnr, const std::string& day) {
+  int rc = Ztg_Pnr_Open(pnr.c_str(), day.c_str());
+  if (rc != status::kOk) {
+    // Without planned values there is nothing to put on the time line.
+    LogError("Nza_PlanTag", "Ztg_Pnr_Open", rc);
+    return std::nullopt;
+  }
+  ZtgSatz planned;
+  rc = Ztg_Pnr_Read(&planned);
+  Ztg_Pnr_Close();
+  if (rc != status::kOk) {
+    Write_Protokoll(pnr, day);
+    return std::nullopt;
+  }
+  GazSatz own;
+  own.GazPnr = pnr;
+  own.GazDtm = day;
+  if (Gaz_PKeyReadk(&own) == status::kOk) {
+    planned.AzvMav = own.GazMav;
+    planned.AzvMab = own.GazMab;
+    planned.AzvNov = own.GazNov;
+    planned.AzvNob = own.GazNob;
+  }
+  return planned;
+}
+
+void Mlt_PZM_Tag(const std::string& runStamp, const NzaSatz& period, const ZtgSatz& plannedDay,
+                 std::int32_t& counter) {
+  const std::string pnr = period.NzaPnr.str();
+  const std::string day = plannedDay.ZtgVon.str();
+  DayWriter out(runStamp, period, counter);
+  comeAndGo(out, pnr, day, plannedDay);
+  if (!plannedDay.AzvPsm.empty()) plannedBreaks(out, pnr, day, plannedDay);
+  mergeRepeatedEvents(runStamp);
+}
+
+void Mlt_PZM_Tage(const std::string& runStamp, NzaSatz period, std::int32_t& counter) {
+  const std::string from = AddDays(period.NzaDtm.view(), -1);
+  if (from.empty()) return;  // a start that is no date has no days
+  CursorRows<BakSatz> days =
+      ReadAllRows<BakSatz>(Bak_Von_Open(from.c_str(), period.NzaEdt.c_str()), Bak_Von_Read, Bak_Von_Close);
+  for (const BakSatz& day : days.rows) {
+    std::optional<ZtgSatz> planned = Nza_PlanTag(period.NzaPnr.str(), day.BakDtm.str());
+    if (!planned) continue;
+    planned->ZtgVon = day.BakDtm;  // the day its values are placed on
+    Mlt_PZM_Tag(runStamp, period, *planned, counter);
+  }
+}
