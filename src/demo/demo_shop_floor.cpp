@@ -16,6 +16,8 @@
 #include "db/pms.h"
 #include "db/pmz.h"
 #include "db/prv.h"
+#include "db/pse.h"
+#include "db/tag.h"
 #include "db/ztg.h"
 
 namespace {
@@ -26,6 +28,7 @@ constexpr std::string_view kDayType = "AT";          // the demo works every day
 constexpr std::string_view kCalendar = "00001";
 constexpr const char* kBreakModel = "P-SHIFT";
 constexpr std::string_view kTimeModel = "GLZ-7.5";
+constexpr const char* kPlannedBreaks = "PS-7.5";
 constexpr int kDaysAround = 7;  // calendar days loaded before and after today
 
 struct CodeRow {
@@ -210,8 +213,15 @@ void LoadShifts(const std::string& today, Loader& l) {
   }
 }
 
-// Every person plans 06:00-14:00 with 7.5 hours of work.
+// Every person plans 06:00-14:00 with 7.5 hours of work and a break
+// 12:00-12:30, and is present 05:50-14:30 every day.
 void LoadDayModels(const std::string& today, Loader& l) {
+  PseSatz pse;
+  pse.PseNum = kPlannedBreaks;
+  pse.PseLfd = 1;
+  pse.PseVon = 720;
+  pse.PseBis = 750;
+  l.check(Pse_PKeyIns(&pse), "planned break");
   AzvSatz azv;
   azv.AzvNum = kTimeModel;
   azv.AzvGvo = AddDays(today, -400);
@@ -220,6 +230,7 @@ void LoadDayModels(const std::string& today, Loader& l) {
   azv.AzvNov = 360;
   azv.AzvNob = 840;
   azv.AzvSol = 450;
+  azv.AzvPsm = kPlannedBreaks;
   l.check(Azv_PKeyIns(&azv), "time model");
   for (const DemoPerson& p : DemoPersons()) {
     for (int d = -kDaysAround; d <= kDaysAround; ++d) {
@@ -230,6 +241,14 @@ void LoadDayModels(const std::string& today, Loader& l) {
       ztg.ZtgAgr = "GRP1";
       ztg.ZtgTtp = kDayType;
       l.check(Ztg_PKeyIns(&ztg), "person day model");
+      const std::string day = AddDays(today, d);
+      TagSatz tag;
+      tag.TagPnr = p.pnr;
+      tag.TagVon = tag.TagBis = day;
+      tag.TagUhr = "055000";
+      tag.TagEnd = "143000";
+      tag.TagTgb = kDayType;
+      l.check(Tag_PKeyIns(&tag, day.c_str()), "person attendance");
     }
   }
 }

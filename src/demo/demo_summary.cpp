@@ -322,6 +322,37 @@ void PrintStoppages() {
                 MinutesSeconds(r[5].asReal()).c_str());
 }
 
+// What the person-time analysis computed: each work period with its
+// figures, each followed by the interruptions inside it.
+void PrintPersonPeriods() {
+  static db::Query q("Demo_PersonPeriods",
+                     "select NzaSa, NzaPnr, NzaApl, NzaApk, NzaApp, TO_CHAR(NzaDtm,'HH24MISS'), "
+                     "TO_CHAR(NzaEdt,'HH24MISS'), NzaEnd, NzaUbg, NzaNza, NzaBza, NzaPza, NzaAbz, NzaBzu, NzaUza, "
+                     "NzaPzu, NzaUbz from Kvs590Nza where NzaSa in (1,2) "
+                     "order by NzaPnr, NzaApl, NzaApk, NzaApp, NzaDtm, NzaSa");
+  std::printf("\nPerson time on order operations (minutes:seconds)\n");
+  std::printf("  %-14s  %-10s  %-18s  %-14s  %-5s  %-5s  %8s  %8s  %8s  %8s  %8s\n", "person", "work place",
+              "order/operation", "period", "from", "to", "net", "gross", "break", "present", "interr.");
+  std::vector<db::Row> rows = Rows(q);
+  if (rows.empty()) std::printf("  none\n");
+  for (const db::Row& r : rows) {
+    const bool work = r[0].asInt() == 1;
+    const std::string what = Trim(r[3].asText()) + "/" + Trim(r[4].asText());
+    const std::string to = r[7].asInt() != 0 ? Clock(r[6].asText()) : "open";
+    const std::string period = work ? "work" : "interrupt " + Trim(r[8].asText());
+    // An interruption shows its own figures: net, gross, break and present.
+    const double net = work ? r[9].asReal() : r[14].asReal();
+    const double gross = work ? r[10].asReal() : r[13].asReal();
+    const double pause = work ? r[11].asReal() : r[15].asReal();
+    const double present = work ? r[12].asReal() : r[16].asReal();
+    std::printf("  %-14s  %-10s  %-18s  %-14s  %-5s  %-5s  %8s  %8s  %8s  %8s  %8s\n",
+                PersonName(r[1].asText()).c_str(), Trim(r[2].asText()).c_str(), what.c_str(), period.c_str(),
+                Clock(r[5].asText()).c_str(), to.c_str(), MinutesSeconds(net).c_str(), MinutesSeconds(gross).c_str(),
+                MinutesSeconds(pause).c_str(), MinutesSeconds(present).c_str(),
+                work ? MinutesSeconds(r[13].asReal()).c_str() : "");
+  }
+}
+
 }  // namespace
 
 void PrintDemoSummary(const DemoRun& run) {
@@ -331,6 +362,7 @@ void PrintDemoSummary(const DemoRun& run) {
   PrintOperations();
   PrintGenerated();
   PrintUploads();
+  PrintPersonPeriods();
   PrintRunTimes();
   PrintStoppages();
   PrintNotes(run);

@@ -54,6 +54,10 @@ TEST(DemoScenario, BooksTheDayAndReportsIt) {
     EXPECT_EQ(std::string::npos, out.find("LZS ")) << out;
     EXPECT_NE(std::string::npos, out.find("MILL-00001  10:15  11:00  0101       45:00      0:00")) << out;
     EXPECT_EQ(std::string::npos, out.find("STG ")) << out;
+    EXPECT_NE(std::string::npos, out.find("Anna Becker     MILL-00001  FA2026-00101/00010  work            06:45  13:50 "
+                                          "   330:00    360:00     30:00    360:00     65:00"))
+        << out;
+    EXPECT_EQ(std::string::npos, out.find("NZS ")) << out;
     EXPECT_NE(std::string::npos, out.find("Message log: ")) << out;
   }
   const std::string config = (dir / "korvantis.ini").string();
