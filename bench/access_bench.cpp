@@ -1,7 +1,9 @@
 // How the access routines of the booking and analysis tables scale: fills
 // Kvs560Mel, Kvs565Map, Kvs563Mrk and Kvs590Nza to a small and a large size
 // and prints, per routine, the median time of one call at both sizes and
-// their ratio.
+// their ratio. One probe works a whole "NZS" note as the worker does (one
+// unit of work: read-back, period rows, time line, evaluation); its figure
+// is also printed as notes per second, with and without the commit.
 //
 //   access_bench SERVICE [SMALL LARGE] [--quick]
 //
@@ -34,6 +36,7 @@
 
 #include "analysis/lzs/run_time.h"
 #include "analysis/note_unit.h"
+#include "analysis/nzs/nzs.h"
 #include "db/DbMel.h"
 #include "db/access.h"
 #include "db/dbdb.h"
@@ -48,6 +51,8 @@ constexpr int kPersons = 400;
 constexpr int kRepeats = 200;
 constexpr int kFirstRows = 5;  // of a cursor whose result grows with the table
 constexpr int kAllRows = 1000000;
+constexpr const char* kNzsNote = "NZS note (unit of work)";
+constexpr const char* kNzsNoteRolledBack = "NZS note (rolled back)";
 
 // ---- Moments ---------------------------------------------------------------
 
@@ -710,6 +715,33 @@ std::vector<Probe> Probes(const Samples& s) {
                  // As the worker works a note: in one unit of work.
                  return WorkNoteInUnit("Bench", [&key] { Lza_Laufzeit(key, false); }) == NoteOutcome::kWorked ? 0 : -1;
                }});
+  // One "NZS" note of a person's log-off, worked as the run works it; and
+  // the same work rolled back, which leaves out the commit's flush to disk
+  // (on a slow disk that alone hides what the note reads and writes).
+  auto noteOf = [&s](int i) {
+    const Run& r = PickRun(s, i, false);
+    MelSatz key = RunKey(r, "MPA", 0);
+    Moment off = MomentAt(r.logOff[0]);
+    key.ObjTyp = "";
+    key.KeyBnr = r.firstBnr;
+    key.KeyDat = off.date;
+    key.KeyUhr = off.time;
+    key.KeySek = "99";
+    return key;
+  };
+  p.push_back({kNzsNote, [noteOf](int i) {
+                 const MelSatz key = noteOf(i);
+                 return WorkNoteInUnit("Bench", [&key] { Nza_MPA(key); }) == NoteOutcome::kWorked ? 0 : -1;
+               }});
+  p.push_back({kNzsNoteRolledBack, [noteOf](int i) {
+                 db::Session& session = db::Session::get();
+                 int rc = session.beginUnit();
+                 if (rc != 0) return rc;
+                 Nza_MPA(noteOf(i));
+                 const bool spoiled = session.unitSpoiled();
+                 rc = session.rollbackUnit();
+                 return spoiled ? 1 : rc;
+               }});
   // Whole-kind note routines: their result is every pending note of a kind.
   p.push_back({"Mrk_MrkKng (whole kind)",
                [](int) { return ReadRows<Mrk_MrkKng>(kFirstRows, [&](auto& c) { return c.Open("STG"); }); }});
@@ -808,6 +840,8 @@ int main(int argc, char** argv) {
     std::printf("%-32s %12.1f %12.1f %7.2f", names[k].c_str(), a.micros, b.micros, b.micros / a.micros);
     if (a.failures || b.failures) std::printf("   (calls without row or failed: %d / %d)", a.failures, b.failures);
     std::printf("\n");
+    if (names[k] == kNzsNote || names[k] == kNzsNoteRolledBack)
+      std::printf("%-32s %12.0f %12.0f\n", "  NZS notes per second", 1e6 / a.micros, 1e6 / b.micros);
   }
   return 0;
 }
