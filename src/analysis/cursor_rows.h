@@ -5,6 +5,7 @@
 // read with the cursor that delivered the work periods).
 #pragma once
 
+#include <utility>
 #include <vector>
 
 #include "base/status.h"
@@ -19,20 +20,21 @@ struct CursorRows {
   bool readFailed() const { return opened() && endStatus != status::kOk && endStatus != status::kNoRow; }
 };
 
-// `openStatus` is what the cursor's _Open returned; on success every row
-// is fetched with `read` and the cursor is closed with `close`.
-template <class Rec, class Read, class Close>
-CursorRows<Rec> ReadAllRows(int openStatus, Read read, Close close) {
+// Opens a cursor of the selection `Cursor` with `args`; on success every
+// row is fetched and the cursor is closed.
+template <class Rec, class Cursor, class... Args>
+CursorRows<Rec> ReadAllRows(Args&&... args) {
+  Cursor cursor;
   CursorRows<Rec> result;
-  result.openStatus = openStatus;
-  if (openStatus != status::kOk) return result;
+  result.openStatus = cursor.Open(std::forward<Args>(args)...);
+  if (result.openStatus != status::kOk) return result;
   Rec rec;
   int rc;
-  while ((rc = read(&rec)) == status::kOk) {
+  while ((rc = cursor.Read(&rec)) == status::kOk) {
     result.rows.push_back(rec);
     rec = Rec();
   }
   result.endStatus = rc;
-  close();
+  cursor.Close();
   return result;
 }

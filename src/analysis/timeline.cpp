@@ -33,5 +33,5 @@ int InsertLastInSecond(MltSatz& row, std::int32_t& counter) {
 
 CursorRows<MltSatz> ReadTimeLine(std::string_view erf, std::string_view runStamp) {
   const std::string creator(erf), stamp(runStamp);
-  return ReadAllRows<MltSatz>(Mlt_MltErf_Open(creator.c_str(), stamp.c_str()), Mlt_MltErf_Read, Mlt_MltErf_Close);
+  return ReadAllRows<MltSatz, Mlt_MltErf>(creator.c_str(), stamp.c_str());
 }

@@ -157,10 +157,10 @@ std::vector<NzaSatz> Periods(std::int16_t kind, const char* pnr) {
   window.NzaEdt = "29991231";
   window.NzaEdtUhr = "235959";
   std::vector<NzaSatz> rows;
-  EXPECT_EQ(0, Nza_PKeyVon_Open(&window));
+  Nza_PKeyVon cursor;
+  EXPECT_EQ(0, cursor.Open(&window));
   NzaSatz n;
-  while (Nza_PKeyVon_Read(&n) == 0) rows.push_back(n);
-  Nza_PKeyVon_Close();
+  while (cursor.Read(&n) == 0) rows.push_back(n);
   return rows;
 }
 

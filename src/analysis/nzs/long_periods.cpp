@@ -77,8 +77,7 @@ void cutAlongAttendance(const std::string& runStamp, const NzaSatz& x, const Cut
 void Mlt_KommenGehen(const std::string& runStamp, NzaSatz period, std::int32_t& counter) {
   const std::string from = AddDays(period.NzaDtm.view(), -1);
   if (from.empty()) return;  // a start that is no date has no days
-  CursorRows<TagSatz> days = ReadAllRows<TagSatz>(
-      Tag_Von_Open(period.NzaPnr.c_str(), from.c_str(), period.NzaEdt.c_str()), Tag_Von_Read, Tag_Von_Close);
+  CursorRows<TagSatz> days = ReadAllRows<TagSatz, Tag_Von>(period.NzaPnr.c_str(), from.c_str(), period.NzaEdt.c_str());
   for (const TagSatz& day : days.rows) {
     MltSatz row = rowOf(runStamp, period);
     SetEvent(row, "KM", Moment(day.TagVon.view(), day.TagUhr.view()));
@@ -99,8 +98,7 @@ void Mlt_Unterbr_Mel(const std::string& runStamp, NzaSatz period, std::int32_t& 
   from.KeyPnr = period.NzaPnr;
   from.KeyDat = period.NzaDtm;
   from.KeyUhr = period.NzaDtmUhr;
-  CursorRows<MelSatz> bookings = ReadAllRows<MelSatz>(
-      Mel_MPAVon_Open(&from, period.NzaEdt.c_str(), period.NzaEdtUhr.c_str()), Mel_MPAVon_Read, Mel_MPAVon_Close);
+  CursorRows<MelSatz> bookings = ReadAllRows<MelSatz, Mel_MPAVon>(&from, period.NzaEdt.c_str(), period.NzaEdtUhr.c_str());
   for (const MelSatz& b : bookings.rows) {
     if (b.MelMsk != "PU" && b.MelMsk != "PW") continue;
     MltSatz row = rowOf(runStamp, period);

@@ -50,15 +50,15 @@ void Nza_MPA_Meldungen(MelSatz& keyBooking) {
   MelSatz probe = keyBooking;
   probe.ObjTyp = "MPA";
   probe.MelFcd = "P05";
-  int rc = Mel_PrfRdBck_MPA_Open(&probe, keyBooking.KeyDat.c_str(), keyBooking.KeyUhr.c_str(),
-                                 keyBooking.KeySek.c_str());
+  Mel_PrfRdBck_MPA readBack;
+  int rc = readBack.Open(&probe, keyBooking.KeyDat.c_str(), keyBooking.KeyUhr.c_str(), keyBooking.KeySek.c_str());
   if (rc != status::kOk) {
     LogError("Mel_PrfRdBck_MPA_Open", "Open Cursor fehlgeschlagen ", rc);
     return;
   }
   MelSatz logOn;
-  rc = Mel_PrfRdBck_MPA_Read(&logOn);
-  Mel_PrfRdBck_MPA_Close();
+  rc = readBack.Read(&logOn);
+  readBack.Close();
   if (rc != status::kOk) {
     LogError("Mel_PrfRdBck_MPA_Read", "Cursor-Read fehlgeschlagen ", rc);
     return;
@@ -68,8 +68,10 @@ void Nza_MPA_Meldungen(MelSatz& keyBooking) {
   from.ObjTyp = "MPA";
   from.KeyDat = logOn.KeyDat;
   from.KeyUhr = logOn.KeyUhr;
-  CursorRows<MelSatz> window = ReadAllRows<MelSatz>(
-      Mel_MPA2_Open(&from, keyBooking.KeyDat.c_str(), keyBooking.KeyUhr.c_str()), Mel_MPA2_Read, Mel_MPA2_Close);
+  // The person's bookings on the operation from the log-on up to the note
+  // (its log texts keep the name Mel_MPA2).
+  CursorRows<MelSatz> window =
+      ReadAllRows<MelSatz, Mel_MPAVon>(&from, keyBooking.KeyDat.c_str(), keyBooking.KeyUhr.c_str());
   if (!window.opened()) {
     LogError("Mel_MPA2_Open()", "Fehler: Open Cursor", window.openStatus);
     return;
@@ -117,7 +119,7 @@ void Nza_MPA(MelSatz keyBooking) {
   window.NzaEdt = note.KeyDat;
   window.NzaEdtUhr = note.KeyUhr;
   CursorRows<NzaSatz> periods =
-      ReadAllRows<NzaSatz>(Nza_PKeyVon_Open(&window), Nza_PKeyVon_Read, Nza_PKeyVon_Close);
+      ReadAllRows<NzaSatz, Nza_PKeyVon>(&window);
   if (!periods.opened()) {
     LogError("Nza_PKeyVon_Open(SA_A)", "Fehler: Open Cursor", periods.openStatus);
     return;

@@ -51,7 +51,7 @@ void Mlt_Unterbr_Nza(const std::string& runStamp, NzaSatz period, std::int32_t& 
     window.NzaEdtUhr = "235959";
   }
   CursorRows<NzaSatz> interruptions =
-      ReadAllRows<NzaSatz>(Nza_PKeyVon_Open(&window), Nza_PKeyVon_Read, Nza_PKeyVon_Close);
+      ReadAllRows<NzaSatz, Nza_PKeyVon>(&window);
   for (const NzaSatz& i : interruptions.rows) {
     if (!opensInterruption(i) && !closesInterruption(i)) continue;
     MltSatz row = rowOf(runStamp, i);
@@ -68,9 +68,7 @@ void Mlt_Unterbr_Nza(const std::string& runStamp, NzaSatz period, std::int32_t& 
 
 void Mlt_ZeitDaten_Bde(const std::string& runStamp, NzaSatz period, std::int32_t& counter) {
   const std::string startDay = period.NzaDtm.str();
-  CursorRows<EmoPausenSatz> breaks = ReadAllRows<EmoPausenSatz>(
-      Emo_Pausen_Open(period.NzaEmo.c_str(), period.NzaTtp.c_str(), startDay.c_str()), Emo_Pausen_Read,
-      Emo_Pausen_Close);
+  CursorRows<EmoPausenSatz> breaks = ReadAllRows<EmoPausenSatz, Emo_Pausen>(period.NzaEmo.c_str(), period.NzaTtp.c_str(), startDay.c_str());
   for (const EmoPausenSatz& b : breaks.rows) {
     MltSatz row = rowOf(runStamp, period);
     SetEvent(row, "BP", breakMoment(startDay, b.EmoBeg, b.PmsBeg));

@@ -74,8 +74,7 @@ void comeAndGo(DayWriter& out, const std::string& pnr, const std::string& day, c
   // on it (the usual one-day attendance) is delivered.
   const std::string upTo = Moment(tag.TagBis.view(), "235959");
   CursorRows<BupSatz> bookings =
-      ReadAllRows<BupSatz>(Bup_AbrTag_Open(pnr.c_str(), tag.TagVon.c_str(), upTo.c_str()), Bup_AbrTag_Read,
-                           Bup_AbrTag_Close);
+      ReadAllRows<BupSatz, Bup_AbrTag>(pnr.c_str(), tag.TagVon.c_str(), upTo.c_str());
   if (bookings.rows.empty()) {
     rc = out.write("KM", plan.come);
     if (rc != status::kOk) LogError(kComeGoFunction, "Mlt_PKeyIns(AzvSolBeg)", rc);
@@ -134,7 +133,7 @@ std::string plannedBreakMoment(const std::string& day, const std::string& come, 
 void plannedBreaks(DayWriter& out, const std::string& pnr, const std::string& day, const ZtgSatz& d) {
   const std::string come = plannedWindow(day, d).come;
   CursorRows<PseSatz> breaks =
-      ReadAllRows<PseSatz>(Pse_PKey_Open(d.AzvPsm.c_str()), Pse_PKey_Read, Pse_PKey_Close);
+      ReadAllRows<PseSatz, Pse_PKey>(d.AzvPsm.c_str());
   out.setCalendar(d, day);
   for (const PseSatz& pse : breaks.rows) {
     GpsSatz own;
@@ -183,15 +182,16 @@ void Write_Protokoll(const std::string& pnr, const std::string& day) {
 }
 
 std::optional<ZtgSatz> Nza_PlanTag(const std::string& pnr, const std::string& day) {
-  int rc = Ztg_Pnr_Open(pnr.c_str(), day.c_str());
+  Ztg_Pnr cursor;
+  int rc = cursor.Open(pnr.c_str(), day.c_str());
   if (rc != status::kOk) {
     // Without planned values there is nothing to put on the time line.
     LogError("Nza_PlanTag", "Ztg_Pnr_Open", rc);
     return std::nullopt;
   }
   ZtgSatz planned;
-  rc = Ztg_Pnr_Read(&planned);
-  Ztg_Pnr_Close();
+  rc = cursor.Read(&planned);
+  cursor.Close();
   if (rc != status::kOk) {
     Write_Protokoll(pnr, day);
     return std::nullopt;
@@ -222,7 +222,7 @@ void Mlt_PZM_Tage(const std::string& runStamp, NzaSatz period, std::int32_t& cou
   const std::string from = AddDays(period.NzaDtm.view(), -1);
   if (from.empty()) return;  // a start that is no date has no days
   CursorRows<BakSatz> days =
-      ReadAllRows<BakSatz>(Bak_Von_Open(from.c_str(), period.NzaEdt.c_str()), Bak_Von_Read, Bak_Von_Close);
+      ReadAllRows<BakSatz, Bak_Von>(from.c_str(), period.NzaEdt.c_str());
   for (const BakSatz& day : days.rows) {
     std::optional<ZtgSatz> planned = Nza_PlanTag(period.NzaPnr.str(), day.BakDtm.str());
     if (!planned) continue;

@@ -29,8 +29,7 @@ bool shiftContains(int b, int e, int t) {
 }
 
 CursorRows<AemSatz> assignments(const std::string& apg, std::int32_t kind, const std::string& day) {
-  return ReadAllRows<AemSatz>(Aem_Schicht_Open(apg.c_str(), kind, day.c_str()), Aem_Schicht_Read,
-                              Aem_Schicht_Close);
+  return ReadAllRows<AemSatz, Aem_Schicht>(apg.c_str(), kind, day.c_str());
 }
 
 // Takes the calendar columns from the first assignment, then looks for the
@@ -44,8 +43,7 @@ void applyAssignments(const std::vector<AemSatz>& rows, const std::string& day, 
   row.NzaJwo = day.substr(0, 4);
   row.NzaTtp = first.KalBtp;
   for (const AemSatz& aem : rows) {
-    CursorRows<EmoPausenSatz> shifts = ReadAllRows<EmoPausenSatz>(
-        Emo_Pausen_Open(aem.AemEmo.c_str(), aem.KalBtp.c_str(), day.c_str()), Emo_Pausen_Read, Emo_Pausen_Close);
+    CursorRows<EmoPausenSatz> shifts = ReadAllRows<EmoPausenSatz, Emo_Pausen>(aem.AemEmo.c_str(), aem.KalBtp.c_str(), day.c_str());
     for (const EmoPausenSatz& shift : shifts.rows) {
       if (shiftContains(shift.EmoBeg, shift.EmoEnd, startMinute)) {
         row.NzaEmo = shift.EmoEmo;
@@ -106,8 +104,7 @@ void Nza_BeginnErgaenzen(NzaSatz& row) {
   if (row.NzaPzm != 1) {
     const int t = Std_Min(row.NzaEdtUhr.view());
     const int t2 = t + 1440;
-    CursorRows<EmoSatz> shifts = ReadAllRows<EmoSatz>(Emo_Schicht_Open(row.NzaEmo.c_str(), row.NzaTtp.c_str()),
-                                                      Emo_Schicht_Read, Emo_Schicht_Close);
+    CursorRows<EmoSatz> shifts = ReadAllRows<EmoSatz, Emo_Schicht>(row.NzaEmo.c_str(), row.NzaTtp.c_str());
     bool found = false;
     // Every fitting shift is applied in turn: the last one decides.
     for (const EmoSatz& shift : shifts.rows) {

@@ -49,11 +49,9 @@ int Nza_SchichtSuchen(const std::string& apl, const std::string& start, const st
   const std::string lastDay = end.substr(0, 8);
   // A text that is no date gives an empty day and ends the search.
   for (std::string day = AddDays(start.substr(0, 8), -1); !day.empty() && day <= lastDay; day = AddDays(day, 1)) {
-    CursorRows<AemSatz> assignments = ReadAllRows<AemSatz>(Aem_Schicht_Open(apg.c_str(), kind, day.c_str()),
-                                                           Aem_Schicht_Read, Aem_Schicht_Close);
+    CursorRows<AemSatz> assignments = ReadAllRows<AemSatz, Aem_Schicht>(apg.c_str(), kind, day.c_str());
     for (const AemSatz& aem : assignments.rows) {
-      CursorRows<EmoSatz> shifts = ReadAllRows<EmoSatz>(Emo_Schicht_Open(aem.AemEmo.c_str(), aem.KalBtp.c_str()),
-                                                        Emo_Schicht_Read, Emo_Schicht_Close);
+      CursorRows<EmoSatz> shifts = ReadAllRows<EmoSatz, Emo_Schicht>(aem.AemEmo.c_str(), aem.KalBtp.c_str());
       for (const EmoSatz& shift : shifts.rows) {
         if (!contains(day, shift, start)) continue;
         found.emo = shift.EmoEmo.str();
