@@ -47,14 +47,17 @@ int Query::prepared(PreparedStatement*& out) {
   return status::kOk;
 }
 
-int write(Query& q, std::span<const Value> params) {
+namespace {
+
+// A write, with the number of rows it changed when the caller asks.
+int runWrite(Query& q, std::span<const Value> params, std::int64_t* rowsChanged) {
   Session& s = Session::get();
   s.drainCursors();
   PreparedStatement* stmt = nullptr;
   int rc = ready(q, stmt);
   if (rc != status::kOk) return rc;
   Connection& conn = s.connection();
-  if (!s.inUnit()) return seen(conn.execute(*stmt, params));  // one statement, all or nothing
+  if (!s.inUnit()) return seen(conn.execute(*stmt, params, rowsChanged));  // one statement, all or nothing
   const std::string savepoint = std::string(q.routine()) + "_Sp";
   // Released savepoints do not pile up over the unit; the release of the
   // previous write rides along with this write's savepoint.
@@ -62,7 +65,7 @@ int write(Query& q, std::span<const Value> params) {
   script = script.empty() ? "SAVEPOINT " + savepoint : "RELEASE SAVEPOINT " + script + "; SAVEPOINT " + savepoint;
   rc = seen(conn.executeScript(script));
   if (rc != status::kOk) return rc;
-  rc = seen(conn.execute(*stmt, params));
+  rc = seen(conn.execute(*stmt, params, rowsChanged));
   if (rc == status::kOk) {
     s.setPendingRelease(savepoint);
   } else {
@@ -72,8 +75,22 @@ int write(Query& q, std::span<const Value> params) {
   return rc;
 }
 
+}  // namespace
+
+int write(Query& q, std::span<const Value> params) { return runWrite(q, params, nullptr); }
+
+int writeExisting(Query& q, std::span<const Value> params) {
+  std::int64_t changed = 0;
+  int rc = runWrite(q, params, &changed);
+  return rc == status::kOk && changed == 0 ? status::kNoRow : rc;
+}
+
 int writeRecord(Query& q, const void* record, Fields binds) {
   return write(q, fieldValues(record, binds));
+}
+
+int writeExistingRecord(Query& q, const void* record, Fields binds) {
+  return writeExisting(q, fieldValues(record, binds));
 }
 
 int selectRow(Query& q, std::span<const Value> params, Row& row) {

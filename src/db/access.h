@@ -64,6 +64,10 @@ enum class OnFailure {
 // work; inside one, guarded by the savepoint "<routine>_Sp".
 int write(Query& q, std::span<const Value> params);
 int writeRecord(Query& q, const void* record, Fields binds);
+// A write of rows that must be there (the delete of a queued telegram):
+// 1403 when the statement changed no row.
+int writeExisting(Query& q, std::span<const Value> params);
+int writeExistingRecord(Query& q, const void* record, Fields binds);
 
 // A single-row select: 0 with the row, 1403 without one, -1422 for several.
 int selectRow(Query& q, std::span<const Value> params, Row& row);

@@ -3,6 +3,7 @@
 // leave here already mapped to the worker's numbers.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
@@ -41,8 +42,9 @@ class Connection {
   // (a test that makes one routine fail); the backends do not need it.
   virtual int prepare(const char* routine, const std::string& sql, int paramCount,
                       std::unique_ptr<PreparedStatement>& out) = 0;
-  // Runs a statement that returns no rows.
-  virtual int execute(PreparedStatement& stmt, std::span<const Value> params) = 0;
+  // Runs a statement that returns no rows; rowsChanged (when given)
+  // receives the number of rows it inserted, updated or deleted.
+  virtual int execute(PreparedStatement& stmt, std::span<const Value> params, std::int64_t* rowsChanged) = 0;
   // Runs a query; the source is valid until the statement is used again.
   virtual int query(PreparedStatement& stmt, std::span<const Value> params,
                     std::unique_ptr<RowSource>& out) = 0;
@@ -52,6 +54,15 @@ class Connection {
   // False once the backend knows the connection is gone.
   virtual bool alive() const = 0;
   virtual std::string lastError() const = 0;
+
+  // The database-wide lease: held by at most one connection to a database
+  // at a time, whatever machine it comes from, and released with that
+  // connection (also when its process or machine dies). Once taken it
+  // stays with this connection. `holder` names the taker for whoever asks
+  // leaseHolder(). 0 with `held` telling whether this connection holds it.
+  virtual int takeLease(const std::string& holder, bool& held) = 0;
+  // 0 with the name of the lease's holder, or an empty name when it is free.
+  virtual int leaseHolder(std::string& holder) = 0;
 };
 
 // Opens the backend that the service name selects: "sqlite:PATH" or a

@@ -12,6 +12,10 @@
 namespace db {
 namespace {
 
+// The key of the lease among the database's advisory locks. A key below
+// 2^32 shows in pg_locks as classid 0, objid the key, objsubid 1.
+constexpr const char* kLeaseKey = "1297044054";
+
 constexpr unsigned kInt2 = 21, kInt4 = 23, kInt8 = 20, kFloat4 = 700, kFloat8 = 701, kNumeric = 1700;
 
 struct ResultDeleter {
@@ -83,9 +87,11 @@ class PgConnection : public Connection {
     return status::kOk;
   }
 
-  int execute(PreparedStatement& ps, std::span<const Value> params) override {
+  int execute(PreparedStatement& ps, std::span<const Value> params, std::int64_t* rowsChanged) override {
     Result res = run(ps, params);
-    return check(res.get());
+    int rc = check(res.get());
+    if (rowsChanged) *rowsChanged = rc == status::kOk ? std::strtoll(PQcmdTuples(res.get()), nullptr, 10) : 0;
+    return rc;
   }
 
   int query(PreparedStatement& ps, std::span<const Value> params, std::unique_ptr<RowSource>& out) override {
@@ -108,7 +114,42 @@ class PgConnection : public Connection {
   bool alive() const override { return PQstatus(conn_) == CONNECTION_OK; }
   std::string lastError() const override { return lastError_; }
 
+  // A session-level advisory lock: the server releases it when the session
+  // ends, and keepalives end the session of a peer that died. The holder's
+  // name goes into the session's application name, where others see it.
+  int takeLease(const std::string& holder, bool& held) override {
+    held = leaseHeld_;
+    if (held) return status::kOk;
+    std::string answer;
+    int rc = single("select pg_try_advisory_lock(" + std::string(kLeaseKey) + ")", {}, answer);
+    if (rc != status::kOk || answer != "t") return rc;
+    leaseHeld_ = held = true;
+    return single("select set_config('application_name', $1, false)", {holder}, answer);
+  }
+
+  int leaseHolder(std::string& holder) override {
+    return single("select coalesce(nullif(a.application_name, ''), 'unknown') || coalesce(' from ' || host(a.client_addr), '') "
+                  "from pg_locks l join pg_stat_activity a on a.pid = l.pid "
+                  "where l.locktype = 'advisory' and l.granted and l.classid = 0 and l.objsubid = 1 "
+                  "and l.objid = " + std::string(kLeaseKey) +
+                      " and l.database = (select oid from pg_database where datname = current_database())",
+                  {}, holder);
+  }
+
  private:
+  // The first column of the first row of a statement (empty without a
+  // row); for the lease, whose statements are not access routines.
+  int single(const std::string& sql, const std::vector<std::string>& params, std::string& out) {
+    std::vector<const char*> values;
+    for (const std::string& p : params) values.push_back(p.c_str());
+    Result res(PQexecParams(conn_, sql.c_str(), static_cast<int>(values.size()), nullptr, values.data(), nullptr,
+                            nullptr, 0));
+    int rc = check(res.get());
+    out.clear();
+    if (rc == status::kOk && PQntuples(res.get()) > 0 && !PQgetisnull(res.get(), 0, 0)) out = PQgetvalue(res.get(), 0, 0);
+    return rc;
+  }
+
   Result run(PreparedStatement& ps, std::span<const Value> params) {
     std::vector<std::string> texts(params.size());
     std::vector<const char*> values(params.size(), nullptr);
@@ -132,6 +173,7 @@ class PgConnection : public Connection {
   PGconn* conn_;
   std::string lastError_;
   int statementCount_ = 0;
+  bool leaseHeld_ = false;
 };
 
 void quietNotices(void*, const char*) {}
@@ -170,10 +212,19 @@ int openPostgres(const std::string& user, const std::string& password, const std
   // the configured user and password override the URI's.
   std::vector<const char*> keys, values;
   auto set = [&](const char* k, const std::string& v) { keys.push_back(k); values.push_back(v.c_str()); };
-  const std::string passfile = "/dev/null", timeout = "10", app = "bdemorvelt", sslmode = "prefer",
-                    options = "", empty = "";
+  const std::string passfile = "/dev/null", timeout = "10", app = "bdemorvelt", sslmode = "prefer", empty = "";
+  // Keepalives on both ends: the worker notices a server that is gone,
+  // and the server ends the session of a worker whose machine died within
+  // about a minute (20 s idle, then 4 probes 10 s apart), which frees the
+  // lease for a standby.
+  const std::string keepalives = "1", idle = "20", interval = "10", count = "4",
+                    options = "-c tcp_keepalives_idle=20 -c tcp_keepalives_interval=10 -c tcp_keepalives_count=4";
   set("passfile", passfile);
   set("connect_timeout", timeout);
+  set("keepalives", keepalives);
+  set("keepalives_idle", idle);
+  set("keepalives_interval", interval);
+  set("keepalives_count", count);
   set("application_name", app);
   set("sslmode", sslmode);
   set("options", options);

@@ -35,7 +35,7 @@ int Rcv_PKeyDel(const RcvSatz* r) {
   static const db::KeyCondition key = rcv().key(kKey);
   static db::Query q("Rcv_PKeyDel",
                      "delete  from Kvs570Rcv  where (RcvMdt=TO_DATE(:b0,'yyyymmddHH24MISS') and RcvLfn=:b1)");
-  return db::writeRecord(q, r, key.binds);
+  return db::writeExistingRecord(q, r, key.binds);
 }
 
 int Rcv_Count() {
@@ -48,4 +48,17 @@ int Rcv_Count() {
 int Rcv_PKeyIns(const RcvSatz* r) {
   static db::Query q("Rcv_PKeyIns", rcv().insert());
   return db::writeRecord(q, r, rcv().writeFields());
+}
+
+int Rcv_State(RcvQueueState* state) {
+  static db::Query q("Rcv_State",
+                     "select count(*), TO_CHAR(min(RcvMdt),'yyyymmddHH24MISS'), TO_CHAR(sysdate,'yyyymmddHH24MISS')  "
+                     "from Kvs570Rcv");
+  db::Row row;
+  int rc = db::selectRow(q, {}, row);
+  if (rc != status::kOk) return rc;
+  state->rows = static_cast<std::int32_t>(row[0].asInt());
+  state->oldest = row[1].isNull() ? std::string() : row[1].asText();
+  state->now = row[2].asText();
+  return rc;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "base/fixed_text.h"
 #include "db/access.h"
@@ -19,8 +20,18 @@ class Rcv_Cursor : public db::RecordCursor<RcvSatz> {
   Rcv_Cursor();
   int Open();
 };
+// 1403 when the row is not there (any more): someone else has taken it.
 int Rcv_PKeyDel(const RcvSatz* rcv);
 // The number of queued rows itself; -1 when the count fails.
 int Rcv_Count();
 // Appends a telegram to the queue (what the receiving component does).
 int Rcv_PKeyIns(const RcvSatz* rcv);
+
+// The queue as a monitor sees it: its number of rows, the oldest row's
+// RcvMdt and the database's clock, both yyyymmddHH24MISS (the oldest empty
+// when the queue is).
+struct RcvQueueState {
+  std::int32_t rows = 0;
+  std::string oldest, now;
+};
+int Rcv_State(RcvQueueState* state);

@@ -5,9 +5,11 @@
 #include <cstdio>
 #include <cstring>
 #include <deque>
+#include <utility>
 #include <unistd.h>
 
 #include "db/date_text.h"
+#include "db/lease_file.h"
 #include "db/failure.h"
 #include "base/status.h"
 
@@ -38,7 +40,7 @@ struct SqliteStatement : PreparedStatement {
 
 class SqliteConnection : public Connection {
  public:
-  explicit SqliteConnection(sqlite3* db) : db_(db) {}
+  SqliteConnection(sqlite3* db, std::string path) : db_(db), path_(std::move(path)) {}
   ~SqliteConnection() override { sqlite3_close_v2(db_); }
 
   Dialect dialect() const override { return Dialect::Sqlite; }
@@ -52,13 +54,14 @@ class SqliteConnection : public Connection {
     return status::kOk;
   }
 
-  int execute(PreparedStatement& ps, std::span<const Value> params) override {
+  int execute(PreparedStatement& ps, std::span<const Value> params, std::int64_t* rowsChanged) override {
     sqlite3_stmt* st = static_cast<SqliteStatement&>(ps).stmt;
     int rc = bind(st, params);
     if (rc != status::kOk) return rc;
     dateError_ = 0;
     int step = sqlite3_step(st);
     int result = step == SQLITE_DONE || step == SQLITE_ROW ? status::kOk : stepError();
+    if (rowsChanged) *rowsChanged = result == status::kOk ? sqlite3_changes(db_) : 0;
     sqlite3_reset(st);
     sqlite3_clear_bindings(st);
     return result;
@@ -80,6 +83,11 @@ class SqliteConnection : public Connection {
   bool inTransaction() const override { return sqlite3_get_autocommit(db_) == 0; }
   bool alive() const override { return true; }
   std::string lastError() const override { return lastError_; }
+
+  int takeLease(const std::string& holder, bool& held) override {
+    return lease_.take(LeaseFilePath(path_), holder, held);
+  }
+  int leaseHolder(std::string& holder) override { return LeaseFile::holderOf(LeaseFilePath(path_), holder); }
 
   int stepError() {
     lastError_ = sqlite3_errmsg(db_);
@@ -111,6 +119,8 @@ class SqliteConnection : public Connection {
 
  private:
   sqlite3* db_;
+  std::string path_;
+  LeaseFile lease_;
   std::string lastError_;
   int dateError_ = 0;
 };
@@ -257,7 +267,7 @@ int openSqlite(const std::string& path, bool createMissing, std::unique_ptr<Conn
     sqlite3_close_v2(raw);
     return status::kUnknownService;
   }
-  auto conn = std::make_unique<SqliteConnection>(raw);
+  auto conn = std::make_unique<SqliteConnection>(raw, path);
   sqlite3_busy_timeout(raw, kBusyTimeoutMs);
   sqlite3_extended_result_codes(raw, 1);
   sqlite3_create_function_v2(raw, "kvs_to_date", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, conn.get(),

@@ -45,9 +45,9 @@ class FaultyConnection : public db::Connection {
     if (rc == status::kOk) names_[out.get()] = routine;
     return rc;
   }
-  int execute(db::PreparedStatement& stmt, std::span<const db::Value> params) override {
+  int execute(db::PreparedStatement& stmt, std::span<const db::Value> params, std::int64_t* rowsChanged) override {
     if (plan_->failsNow(names_[&stmt])) return plan_->status;
-    return inner_->execute(stmt, params);
+    return inner_->execute(stmt, params, rowsChanged);
   }
   int query(db::PreparedStatement& stmt, std::span<const db::Value> params,
             std::unique_ptr<db::RowSource>& out) override {
@@ -65,6 +65,8 @@ class FaultyConnection : public db::Connection {
   bool inTransaction() const override { return inner_->inTransaction(); }
   bool alive() const override { return inner_->alive(); }
   std::string lastError() const override { return inner_->lastError(); }
+  int takeLease(const std::string& holder, bool& held) override { return inner_->takeLease(holder, held); }
+  int leaseHolder(std::string& holder) override { return inner_->leaseHolder(holder); }
 
  private:
   std::unique_ptr<db::Connection> inner_;
