@@ -61,8 +61,9 @@ int backUp(const RcvSatz& rcv) {
 
 // What became of one telegram. Unusable: the database or what it runs on
 // failed (connection lost, disk full, ...); the telegram stays queued and
-// the drain ends, since every further telegram would fail alike.
-enum class Outcome { Booked, KeptQueued, DatabaseUnusable };
+// the drain ends, since every further telegram would fail alike. Handled
+// elsewhere: its queue row was gone when the unit came to delete it.
+enum class Outcome { Booked, KeptQueued, DatabaseUnusable, HandledElsewhere };
 
 bool databaseUnusable() {
   db::Session& s = db::Session::get();
@@ -78,6 +79,13 @@ Outcome keptForLaterPass() {
   return Outcome::DatabaseUnusable;
 }
 
+// Another worker has booked the telegram and deleted its queue row; this
+// unit's bookings of it are rolled back, so it is booked once.
+Outcome handledElsewhere() {
+  LogError("Input-Buchung", "Meldung bereits verarbeitet", status::kNoRow);
+  return Outcome::HandledElsewhere;
+}
+
 // Backup and delete without the booking, then the booking statement by
 // statement: for a telegram that spoils its own unit of work (a failed
 // statement that takes the whole transaction with it). Leaving the queue
@@ -88,6 +96,7 @@ Outcome bookOutsideUnit(const RcvSatz& rcv) {
   if (rc == 0) rc = MeldungToSicherung(rcv);
   if (rc == 0) rc = s.commitUnit();
   else s.rollbackUnit();
+  if (rc == status::kNoRow) return handledElsewhere();
   if (rc != 0) return databaseUnusable() ? keptForLaterPass() : Outcome::KeptQueued;
   Meldung_Verarbeiten(rcv.RcvDta.view());
   return Outcome::Booked;
@@ -110,6 +119,7 @@ Outcome bookOnce(const RcvSatz& rcv) {
   } else {
     s.rollbackUnit();
   }
+  if (rc == status::kNoRow) return handledElsewhere();
   // Only a failure of the telegram's own may send it down the statement
   // by statement way: that way it leaves the queue before it is booked.
   if (databaseUnusable()) return keptForLaterPass();
@@ -136,8 +146,10 @@ int MeldungToSicherung(RcvSatz rcv) {
     return rc;
   }
   // A duplicate is the same telegram backed up before: it still leaves the queue.
+  // A row already gone (1403) is no failure here: the caller rolls the
+  // telegram's unit back and says so once.
   rc = Rcv_PKeyDel(&rcv);
-  if (rc != status::kOk) LogError("MeldungToSicherung", "Fehler bei Rcv_PKeyDel", rc);
+  if (rc != status::kOk && rc != status::kNoRow) LogError("MeldungToSicherung", "Fehler bei Rcv_PKeyDel", rc);
   return rc;
 }
 

@@ -18,7 +18,8 @@ int Input_Buchung();
 // Copies the telegram into the backup table, with the telegram's own date
 // and time as the backup moment (the queue row's RcvMdt when those do not
 // form a moment), and deletes it from the queue. A telegram already in the
-// backup is still deleted. 0 or the failing routine's status.
+// backup is still deleted. 0 or the failing routine's status; 1403 when
+// the queue row was already gone.
 int MeldungToSicherung(RcvSatz rcv);
 
 // The backup moment of a raw telegram: "20" and its positions 57-68.
