@@ -12,6 +12,7 @@
 #include "app/loop.h"
 #include "base/msglog.h"
 #include "app/process_objects.h"
+#include "app/standby.h"
 
 namespace {
 
@@ -99,16 +100,18 @@ int RunWorker(const Options& options) {
   }
   const long long interval = pollingIntervalMs();
 
-  NamedEvent stopEvent, startEvent;
+  NamedEvent stopEvent, startEvent, leaseEvent;
   if (!NamedEvent::create("StopMorveltEvent", true, stopEvent)) return 0;
   if (!NamedEvent::create("StartMorveltEvent", false, startEvent)) return 0;
+  if (!NamedEvent::create("LeaseMorveltEvent", false, leaseEvent)) return 0;
   startEvent.set();
+  LeaseKeeper lease(leaseEvent);
 
   const PassPhases phases = DefaultPhases();
   for (;;) {
     if (stopRequested(stopEvent)) break;
     stopEvent.set();
-    if (EnsureConnected()) RunPass(phases);
+    if (EnsureConnected() && lease.mayBook()) RunPass(phases);
     if (options.once) break;
     sleepMillis(interval);
   }
@@ -116,5 +119,6 @@ int RunWorker(const Options& options) {
   stopEvent.set();
   stopEvent.close(true);
   startEvent.close(true);
+  leaseEvent.close(true);
   return 0;
 }

@@ -1,0 +1,47 @@
+#include "app/standby.h"
+
+#include <unistd.h>
+
+#include "base/msglog.h"
+#include "base/status.h"
+#include "db/lease.h"
+
+std::string LeaseHolderName() {
+  char host[256] = {};
+  if (gethostname(host, sizeof host - 1) != 0) host[0] = '\0';
+  return std::string(host[0] ? host : "unknown") + " pid " + std::to_string(getpid());
+}
+
+bool LeaseKeeper::mayBook() {
+  bool held = false;
+  const int rc = db::TakeLease(LeaseHolderName(), held);
+  if (rc != status::kOk) {
+    become(Role::Unsure, rc);
+    return false;
+  }
+  become(held ? Role::Holder : Role::Standby, rc);
+  return held;
+}
+
+// Logs the changes worth an operator's notice, each once: becoming a
+// standby, taking over from one, a lease that cannot be asked for. A lost
+// connection is not repeated here; the reconnect reports it.
+void LeaseKeeper::become(Role role, int status) {
+  if (role == role_) return;
+  const Role before = role_;
+  role_ = role;
+  role == Role::Holder ? event_.set() : event_.reset();
+  switch (role) {
+    case Role::Holder:
+      if (before != Role::Starting) LogError("Lease", "Lease uebernommen, Worker bucht", 0);
+      break;
+    case Role::Standby:
+      LogError("Lease", "Standby: andere Installation bucht", 0);
+      break;
+    case Role::Unsure:
+      if (status != status::kNotConnected) LogError("Lease", "Lease nicht pruefbar", status);
+      break;
+    case Role::Starting:
+      break;
+  }
+}

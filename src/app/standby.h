@@ -1,0 +1,33 @@
+// Standby: a worker books only while it holds the database-wide lease.
+// One that finds the lease held by another installation books nothing,
+// says so once in the log and asks again at every pass; it takes over as
+// soon as the lease is free. The lease goes with the connection, so after
+// a reconnect it is taken anew before anything is booked.
+//
+// The named event "LeaseMorveltEvent" shows controllers and
+// `bdemorvelt status` which of the two the worker is: signalled while it
+// holds the lease.
+#pragma once
+
+#include <string>
+
+#include "app/process_objects.h"
+
+class LeaseKeeper {
+ public:
+  explicit LeaseKeeper(NamedEvent& leaseEvent) : event_(leaseEvent) {}
+
+  // Asked at the top of every pass, on a usable connection: true when
+  // the worker holds the lease (taking it when it is free).
+  bool mayBook();
+
+ private:
+  enum class Role { Starting, Holder, Standby, Unsure };
+  void become(Role role, int status);
+
+  NamedEvent& event_;
+  Role role_ = Role::Starting;
+};
+
+// How this worker names itself as the lease's holder: "<host> pid <pid>".
+std::string LeaseHolderName();
