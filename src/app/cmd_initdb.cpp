@@ -8,13 +8,17 @@
 #include "app/commands.h"
 #include "base/config.h"
 
-bool ConnectForCommand(const Options& options, bool createMissing) {
+int ConnectWithConfiguration(const Options& options, bool createMissing, std::string* error) {
   dbSetConfigFile(options.configFile);
   const std::string& file = options.configFile;
   std::string login = Get_IniWert("", "LOGIN", 0, file), pass = Get_IniWert("", "PASS", 0, file),
               net8 = Get_IniWert("", "NET8", 0, file);
+  return dbConnectWith(login, pass, net8, createMissing, error);
+}
+
+bool ConnectForCommand(const Options& options, bool createMissing) {
   std::string error;
-  int rc = dbConnectWith(login, pass, net8, createMissing, &error);
+  int rc = ConnectWithConfiguration(options, createMissing, &error);
   if (rc != 0) {
     std::fprintf(stderr, "bdemorvelt: cannot connect to the database (%d)%s%s\n", rc, error.empty() ? "" : ": ",
                  error.c_str());

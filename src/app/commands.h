@@ -2,6 +2,8 @@
 // errors to standard error, and return the process exit code.
 #pragma once
 
+#include <string>
+
 #include "app/options.h"
 
 int RunInitdb(const Options& options);
@@ -12,7 +14,10 @@ int RunDecipher(const Options& options);
 int RunDemo(const Options& options);
 int RunCalendar(const Options& options);
 int RunReport(const Options& options);
+int RunStatus(const Options& options);
 
 // Logs in with the configuration file for a helper command; prints the
 // reason on failure. createMissing lets initdb create an SQLite file.
 bool ConnectForCommand(const Options& options, bool createMissing);
+// The same without a word: 0 or the status, the backend's reason in `error`.
+int ConnectWithConfiguration(const Options& options, bool createMissing, std::string* error);

@@ -15,10 +15,15 @@ int main(int argc, char** argv) {
     PrintUsage();
     return 0;
   }
+  if (o.version) {
+    std::printf("bdemorvelt %s\n", BDE_VERSION);
+    return 0;
+  }
   if (o.command.empty()) return RunWorker(o);
   if (o.command == "initdb") return RunInitdb(o);
   if (o.command == "feed") return RunFeed(o);
   if (o.command == "stop") return RunStop(o);
+  if (o.command == "status") return RunStatus(o);
   if (o.command == "encipher") return RunEncipher(o);
   if (o.command == "decipher") return RunDecipher(o);
   if (o.command == "calendar") return RunCalendar(o);

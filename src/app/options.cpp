@@ -10,6 +10,8 @@ Options ParseOptions(int argc, char** argv) {
       o.once = true;
     } else if (a == "--help" || a == "-h") {
       o.help = true;
+    } else if (a == "--version") {
+      o.version = true;
     } else if (a == "--config" || a == "--log") {
       if (k + 1 >= argc) {
         o.error = a + " needs a file name";
@@ -37,7 +39,8 @@ Options ParseOptions(int argc, char** argv) {
       o.args.push_back(a);
     }
   }
-  static const char* kCommands[] = {"initdb", "feed", "stop", "encipher", "decipher", "demo", "calendar", "report"};
+  static const char* kCommands[] = {"initdb",   "feed", "stop",     "status", "encipher",
+                                    "decipher", "demo", "calendar", "report"};
   if (o.error.empty() && !o.command.empty()) {
     bool known = false;
     for (const char* c : kCommands) known = known || o.command == c;
@@ -45,7 +48,8 @@ Options ParseOptions(int argc, char** argv) {
   }
   // A stray word after a command that takes none is a mistake, not a
   // wish to be ignored.
-  if (o.error.empty() && (o.command == "initdb" || o.command == "stop") && !o.args.empty())
+  if (o.error.empty() && (o.command == "initdb" || o.command == "stop" || o.command == "status") &&
+      !o.args.empty())
     o.error = o.command + " takes no arguments";
   return o;
 }
@@ -62,6 +66,8 @@ void PrintUsage(std::FILE* out) {
       "  initdb            create the missing tables and indexes of the configured database\n"
       "  feed [FILE]       queue every line of FILE (or standard input) as a telegram\n"
       "  stop              ask the running worker to stop (exit 1 when none runs)\n"
+      "  status            worker, database, lease, queue and notes; exit 0 working,\n"
+      "                    1 no worker, 2 database not reachable, 3 worker is a standby\n"
       "  encipher TEXT     print TEXT enciphered for the configuration file\n"
       "  decipher DIGITS   print the plain text of an enciphered value\n"
       "  demo [DIR]        run a sample shop floor on an embedded database in DIR (default ./demo)\n"
@@ -74,5 +80,6 @@ void PrintUsage(std::FILE* out) {
       "  --config FILE     configuration file (default ../../../../files/korvantis.ini)\n"
       "  --log FILE        message log (default ./Msg/BdeMorvelt.txt)\n"
       "  --once            one pass of the main loop without sleeping\n"
-      "  --help            this text\n");
+      "  --help            this text\n"
+      "  --version         the version of bdemorvelt\n");
 }

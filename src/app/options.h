@@ -10,6 +10,7 @@ struct Options {
   std::vector<std::string> args;
   bool once = false;
   bool help = false;
+  bool version = false;
   std::string configFile = "../../../../files/korvantis.ini";
   std::string logFile = "./Msg/BdeMorvelt.txt";
   std::string calendarNumber = "1";                 // calendar: --calendar

@@ -393,6 +393,46 @@ TEST_F(WorkerProcessTest, GuardIsReleasedWhenTheWorkerIsKilled) {
   EXPECT_TRUE(logIsExactly(log(), {kMissingCounterEntry, kMissingCounterEntry})) << log();
 }
 
+TEST_F(WorkerProcessTest, StatusTellsWhatRunsAndWhatWaitsAndExitsWithItsState) {
+  makeSqliteDatabase(3600);
+  writeFile(work_ / "one.txt", "not a telegram\n");
+  ASSERT_EQ(run(withConfig({"feed", "one.txt"})).exitCode, 0);
+  CommandResult none = run(withConfig({"status"}));
+  EXPECT_EQ(none.exitCode, 1);
+  EXPECT_TRUE(std::regex_match(none.out, std::regex("worker: not running\ndatabase: reachable\nlease: free\n"
+                                                    "queue: 1 telegram, oldest [0-9]+ s\n"
+                                                    "notes: NZS 0, LZS 0, STG 0\n")))
+      << none.out;
+
+  auto worker = startWorker();
+  ASSERT_TRUE(waitUntilAnnounced(*worker));
+  ASSERT_TRUE(eventually([&] { return eventState("LeaseMorveltEvent") == "1" || !worker->running(); }));
+  CommandResult working = run(withConfig({"status"}));
+  EXPECT_EQ(working.exitCode, 0);
+  EXPECT_TRUE(std::regex_match(working.out, std::regex("worker: running, holds the lease\ndatabase: reachable\n"
+                                                       "lease: held by .+ pid " + std::to_string(worker->pid()) +
+                                                       "\nqueue: empty\nnotes: NZS 0, LZS 0, STG 0\n")))
+      << working.out;
+
+  const fs::path elsewhere = root_ / "files" / "elsewhere.ini";
+  writeFile(elsewhere, "[db];BDE;\n3;NET8;" + Wert_Verschluesseln("sqlite:missing.db", kIniKey) + "\n");
+  CommandResult unreachable = run({"status", "--config", elsewhere.string()});
+  EXPECT_EQ(unreachable.exitCode, 2);
+  EXPECT_NE(unreachable.out.find("database: not reachable"), std::string::npos) << unreachable.out;
+  EXPECT_FALSE(fs::exists(work_ / "missing.db"));
+
+  worker->signal(SIGTERM);
+  EXPECT_EQ(worker->waitForExit(), 0);
+  EXPECT_FALSE(fs::exists(ipc_ / "LeaseMorveltEvent"));
+  EXPECT_EQ(run(withConfig({"status"})).exitCode, 1);
+}
+
+TEST_F(WorkerProcessTest, VersionIsPrinted) {
+  CommandResult r = run({"--version"});
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_TRUE(std::regex_match(r.out, std::regex("bdemorvelt [0-9]+\\.[0-9]+\\.[0-9]+\n"))) << r.out;
+}
+
 TEST_F(WorkerProcessTest, EncipherAndDecipherRoundTrip) {
   const std::string plain = "scott/tiger@host:5432/db";
   CommandResult enc = run({"encipher", plain});
