@@ -5,6 +5,9 @@
 #                                 free port of 127.0.0.1 and prints its URI
 #                                 (also written to DIR/uri)
 #   pg-test-server.sh stop DIR    stops it; does nothing when none runs
+#   pg-test-server.sh pause DIR   stops it but keeps its data, as a server
+#                                 that goes down does (for tests of that)
+#   pg-test-server.sh resume DIR  starts a paused server again on its port
 #
 # The cluster lives in DIR/data with its socket in DIR/socket and its log in
 # DIR/server.log. When the postgres account cannot reach DIR (a work tree under
@@ -204,6 +207,25 @@ stop() {
   fi
 }
 
+pause() {
+  local dir home
+  dir="$(cd "$1" && pwd)"
+  home="$(recorded_home "$dir")"
+  is_running "$home" || die "no server runs in $dir"
+  as_server_user "$BINDIR/pg_ctl" stop -m fast -w -t 60 -D "$home/data" >/dev/null
+}
+
+resume() {
+  local dir home port
+  dir="$(cd "$1" && pwd)"
+  home="$(recorded_home "$dir")"
+  [[ -s "$dir/uri" ]] || die "no paused server in $dir"
+  is_running "$home" && return 0
+  port="$(sed -n 's|.*@127\.0\.0\.1:\([0-9]*\)/.*|\1|p' "$dir/uri")"
+  as_server_user "$BINDIR/pg_ctl" start -w -t 60 -D "$home/data" \
+    -l "$home/server.log" -o "-p $port" >/dev/null
+}
+
 (($# == 2)) || usage
 if [[ "$(id -u)" -eq 0 ]]; then
   id postgres >/dev/null 2>&1 || die "no postgres account (install postgresql)"
@@ -214,5 +236,7 @@ readonly BINDIR
 case "$1" in
   start) start "$2" ;;
   stop) stop "$2" ;;
+  pause) pause "$2" ;;
+  resume) resume "$2" ;;
   *) usage ;;
 esac
