@@ -48,7 +48,7 @@ TEST_P(StandbyTest, StandbyTakesOverFromAKilledHolderAndEveryTelegramIsBookedOnc
 
   // The holder dies in the middle of a drain.
   QueueTelegrams(0, kFirstWave);
-  ASSERT_TRUE(Eventually([] { return testdb::CountRows("Kvs571Rvs") > 0; }));
+  ASSERT_TRUE(Eventually([] { return testdb::CountRows("Kvs571Rvs") >= 20; }));
   first->kill9();
   const auto killed = std::chrono::steady_clock::now();
   const std::int64_t backedUpByFirst = testdb::CountRows("Kvs571Rvs");
