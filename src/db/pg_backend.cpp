@@ -215,16 +215,19 @@ int openPostgres(const std::string& user, const std::string& password, const std
   const std::string passfile = "/dev/null", timeout = "10", app = "bdemorvelt", sslmode = "prefer", empty = "";
   // Keepalives on both ends: the worker notices a server that is gone,
   // and the server ends the session of a worker whose machine died within
-  // about a minute (20 s idle, then 4 probes 10 s apart), which frees the
-  // lease for a standby.
-  const std::string keepalives = "1", idle = "20", interval = "10", count = "4",
-                    options = "-c tcp_keepalives_idle=20 -c tcp_keepalives_interval=10 -c tcp_keepalives_count=4";
+  // about a minute (20 s idle, then 4 probes 10 s apart; data left
+  // unacknowledged for 60 s ends it too), which frees the lease for a
+  // standby.
+  const std::string keepalives = "1", idle = "20", interval = "10", count = "4", userTimeout = "60000",
+                    options = "-c tcp_keepalives_idle=20 -c tcp_keepalives_interval=10 -c tcp_keepalives_count=4 "
+                              "-c tcp_user_timeout=60000";
   set("passfile", passfile);
   set("connect_timeout", timeout);
   set("keepalives", keepalives);
   set("keepalives_idle", idle);
   set("keepalives_interval", interval);
   set("keepalives_count", count);
+  set("tcp_user_timeout", userTimeout);
   set("application_name", app);
   set("sslmode", sslmode);
   set("options", options);

@@ -21,6 +21,8 @@ TEST_P(LeaseTest, ServerEndsTheSessionOfADeadPeerWithinAMinute) {
   EXPECT_GT(idle, 0);
   EXPECT_GT(count, 0);
   EXPECT_LE(idle + interval * count, 60);
+  EXPECT_GT(setting("tcp_user_timeout"), 0);
+  EXPECT_LE(setting("tcp_user_timeout"), 60000);
 }
 
 INSTANTIATE_DB_TEST(LeaseTest);
