@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../db/master_builders.h"
+#include "master_builders.h"
 #include "base/datetime.h"
 #include "db_fixture.h"
 
