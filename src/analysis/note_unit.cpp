@@ -4,6 +4,7 @@
 #include "base/status.h"
 #include "db/mel.h"
 #include "db/mrk.h"
+#include "db/nza.h"
 #include "db/session.h"
 
 namespace {
@@ -74,4 +75,28 @@ MelSatz SchluesselBuchung(const MerkSatz& note, bool mitAuftrag) {
   key.KeyUhr = moment.size() > 8 ? moment.substr(8, 6) : std::string();
   key.KeySek = "99";
   return key;
+}
+
+MerkSatz MerkSchluessel(const char* kind, const MelSatz& key) {
+  MerkSatz note;
+  note.MrkKng = kind;
+  note.MrkApl = key.KeyApl;
+  note.MrkApk = key.KeyApk;
+  note.MrkApp = key.KeyApp;
+  note.MrkPnr = key.KeyPnr;
+  note.MrkBnr = key.KeyBnr;
+  return note;
+}
+
+NzaSatz LaufSatz(std::int16_t sa, const MelSatz& start, const char* pnr) {
+  NzaSatz run;
+  run.NzaSa = sa;
+  run.NzaApl = start.KeyApl;
+  run.NzaApk = start.KeyApk;
+  run.NzaApp = start.KeyApp;
+  run.NzaTnr = start.KeyTnr;
+  run.NzaDtm = start.KeyDat;
+  run.NzaDtmUhr = start.KeyUhr;
+  run.NzaPnr = pnr;
+  return run;
 }

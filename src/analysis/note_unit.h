@@ -5,6 +5,7 @@
 // a later pass works it again.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string_view>
 
@@ -19,12 +20,21 @@ NoteOutcome WorkNoteInUnit(std::string_view function, const std::function<void()
 
 struct MerkSatz;
 struct MelSatz;
+struct NzaSatz;
 
 // The key booking of a note: its keys, its booking number and its moment,
 // KeySek "99" so that it sorts after every booking of the same second.
 // The run-time analysis keeps the order and operation of the note; the
 // stoppage analysis leaves them empty.
 MelSatz SchluesselBuchung(const MerkSatz& note, bool mitAuftrag);
+
+// The note key of a key booking: the kind, its four keys and its booking
+// number.
+MerkSatz MerkSchluessel(const char* kind, const MelSatz& key);
+
+// The run record of an analysis window from the booking that opens it:
+// kind, keys, part number, the booking's moment as start, `pnr` as person.
+NzaSatz LaufSatz(std::int16_t sa, const MelSatz& start, const char* pnr);
 
 // Works off every pending note of `kind` in the order of the note cursor,
 // each in its own unit. A note whose key went with a note worked before it

@@ -14,17 +14,6 @@ namespace {
 
 constexpr int kInterruptionRowsKind = 5;
 
-MerkSatz noteKeyOf(const MelSatz& key) {
-  MerkSatz note;
-  note.MrkKng = "LZS";
-  note.MrkApl = key.KeyApl;
-  note.MrkApk = key.KeyApk;
-  note.MrkApp = key.KeyApp;
-  note.MrkPnr = key.KeyPnr;
-  note.MrkBnr = key.KeyBnr;
-  return note;
-}
-
 // The newest start (A01 or A03) of the operation at or before the note.
 int startBooking(MelSatz& key) {
   MelSatz params = key;
@@ -61,19 +50,12 @@ int orderEvents(const std::string& stamp, NzaSatz& run, std::int32_t& counter) {
 
 void Lza_Laufzeit(MelSatz key, bool unterbrechungsZeilen) {
   std::int32_t counter = 0;
-  NzaSatz run;
-  run.NzaEdt = key.KeyDat;
-  run.NzaEdtUhr = key.KeyUhr;
+  const MelSatz note = key;
   const std::string stamp = Laufstempel();
   if (startBooking(key) != status::kOk) return;
-  run.NzaSa = 4;
-  run.NzaApl = key.KeyApl;
-  run.NzaApk = key.KeyApk;
-  run.NzaApp = key.KeyApp;
-  run.NzaTnr = key.KeyTnr;
-  run.NzaDtm = key.KeyDat;
-  run.NzaDtmUhr = key.KeyUhr;
-  run.NzaPnr = "        ";
+  NzaSatz run = LaufSatz(4, key, "        ");
+  run.NzaEdt = note.KeyDat;
+  run.NzaEdtUhr = note.KeyUhr;
   if (orderEvents(stamp, run, counter) == 0) return;
   Mlt_Eckwerte(kLaufzeitEckwerte, stamp, run, counter);
   Lza_Auswerten(stamp, run, unterbrechungsZeilen);
@@ -83,7 +65,7 @@ void Lza_Laufzeit(MelSatz key, bool unterbrechungsZeilen) {
   Add_LaufZt_Ges(run);
 }
 
-void Get_MerkLoeschen_Lzs(const MelSatz& key) { MerkSatzLoeschen(noteKeyOf(key), "Get_MerkLoeschen"); }
+void Get_MerkLoeschen_Lzs(const MelSatz& key) { MerkSatzLoeschen(MerkSchluessel("LZS", key), "Get_MerkLoeschen"); }
 
 int Lzs_Abarbeiten() {
   const bool interruptionRows = NzpLaden().Aktiv(kInterruptionRowsKind);

@@ -12,24 +12,13 @@ constexpr int kInterruptionPeriodsKind = 5;
 
 bool interruptionPeriodsActive = false;
 
-MerkSatz noteKeyOf(const MelSatz& key) {
-  MerkSatz note;
-  note.MrkKng = "NZS";
-  note.MrkApl = key.KeyApl;
-  note.MrkApk = key.KeyApk;
-  note.MrkApp = key.KeyApp;
-  note.MrkPnr = key.KeyPnr;
-  note.MrkBnr = key.KeyBnr;
-  return note;
-}
-
 }  // namespace
 
 bool InterruptionPeriodsActive() { return interruptionPeriodsActive; }
 
 // Notes that share kind, keys and booking number and differ only in their
 // moment go together: kept, they would be worked in every pass.
-void Get_MerkLoeschen(const MelSatz& keyBooking) { MerkSatzLoeschen(noteKeyOf(keyBooking), "Get_MerkLoeschen"); }
+void Get_MerkLoeschen(const MelSatz& keyBooking) { MerkSatzLoeschen(MerkSchluessel("NZS", keyBooking), "Get_MerkLoeschen"); }
 
 int Nzs_Abarbeiten() {
   interruptionPeriodsActive = NzpLaden().Aktiv(kInterruptionPeriodsKind);

@@ -74,20 +74,13 @@ int stoppageEvents(const std::string& stamp, const MelSatz& begin, std::int32_t 
 
 void Dlz_Laufzeit(MelSatz key, bool periodenZeilen) {
   std::int32_t counter = 0;
-  NzaSatz run;
-  run.NzaEdt = key.KeyDat;
-  run.NzaEdtUhr = key.KeyUhr;
+  const MelSatz note = key;
   const std::string stamp = Laufstempel();
-  const std::int32_t noteBnr = key.KeyBnr;
   if (stoppageBegin(key) != status::kOk) return;
-  run.NzaSa = 13;
-  run.NzaApl = key.KeyApl;
-  run.NzaApk = key.KeyApk;
-  run.NzaApp = key.KeyApp;
-  run.NzaTnr = key.KeyTnr;
-  run.NzaDtm = key.KeyDat;
-  run.NzaDtmUhr = key.KeyUhr;
-  run.NzaPnr = "00000000";
+  NzaSatz run = LaufSatz(13, key, "00000000");
+  run.NzaEdt = note.KeyDat;
+  run.NzaEdtUhr = note.KeyUhr;
+  const std::int32_t noteBnr = note.KeyBnr;
   if (stoppageEvents(stamp, key, noteBnr, run, counter) == 0) return;
   Mlt_Eckwerte(kStoerungEckwerte, stamp, run, counter);
   Dlz_Auswerten(stamp, periodenZeilen);
