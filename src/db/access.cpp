@@ -59,16 +59,13 @@ int runWrite(Query& q, std::span<const Value> params, std::int64_t* rowsChanged)
   Connection& conn = s.connection();
   if (!s.inUnit()) return seen(conn.execute(*stmt, params, rowsChanged));  // one statement, all or nothing
   const std::string savepoint = std::string(q.routine()) + "_Sp";
-  // Released savepoints do not pile up over the unit; the release of the
-  // previous write rides along with this write's savepoint.
-  std::string script = s.takePendingRelease();
-  script = script.empty() ? "SAVEPOINT " + savepoint : "RELEASE SAVEPOINT " + script + "; SAVEPOINT " + savepoint;
-  rc = seen(conn.executeScript(script));
-  if (rc != status::kOk) return rc;
-  rc = seen(conn.execute(*stmt, params, rowsChanged));
+  // The savepoint commands waiting for this write go out with it.
+  const std::vector<std::string> commands = s.takeWaitingCommands(savepoint);
+  bool commandsDone = false;
+  rc = seen(conn.executeAfter(commands, *stmt, params, rowsChanged, &commandsDone));
   if (rc == status::kOk) {
-    s.setPendingRelease(savepoint);
-  } else {
+    s.writeDone(savepoint);
+  } else if (commandsDone) {
     // The failed statement alone is undone; the unit goes on.
     conn.executeScript("ROLLBACK TO SAVEPOINT " + savepoint + "; RELEASE SAVEPOINT " + savepoint);
   }

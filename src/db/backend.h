@@ -45,12 +45,25 @@ class Connection {
   // Runs a statement that returns no rows; rowsChanged (when given)
   // receives the number of rows it inserted, updated or deleted.
   virtual int execute(PreparedStatement& stmt, std::span<const Value> params, std::int64_t* rowsChanged) = 0;
+  // Runs the commands (transaction control without parameters and without
+  // an answer anyone waits for: savepoints and their releases), then the
+  // statement, in one round trip where the backend can. `commandsDone`
+  // tells whether every command succeeded, so the caller knows which
+  // savepoints exist after a failure.
+  virtual int executeAfter(std::span<const std::string> commands, PreparedStatement& stmt,
+                           std::span<const Value> params, std::int64_t* rowsChanged, bool* commandsDone);
   // Runs a query; the source is valid until the statement is used again.
   virtual int query(PreparedStatement& stmt, std::span<const Value> params,
                     std::unique_ptr<RowSource>& out) = 0;
   // Transaction control and schema statements, without parameters.
   virtual int executeScript(const std::string& sql) = 0;
   virtual bool inTransaction() const = 0;
+  // True when the open transaction can only be rolled back (PostgreSQL
+  // after a failed statement that no savepoint caught).
+  virtual bool transactionFailed() const { return false; }
+  // The exchanges with the server so far, for the benchmarks (0 for an
+  // embedded database, which has no server to wait for).
+  virtual std::uint64_t roundTrips() const { return 0; }
   // False once the backend knows the connection is gone.
   virtual bool alive() const = 0;
   virtual std::string lastError() const = 0;

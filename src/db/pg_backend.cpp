@@ -79,6 +79,7 @@ class PgConnection : public Connection {
 
   int prepare(const char*, const std::string& sql, int paramCount, std::unique_ptr<PreparedStatement>& out) override {
     auto st = std::make_unique<PgStatement>();
+    ++roundTrips_;
     st->name = "s" + std::to_string(++statementCount_);
     Result res(PQprepare(conn_, st->name.c_str(), sql.c_str(), paramCount, nullptr));
     int rc = check(res.get());
@@ -90,8 +91,39 @@ class PgConnection : public Connection {
   int execute(PreparedStatement& ps, std::span<const Value> params, std::int64_t* rowsChanged) override {
     Result res = run(ps, params);
     int rc = check(res.get());
-    if (rowsChanged) *rowsChanged = rc == status::kOk ? std::strtoll(PQcmdTuples(res.get()), nullptr, 10) : 0;
+    countRows(rc, res.get(), rowsChanged);
     return rc;
+  }
+
+  // The commands and the statement go out as one pipeline: the server
+  // answers them together, so a write with its savepoint costs one round
+  // trip instead of two. After the first failure the server skips the
+  // rest of the pipeline.
+  int executeAfter(std::span<const std::string> commands, PreparedStatement& ps, std::span<const Value> params,
+                   std::int64_t* rowsChanged, bool* commandsDone) override {
+    *commandsDone = false;
+    if (commands.empty()) {
+      *commandsDone = true;
+      return execute(ps, params, rowsChanged);
+    }
+    if (PQenterPipelineMode(conn_) != 1) return Connection::executeAfter(commands, ps, params, rowsChanged, commandsDone);
+    ++roundTrips_;
+    bool sent = true;
+    for (const std::string& command : commands)
+      sent = sent && PQsendQueryParams(conn_, command.c_str(), 0, nullptr, nullptr, nullptr, nullptr, 0) == 1;
+    ParamTexts texts(params);
+    sent = sent && PQsendQueryPrepared(conn_, static_cast<PgStatement&>(ps).name.c_str(), texts.count(),
+                                       texts.values(), nullptr, nullptr, 0) == 1;
+    sent = sent && PQpipelineSync(conn_) == 1;
+    int rc = sent ? status::kOk : status::kNotConnected;
+    for (std::size_t k = 0; rc == status::kOk && k < commands.size(); ++k) rc = check(nextResult().get());
+    if (rc == status::kOk) {
+      *commandsDone = true;
+      Result res = nextResult();
+      rc = check(res.get());
+      countRows(rc, res.get(), rowsChanged);
+    }
+    return leavePipeline(rc);
   }
 
   int query(PreparedStatement& ps, std::span<const Value> params, std::unique_ptr<RowSource>& out) override {
@@ -103,6 +135,7 @@ class PgConnection : public Connection {
   }
 
   int executeScript(const std::string& sql) override {
+    ++roundTrips_;
     Result res(PQexec(conn_, sql.c_str()));
     return check(res.get());
   }
@@ -111,6 +144,8 @@ class PgConnection : public Connection {
     PGTransactionStatusType s = PQtransactionStatus(conn_);
     return s == PQTRANS_INTRANS || s == PQTRANS_INERROR || s == PQTRANS_ACTIVE;
   }
+  bool transactionFailed() const override { return PQtransactionStatus(conn_) == PQTRANS_INERROR; }
+  std::uint64_t roundTrips() const override { return roundTrips_; }
   bool alive() const override { return PQstatus(conn_) == CONNECTION_OK; }
   std::string lastError() const override { return lastError_; }
 
@@ -142,6 +177,7 @@ class PgConnection : public Connection {
   int single(const std::string& sql, const std::vector<std::string>& params, std::string& out) {
     std::vector<const char*> values;
     for (const std::string& p : params) values.push_back(p.c_str());
+    ++roundTrips_;
     Result res(PQexecParams(conn_, sql.c_str(), static_cast<int>(values.size()), nullptr, values.data(), nullptr,
                             nullptr, 0));
     int rc = check(res.get());
@@ -150,16 +186,61 @@ class PgConnection : public Connection {
     return rc;
   }
 
-  Result run(PreparedStatement& ps, std::span<const Value> params) {
-    std::vector<std::string> texts(params.size());
-    std::vector<const char*> values(params.size(), nullptr);
-    for (std::size_t k = 0; k < params.size(); ++k) {
-      if (params[k].isNull()) continue;
-      texts[k] = params[k].asText();
-      values[k] = texts[k].c_str();
+  // Parameters as the text libpq sends; null stays a null pointer.
+  class ParamTexts {
+   public:
+    explicit ParamTexts(std::span<const Value> params) : texts_(params.size()), values_(params.size(), nullptr) {
+      for (std::size_t k = 0; k < params.size(); ++k) {
+        if (params[k].isNull()) continue;
+        texts_[k] = params[k].asText();
+        values_[k] = texts_[k].c_str();
+      }
     }
-    return Result(PQexecPrepared(conn_, static_cast<PgStatement&>(ps).name.c_str(),
-                                 static_cast<int>(params.size()), values.data(), nullptr, nullptr, 0));
+    int count() const { return static_cast<int>(values_.size()); }
+    const char* const* values() const { return values_.data(); }
+
+   private:
+    std::vector<std::string> texts_;
+    std::vector<const char*> values_;
+  };
+
+  Result run(PreparedStatement& ps, std::span<const Value> params) {
+    ParamTexts texts(params);
+    ++roundTrips_;
+    return Result(PQexecPrepared(conn_, static_cast<PgStatement&>(ps).name.c_str(), texts.count(), texts.values(),
+                                 nullptr, nullptr, 0));
+  }
+
+  static void countRows(int rc, PGresult* res, std::int64_t* rowsChanged) {
+    if (rowsChanged) *rowsChanged = rc == status::kOk ? std::strtoll(PQcmdTuples(res), nullptr, 10) : 0;
+  }
+
+  // The result of the next query of the pipeline; the null pointer that
+  // ends each query's results is read here too.
+  Result nextResult() {
+    Result res(PQgetResult(conn_));
+    if (res) Result(PQgetResult(conn_));
+    return res;
+  }
+
+  // Reads what is left of the pipeline up to its sync, then leaves
+  // pipeline mode. A connection that cannot get there is given up.
+  int leavePipeline(int rc) {
+    for (;;) {
+      PGresult* res = PQgetResult(conn_);
+      if (!res) {
+        if (PQstatus(conn_) != CONNECTION_OK) break;
+        continue;
+      }
+      const bool synced = PQresultStatus(res) == PGRES_PIPELINE_SYNC;
+      PQclear(res);
+      if (synced) break;
+    }
+    if (PQexitPipelineMode(conn_) != 1 || PQstatus(conn_) != CONNECTION_OK) {
+      lastError_ = PQerrorMessage(conn_);
+      return status::kNotConnected;
+    }
+    return rc;
   }
 
   int check(PGresult* res) {
@@ -173,6 +254,7 @@ class PgConnection : public Connection {
   PGconn* conn_;
   std::string lastError_;
   int statementCount_ = 0;
+  std::uint64_t roundTrips_ = 0;
   bool leaseHeld_ = false;
 };
 

@@ -6,6 +6,12 @@
 // and nothing is durable before commitUnit(); a crash or a lost connection
 // takes the whole unit back.
 //
+// Several units may share one transaction, a group: each unit is then
+// guarded by a savepoint of its own, so rolling one back leaves the others
+// of its group as they were, and nothing of the group is durable before
+// commitGroup(). Savepoints and their releases wait to be sent with the
+// unit's next write, which saves a round trip to a database server each.
+//
 // The session sees the status of every statement. A unit in which the
 // environment failed (connection lost, disk full, I/O error, ...) is
 // spoiled: it can only be rolled back, whatever later statements report.
@@ -38,6 +44,16 @@ class Session {
   Dialect dialect() const { return conn_ ? conn_->dialect() : Dialect::Sqlite; }
   std::uint64_t generation() const { return generation_; }
 
+  // Starts a transaction that the following units share.
+  int beginGroup();
+  // Makes the group's units durable; on failure the group is rolled back.
+  int commitGroup();
+  int rollbackGroup();
+  bool inGroup() const { return inGroup_; }
+  // True when the group's transaction can no longer be committed as it
+  // stands: a unit's failure took more than that unit with it.
+  bool groupBroken() const;
+
   // Starts a unit and forgets what the previous one showed.
   int beginUnit();
   // The status of a statement, as the access routines pass it on; a
@@ -55,12 +71,13 @@ class Session {
   bool unitLostConnection() const { return unit_.connectionLost; }
   // The status that spoiled the unit (0 when none did).
   int unitSpoilReason() const { return unit_.reason; }
-  // The savepoint of the unit's last successful write, released together
-  // with the next write's savepoint to save a round trip.
-  std::string takePendingRelease() { return std::exchange(pendingRelease_, std::string()); }
-  void setPendingRelease(std::string savepoint) { pendingRelease_ = std::move(savepoint); }
+  // The savepoint commands waiting for the next write, which sends them
+  // ahead of its own savepoint; `savepoint` is that one.
+  std::vector<std::string> takeWaitingCommands(const std::string& savepoint);
+  // The write went through: its savepoint is released with the next one.
+  void writeDone(const std::string& savepoint);
   // Commits the unit, or rolls it back and returns the reason when it is
-  // spoiled or the commit fails.
+  // spoiled or the commit fails. In a group the commit is the group's.
   int commitUnit();
   int rollbackUnit();
   bool inUnit() const { return inUnit_; }
@@ -96,12 +113,19 @@ class Session {
   void forgetStatements();
   void abandonCursors();
   int endTransaction(const char* command);
+  void forgetWaitingCommands();
+  int endUnitInGroup(bool keep);
+  int finishTransaction();
 
   std::unique_ptr<Connection> conn_;
   std::uint64_t generation_ = 0;
   bool inUnit_ = false;
+  bool inGroup_ = false;
   UnitState unit_;
-  std::string pendingRelease_;
+  std::vector<std::string> waiting_;
+  // Where the unit's own savepoint stands in waiting_ while it is not sent.
+  std::size_t unitMark_ = 0;
+  bool unitSavepointSent_ = false;
   std::vector<Cursor*> cursors_;
   std::vector<Query*> queries_;
 };

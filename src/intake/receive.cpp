@@ -1,5 +1,10 @@
 #include "intake/receive.h"
 
+#include <chrono>
+#include <set>
+#include <vector>
+#include <utility>
+
 #include "base/civil_date.h"
 #include "db/rvs.h"
 #include "db/session.h"
@@ -63,7 +68,9 @@ int backUp(const RcvSatz& rcv) {
 // failed (connection lost, disk full, ...); the telegram stays queued and
 // the drain ends, since every further telegram would fail alike. Handled
 // elsewhere: its queue row was gone when the unit came to delete it.
-enum class Outcome { Booked, KeptQueued, DatabaseUnusable, HandledElsewhere };
+// Group broken: the telegram's failure took its whole group with it (see
+// bookInGroup).
+enum class Outcome { Booked, KeptQueued, DatabaseUnusable, HandledElsewhere, GroupBroken };
 
 bool databaseUnusable() {
   db::Session& s = db::Session::get();
@@ -153,15 +160,140 @@ int MeldungToSicherung(RcvSatz rcv) {
   return rc;
 }
 
-int Input_Buchung() {
-  Rcv_Cursor queue;
-  if (queue.Open() != 0) return 0;  // the next pass tries again
-  RcvSatz rcv;
-  int rc = queue.Read(&rcv);
-  while (rc == status::kOk) {
-    if (bookOnce(rcv) == Outcome::DatabaseUnusable) break;  // the rest waits for the next pass
-    rc = queue.Read(&rcv);
-    if (rc != status::kOk && rc != status::kNoRow) LogError("Input-Buchung", "Rcv_PKeyRead()", rc);
+namespace {
+
+// Books one telegram as one unit inside the open group: its unit is undone
+// alone when it fails, the group's others stay. Only the failures a unit
+// cannot undo alone break the group: on PostgreSQL a read that failed
+// spoils the whole transaction. A failure of the telegram's own that would
+// send it the statement by statement way breaks the group as well, since
+// that way commits as it goes: booked alone, the telegram then takes it.
+Outcome bookInGroup(const RcvSatz& rcv) {
+  db::Session& s = db::Session::get();
+  int rc = s.beginUnit();
+  if (rc == 0) {
+    Meldung_Verarbeiten(rcv.RcvDta.view());
+    if (!s.unitSpoiled()) rc = MeldungToSicherung(rcv);
+    if (!s.unitSpoiled() && rc == 0) rc = s.commitUnit();
+    else s.rollbackUnit();
+  }
+  if (databaseUnusable()) return keptForLaterPass();
+  if (s.groupBroken()) return Outcome::GroupBroken;
+  if (s.unitSpoiled()) {
+    LogError("Input-Buchung", "Meldung nicht gebucht, bleibt", s.unitSpoilReason());
+    return Outcome::KeptQueued;
+  }
+  if (rc == 0) return Outcome::Booked;
+  if (rc == status::kNoRow) return handledElsewhere();
+  return Outcome::GroupBroken;
+}
+
+using QueueKey = std::pair<std::string, std::int32_t>;
+QueueKey keyOf(const RcvSatz& rcv) { return {std::string(rcv.RcvMdt.view()), rcv.RcvLfn}; }
+
+// One walk of the queue. The telegrams of a broken group are still queued
+// when the queue is walked again; they are booked one per transaction,
+// exactly as without groups. Telegrams kept queued earlier in the pass are
+// not tried again in it.
+class Drain {
+ public:
+  explicit Drain(const GroupLimits& limits) : limits_(limits) {}
+
+  // False when the walk ended because a group broke: walk again.
+  bool walk() {
+    Rcv_Cursor queue;
+    if (queue.Open() != 0) return true;  // the next pass tries again
+    RcvSatz rcv;
+    int rc = queue.Read(&rcv);
+    while (rc == status::kOk) {
+      const QueueKey key = keyOf(rcv);
+      if (!kept_.count(key)) {
+        const Step step = book(rcv, key);
+        if (step == Step::Stop) return true;
+        if (step == Step::WalkAgain) return false;
+      }
+      rc = queue.Read(&rcv);
+      if (rc != status::kOk && rc != status::kNoRow) LogError("Input-Buchung", "Rcv_PKeyRead()", rc);
+    }
+    // Nothing more is queued: what is booked becomes durable at once.
+    return commitGroup() != Step::WalkAgain;
+  }
+
+ private:
+  enum class Step { Next, Stop, WalkAgain };
+  using Clock = std::chrono::steady_clock;
+
+  Step book(const RcvSatz& rcv, const QueueKey& key) {
+    if (alone_.erase(key) || limits_.telegrams <= 1) {
+      const Step step = commitGroup();  // what the group booked before stays booked
+      if (step != Step::Next) return step;
+      return settle(bookOnce(rcv), key);
+    }
+    if (!db::Session::get().inGroup()) {
+      const int rc = db::Session::get().beginGroup();
+      if (rc != 0) {
+        LogError("Input-Buchung", "Fehler bei Begin", rc);
+        return Step::Stop;  // nothing can be booked now; the next pass tries again
+      }
+      groupStart_ = Clock::now();
+    }
+    group_.push_back(key);
+    const Step step = settle(bookInGroup(rcv), key);
+    if (step != Step::Next) return step;
+    const bool full = static_cast<int>(group_.size()) >= limits_.telegrams;
+    return full || Clock::now() - groupStart_ >= limits_.wait ? commitGroup() : Step::Next;
+  }
+
+  Step settle(Outcome outcome, const QueueKey& key) {
+    switch (outcome) {
+      case Outcome::DatabaseUnusable:
+        db::Session::get().rollbackGroup();  // the whole group waits for the next pass
+        return Step::Stop;
+      case Outcome::GroupBroken: return breakGroup();
+      case Outcome::KeptQueued: kept_.insert(key); return Step::Next;
+      default: return Step::Next;
+    }
+  }
+
+  // The group's telegrams go back to the queue's head, to be booked alone.
+  Step breakGroup() {
+    db::Session::get().rollbackGroup();
+    LogError("Input-Buchung", "Gruppe wird einzeln gebucht", 0);
+    alone_.insert(group_.begin(), group_.end());
+    group_.clear();
+    return Step::WalkAgain;
+  }
+
+  Step commitGroup() {
+    db::Session& s = db::Session::get();
+    if (!s.inGroup()) return Step::Next;
+    const int rc = s.groupBroken() ? status::kOk : s.commitGroup();
+    if (s.inGroup() || rc != 0) {
+      if (databaseUnusable()) {
+        s.rollbackGroup();
+        keptForLaterPass();
+        return Step::Stop;
+      }
+      return breakGroup();
+    }
+    group_.clear();
+    return Step::Next;
+  }
+
+  GroupLimits limits_;
+  std::vector<QueueKey> group_;
+  std::set<QueueKey> alone_;
+  std::set<QueueKey> kept_;
+  Clock::time_point groupStart_;
+};
+
+}  // namespace
+
+int Input_Buchung(const GroupLimits& limits) {
+  Drain drain(limits);
+  while (!drain.walk()) {
   }
   return 0;
 }
+
+int Input_Buchung() { return Input_Buchung(GroupLimits{}); }

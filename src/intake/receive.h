@@ -4,16 +4,29 @@
 // backup row and its queue delete are committed together or not at all.
 // A crash or a lost connection at any point therefore leaves the telegram
 // queued and unbooked, and the next pass books it, once.
+//
+// While a backlog is drained, several telegrams share one transaction (a
+// group), each still in a unit of its own that a failure undoes alone. A
+// group is committed when it is full, when its first telegram has waited
+// long enough, and at once when nothing more is queued; a crash takes the
+// open group back, and the next pass books it again.
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <string_view>
 
 #include "db/rcv.h"
 
+struct GroupLimits {
+  int telegrams = 50;  // 1: every telegram commits on its own
+  std::chrono::milliseconds wait{200};
+};
+
 // Books every queued telegram in arrival order and moves it to the backup.
 // Ends early when the connection is lost; the rest waits for the next pass.
 int Input_Buchung();
+int Input_Buchung(const GroupLimits& limits);
 
 // Copies the telegram into the backup table, with the telegram's own date
 // and time as the backup moment (the queue row's RcvMdt when those do not

@@ -95,7 +95,7 @@ class ExactlyOnceTest : public DbTest {
 
   // Fails each statement of a drain in turn with `status`, then makes a
   // clean pass; returns the number of statements a drain runs.
-  long failEachStatementInTurn(int status) {
+  long failEachStatementInTurn(int status, const GroupLimits& groups) {
     long n = 1;
     for (;; ++n) {
       if (!prepare()) return n;
@@ -104,28 +104,68 @@ class ExactlyOnceTest : public DbTest {
       {
         testdb::FaultInjection faults;
         faults.FailStatement(n, status);
-        Input_Buchung();
+        Input_Buchung(groups);
         happened = faults.Fired();
       }
       expectEachTelegramQueuedOrBooked(n);
       EXPECT_EQ(0, log.Count("Input-Buchung", "Einzelbuchung nach Abbruch")) << "statement " << n;
-      Input_Buchung();  // the clean pass
+      Input_Buchung(groups);  // the clean pass
       expectEveryTelegramBookedOnce(n);
       if (!happened || HasFailure()) return n;
     }
   }
 };
 
+// Groups of four: the six telegrams are booked in two transactions, the
+// first committed when full, the second when the queue is empty.
+const GroupLimits kGroupsOfFour{4, std::chrono::hours(1)};
+const GroupLimits kOneByOne{1, std::chrono::milliseconds(0)};
+
 TEST_P(ExactlyOnceTest, LostConnectionAtAnyStatementOfADrainBooksEveryTelegramOnce) {
-  const long n = failEachStatementInTurn(status::kNotConnected);
-  EXPECT_GT(n, 60) << "a drain of six telegrams runs more statements than that";
-  std::cout << "[ drained with a failure at each of " << n - 1 << " statements ]" << std::endl;
+  for (const GroupLimits& groups : {kOneByOne, kGroupsOfFour}) {
+    const long n = failEachStatementInTurn(status::kNotConnected, groups);
+    EXPECT_GT(n, 60) << "a drain of six telegrams runs more statements than that";
+    std::cout << "[ groups of " << groups.telegrams << ": drained with a failure at each of " << n - 1
+              << " statements ]" << std::endl;
+  }
 }
 
 TEST_P(ExactlyOnceTest, FullDiskAtAnyStatementOfADrainBooksEveryTelegramOnce) {
   const int diskFull =
       GetParam() == testdb::Backend::Sqlite ? db::SqliteStatus(SQLITE_FULL) : db::PostgresStatus("53100");
-  EXPECT_GT(failEachStatementInTurn(diskFull), 60);
+  EXPECT_GT(failEachStatementInTurn(diskFull, kGroupsOfFour), 60);
+}
+
+// A read of the second telegram fails on the server and takes the whole
+// transaction with it: the group goes back to the queue and its telegrams
+// are booked one by one, the second as far as it goes.
+TEST_P(ExactlyOnceTest, ATelegramThatSpoilsItsGroupSendsTheGroupToBeBookedAlone) {
+  if (GetParam() != testdb::Backend::Postgres) GTEST_SKIP() << "a failed read spoils a transaction on a server";
+  ASSERT_TRUE(prepare());
+  scenario::LogCapture log;
+  {
+    testdb::FaultInjection faults;
+    faults.FailRoutine("App_PKeyReadk", db::PostgresStatus("22008"), 2);
+    faults.SpoilTransaction();
+    Input_Buchung(kGroupsOfFour);
+    EXPECT_TRUE(faults.Fired());
+  }
+  EXPECT_EQ(1, log.Count("Input-Buchung", "Gruppe wird einzeln gebucht")) << log.Text();
+  EXPECT_EQ(0, testdb::CountRows("Kvs570Rcv"));
+  EXPECT_EQ(6, testdb::CountRows("Kvs571Rvs"));
+  for (const Sent& s : DayOfTelegrams())
+    EXPECT_EQ(s.bookings, Count("Kvs560Mel", "KeyLfn=0 and MelTrm='" + s.terminal + "'")) << s.terminal;
+  Input_Buchung(kGroupsOfFour);
+  EXPECT_EQ(6, testdb::CountRows("Kvs571Rvs"));
+}
+
+TEST_P(ExactlyOnceTest, ALoneTelegramIsCommittedWithoutWaitingForItsGroup) {
+  ASSERT_TRUE(prepare());
+  ASSERT_EQ(0, testdb::Exec("delete from Kvs570Rcv where RcvLfn > 1"));
+  Input_Buchung(GroupLimits{50, std::chrono::hours(1)});
+  EXPECT_FALSE(db::Session::get().connection().inTransaction());
+  EXPECT_EQ(0, testdb::CountRows("Kvs570Rcv"));
+  EXPECT_EQ(1, Count("Kvs560Mel", "KeyLfn=0 and MelTrm='T1'"));
 }
 
 TEST_P(ExactlyOnceTest, TwoPassesAfterEachOtherBookNothingTwice) {

@@ -11,6 +11,7 @@ struct FaultInjection::Plan {
   long countdown = 0;   // 0: armed for nothing
   int status = status::kOk;
   bool fired = false;
+  bool spoils = false;
   long statements = 0;
   bool wrapperAlive = false;
 
@@ -38,6 +39,12 @@ class FaultyConnection : public db::Connection {
 
   std::unique_ptr<db::Connection> release() { return std::move(inner_); }
 
+  // The failure as the statement would have given it.
+  int fail() {
+    if (plan_->spoils && inner_->inTransaction()) inner_->executeScript("select 1/0");
+    return plan_->status;
+  }
+
   db::Dialect dialect() const override { return inner_->dialect(); }
   int prepare(const char* routine, const std::string& sql, int paramCount,
               std::unique_ptr<db::PreparedStatement>& out) override {
@@ -46,12 +53,22 @@ class FaultyConnection : public db::Connection {
     return rc;
   }
   int execute(db::PreparedStatement& stmt, std::span<const db::Value> params, std::int64_t* rowsChanged) override {
-    if (plan_->failsNow(names_[&stmt])) return plan_->status;
+    if (plan_->failsNow(names_[&stmt])) return fail();
     return inner_->execute(stmt, params, rowsChanged);
+  }
+  int executeAfter(std::span<const std::string> commands, db::PreparedStatement& stmt,
+                   std::span<const db::Value> params, std::int64_t* rowsChanged, bool* commandsDone) override {
+    if (!plan_->failsNow(names_[&stmt])) return inner_->executeAfter(commands, stmt, params, rowsChanged, commandsDone);
+    // The savepoints are there, the statement fails: as when its values are refused.
+    *commandsDone = false;
+    for (const std::string& command : commands)
+      if (inner_->executeScript(command) != status::kOk) return fail();
+    *commandsDone = true;
+    return fail();
   }
   int query(db::PreparedStatement& stmt, std::span<const db::Value> params,
             std::unique_ptr<db::RowSource>& out) override {
-    if (plan_->failsNow(names_[&stmt])) return plan_->status;
+    if (plan_->failsNow(names_[&stmt])) return fail();
     return inner_->query(stmt, params, out);
   }
   int executeScript(const std::string& sql) override {
@@ -59,10 +76,12 @@ class FaultyConnection : public db::Connection {
     // double the count of each write.
     const bool savepoint = sql.rfind("SAVEPOINT", 0) == 0 || sql.rfind("RELEASE", 0) == 0 ||
                            sql.rfind("ROLLBACK TO", 0) == 0;
-    if (!savepoint && plan_->failsNow(firstWord(sql))) return plan_->status;
+    if (!savepoint && plan_->failsNow(firstWord(sql))) return fail();
     return inner_->executeScript(sql);
   }
   bool inTransaction() const override { return inner_->inTransaction(); }
+  bool transactionFailed() const override { return inner_->transactionFailed(); }
+  std::uint64_t roundTrips() const override { return inner_->roundTrips(); }
   bool alive() const override { return inner_->alive(); }
   std::string lastError() const override { return inner_->lastError(); }
   int takeLease(const std::string& holder, bool& held) override { return inner_->takeLease(holder, held); }
@@ -100,6 +119,8 @@ void FaultInjection::FailRoutine(const std::string& routine, int status, long nt
 }
 
 void FaultInjection::FailStatement(long nth, int status) { FailRoutine(std::string(), status, nth); }
+
+void FaultInjection::SpoilTransaction() { plan_->spoils = true; }
 
 void FaultInjection::Clear() { plan_->countdown = 0; }
 bool FaultInjection::Fired() const { return plan_->fired; }

@@ -23,6 +23,9 @@ class FaultInjection {
   void FailRoutine(const std::string& routine, int status = status::kNotConnected, long nth = 1);
   // The nth statement from now fails, whichever it is (savepoints apart).
   void FailStatement(long nth, int status = status::kNotConnected);
+  // The chosen failure also spoils the open transaction on the server, as
+  // a statement that failed there does on PostgreSQL.
+  void SpoilTransaction();
   // Nothing fails any more.
   void Clear();
   // Whether the chosen failure has happened.
