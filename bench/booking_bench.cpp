@@ -1,18 +1,22 @@
 // Booking throughput: how many telegrams one drain of the receive queue
 // books per second, next to the floor that the backend sets -- the rate of
-// the same number of single-row commits on the same database.
+// single-row commits on the same database -- and, on a database server,
+// the round trips one telegram costs.
 //
-//   booking_bench SERVICE [TELEGRAMS]
+//   booking_bench SERVICE... [--backlogs N,N...] [--one-by-one]
 //
-// SERVICE is a service name as the worker takes it: sqlite:PATH (created
-// when missing) or a postgresql:// URI. The tables the benchmark writes are
-// emptied first. TELEGRAMS defaults to 2000.
+// Each SERVICE is a service name as the worker takes it: sqlite:PATH
+// (created when missing) or a postgresql:// URI; several are measured in
+// one run. The tables the benchmark writes are emptied first. Each backlog
+// (default 2000 and 10000 telegrams) is queued whole, then drained by one
+// pass. --one-by-one commits every telegram on its own, as without groups.
 //
 // The telegrams follow a shop floor of 20 work places and 40 persons: on
 // each work place a person logs on, starts an order operation, reports a
 // quantity, is interrupted, resumes, finishes with a quantity and logs off,
 // one order operation after another. Every telegram is booked as one unit
 // of work with its backup row and its queue delete.
+#include <sstream>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -169,23 +173,39 @@ void EmptyTables() {
     db::Session::get().connection().executeScript("delete from " + t);
 }
 
-}  // namespace
+struct Options {
+  std::vector<std::string> services;
+  std::vector<int> backlogs{2000, 10000};
+  GroupLimits groups;
+};
 
-int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: booking_bench SERVICE [TELEGRAMS]\n");
-    return 2;
+bool ParseOptions(int argc, char** argv, Options& o) {
+  for (int k = 1; k < argc; ++k) {
+    const std::string arg = argv[k];
+    if (arg == "--one-by-one") {
+      o.groups.telegrams = 1;
+    } else if (arg == "--backlogs" && k + 1 < argc) {
+      o.backlogs.clear();
+      std::stringstream list(argv[++k]);
+      for (std::string n; std::getline(list, n, ',');) o.backlogs.push_back(std::atoi(n.c_str()));
+    } else if (arg.rfind("--", 0) == 0) {
+      return false;
+    } else {
+      o.services.push_back(arg);
+    }
   }
-  const std::string service = argv[1];
-  const int wanted = argc > 2 ? std::atoi(argv[2]) : 2000;
-  std::string error;
-  if (dbConnectWith("", "", service, true, &error) != 0 ||
-      db::schema::create(db::Session::get().connection(), &error) != 0) {
-    std::fprintf(stderr, "booking_bench: %s: %s\n", service.c_str(), error.c_str());
-    return 1;
-  }
+  return !o.services.empty() && !o.backlogs.empty();
+}
+
+struct Drained {
+  double rate = 0;
+  double tripsPerTelegram = 0;
+  int left = 0;
+};
+
+// Queues `wanted` telegrams and books them with one pass.
+Drained DrainBacklog(int wanted, const GroupLimits& groups) {
   EmptyTables();
-
   std::vector<std::string> telegrams;
   long second = 0;
   for (int order = 0; static_cast<int>(telegrams.size()) < wanted; ++order)
@@ -195,18 +215,53 @@ int main(int argc, char** argv) {
   LoadMasterData(wanted / 9 + 1);
   Queue(telegrams);
 
+  db::Connection& conn = db::Session::get().connection();
+  const std::uint64_t tripsBefore = conn.roundTrips();
   const auto start = std::chrono::steady_clock::now();
-  Input_Buchung();
-  const double bookingRate = wanted / Seconds(start);
-  const int left = Rcv_Count();
-  EmptyTables();
-  const double rawRate = RawCommitRate(wanted);
-  EmptyTables();
+  Input_Buchung(groups);
+  Drained d;
+  d.rate = wanted / Seconds(start);
+  d.tripsPerTelegram = static_cast<double>(conn.roundTrips() - tripsBefore) / wanted;
+  d.left = Rcv_Count();
+  return d;
+}
 
-  const char* backend = db::Session::get().dialect() == db::Dialect::Sqlite ? "SQLite" : "PostgreSQL";
-  std::printf("%s, %d telegrams%s\n", backend, wanted, left ? " (some left in the queue!)" : "");
-  std::printf("  booked:              %8.0f telegrams/s\n", bookingRate);
-  std::printf("  single-row commits:  %8.0f rows/s (the floor)\n", rawRate);
-  std::printf("  one telegram costs   %8.1f single-row commits\n", rawRate / bookingRate);
-  return left ? 1 : 0;
+int Measure(const std::string& service, const Options& o) {
+  std::string error;
+  if (dbConnectWith("", "", service, true, &error) != 0 ||
+      db::schema::create(db::Session::get().connection(), &error) != 0) {
+    std::fprintf(stderr, "booking_bench: %s: %s\n", service.c_str(), error.c_str());
+    return 1;
+  }
+  const bool server = db::Session::get().dialect() == db::Dialect::Postgres;
+  std::printf("%s%s\n", server ? "PostgreSQL" : "SQLite",
+              o.groups.telegrams > 1 ? "" : ", every telegram committed on its own");
+  EmptyTables();
+  const double rawRate = RawCommitRate(2000);
+  std::printf("  single-row commits:   %8.0f rows/s (the floor)\n", rawRate);
+  int failures = 0;
+  for (int backlog : o.backlogs) {
+    const Drained d = DrainBacklog(backlog, o.groups);
+    std::printf("  backlog %6d:        %8.0f telegrams/s, %5.2f per single-row commit", backlog, d.rate,
+                d.rate / rawRate);
+    if (server) std::printf(", %5.1f round trips per telegram", d.tripsPerTelegram);
+    std::printf("%s\n", d.left ? " (some left in the queue!)" : "");
+    failures += d.left != 0;
+  }
+  EmptyTables();
+  db::Session::get().disconnect();
+  return failures;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  if (!ParseOptions(argc, argv, options)) {
+    std::fprintf(stderr, "usage: booking_bench SERVICE... [--backlogs N,N...] [--one-by-one]\n");
+    return 2;
+  }
+  int failures = 0;
+  for (const std::string& service : options.services) failures += Measure(service, options);
+  return failures ? 1 : 0;
 }

@@ -13,6 +13,9 @@
 # DIR/server.log. When the postgres account cannot reach DIR (a work tree under
 # /root, say) or the socket path would be too long, the cluster goes to a
 # directory under /tmp instead and DIR/home names it.
+#
+# PG_DURABLE=1 keeps the shipped durability settings (for benchmarks); by
+# default a test server does not wait for its disk.
 set -euo pipefail
 
 # Everything is given explicitly; the caller's libpq settings must not leak in.
@@ -118,16 +121,20 @@ init_cluster() {
     --auth-local=peer --auth-host=scram-sha-256 \
     --encoding=UTF8 --locale=C.UTF-8 >"$home/initdb.log" 2>&1 ||
     { cat "$home/initdb.log" >&2; die "initdb failed"; }
-  # A test server: durability is worth nothing here, speed is.
+  # A test server: durability is worth nothing here, speed is. A server
+  # for benchmarks (PG_DURABLE=1) keeps the defaults: a commit waits for
+  # the disk, as on a plant's server.
+  local durability="fsync = off
+synchronous_commit = off
+full_page_writes = off"
+  [[ "${PG_DURABLE:-0}" == 1 ]] && durability="# durable: fsync, synchronous_commit and full_page_writes as shipped"
   as_server_user tee -a "$home/data/postgresql.conf" >/dev/null <<EOF
 
 # added by pg-test-server.sh
 listen_addresses = '127.0.0.1'
 unix_socket_directories = '$home/socket'
 unix_socket_permissions = 0700
-fsync = off
-synchronous_commit = off
-full_page_writes = off
+$durability
 max_connections = 100
 EOF
 }
