@@ -45,6 +45,8 @@ TEST_P(SpoiledUnitTest, TelegramLeavesTheQueueAndTheOthersAreBookedAsUsual) {
   Input_Buchung();
   EXPECT_EQ(0, testdb::CountRows("Kvs570Rcv"));
   EXPECT_EQ(3, testdb::CountRows("Kvs571Rvs"));
+  // The three shared a group: its commit failed, and each was booked alone.
+  EXPECT_EQ(1, log.Count("Input-Buchung", "Gruppe wird einzeln gebucht"));
   EXPECT_EQ(1, log.Count("Input-Buchung", "Fehler bei Commit"));
   EXPECT_EQ(1, log.Count("Input-Buchung", "Einzelbuchung nach Abbruch"));
   // Booked as far as it goes: its upload row is there, its booking row is refused again.
