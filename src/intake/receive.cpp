@@ -290,6 +290,7 @@ class Drain {
 }  // namespace
 
 int Input_Buchung(const GroupLimits& limits) {
+  ForgetPassReads();
   Drain drain(limits);
   while (!drain.walk()) {
   }
