@@ -10,65 +10,82 @@
 
 namespace {
 
-struct FunctionCodeAnswer {
+// What a keyed read returned and left in its record.
+template <class Record>
+struct Answer {
   int rc;
-  FzuSatz row;  // as the read left it: the row, or only the code for 1403
+  Record record;
 };
 
-struct PassReads {
+template <class Record>
+using Answers = std::map<std::string, Answer<Record>>;
+
+struct Kept {
   std::uint64_t connection = 0;  // the session generation the answers came from
-  std::map<std::string, FunctionCodeAnswer> functionCodes;
+  std::string day;               // the worker's day they were read on, yyyymmdd
+  Answers<FzuSatz> functionCodes;
+  Answers<PrvSatz> badges;
   bool haveSwitches = false;
-  std::string switchesDay;
   NzpSchalter switches;
 };
 
-PassReads nothingRead(std::uint64_t connection) {
-  PassReads r;
-  r.connection = connection;
-  return r;
-}
-
-PassReads& passReads() {
-  static PassReads reads;
-  const std::uint64_t connection = db::Session::get().generation();
-  if (reads.connection != connection) reads = nothingRead(connection);
-  return reads;
-}
-
-bool isAnswer(int rc) { return rc == status::kOk || rc == status::kNoRow; }
-
-// The worker's calendar day, yyyymmdd.
 std::string today() {
   std::string day, time;
   Datum_Zeit(day, time, 3);
   return day;
 }
 
-}  // namespace
+Kept nothingRead() {
+  Kept r;
+  r.connection = db::Session::get().generation();
+  r.day = today();
+  return r;
+}
 
-void ForgetPassReads() { passReads() = nothingRead(db::Session::get().generation()); }
+int gPassDepth = 0;  // passes begun and not yet ended
 
-int Fcd_PassRead(FzuSatz* fzu) {
-  std::map<std::string, FunctionCodeAnswer>& codes = passReads().functionCodes;
-  const std::string code = fzu->FzuFcd.str();
-  const auto known = codes.find(code);
-  if (known != codes.end()) {
-    *fzu = known->second.row;
+Kept& kept() {
+  static Kept reads;
+  if (reads.connection != db::Session::get().generation() || reads.day != today()) reads = nothingRead();
+  return reads;
+}
+
+bool isAnswer(int rc) { return rc == status::kOk || rc == status::kNoRow; }
+
+// The keyed read's result, from `answers` when the key was asked before.
+// Both reads fill every field of the record or clear all but the key, so
+// a copy is exactly what the read would leave.
+template <class Record>
+int answered(Answers<Record>& answers, const std::string& key, Record* record, int (*read)(Record*)) {
+  if (gPassDepth == 0) return read(record);
+  const auto known = answers.find(key);
+  if (known != answers.end()) {
+    *record = known->second.record;
     return known->second.rc;
   }
-  const int rc = Fcd_PKeyReadk(fzu);
-  if (isAnswer(rc)) codes[code] = FunctionCodeAnswer{rc, *fzu};
+  const int rc = read(record);
+  if (isAnswer(rc)) answers[key] = Answer<Record>{rc, *record};
   return rc;
 }
 
+}  // namespace
+
+PassReads::PassReads() {
+  if (gPassDepth++ == 0) kept() = nothingRead();
+}
+
+PassReads::~PassReads() {
+  if (--gPassDepth == 0) kept() = nothingRead();
+}
+
+int Fcd_PassRead(FzuSatz* fzu) { return answered(kept().functionCodes, fzu->FzuFcd.str(), fzu, Fcd_PKeyReadk); }
+
+int Awn_PassRead(PrvSatz* prv) { return answered(kept().badges, prv->PrvAwn.str(), prv, Awn_PKeyRead); }
+
 NzpSchalter NzpPassSwitches() {
-  PassReads& r = passReads();
-  const std::string day = today();
-  if (r.haveSwitches && r.switchesDay == day) return r.switches;
-  NzpSchalter s;
-  r.haveSwitches = LoadSwitches(&s);
-  r.switches = s;
-  r.switchesDay = day;
-  return s;
+  if (gPassDepth == 0) return NzpLaden();
+  Kept& r = kept();
+  if (r.haveSwitches) return r.switches;
+  r.haveSwitches = LoadSwitches(&r.switches);
+  return r.switches;
 }

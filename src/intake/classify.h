@@ -23,8 +23,8 @@ inline constexpr int kKlasseSonder = 2;     // booked by Meldung_Klasse2
 inline constexpr int kKlasseUnbekannt = 3;  // foreign to the system; also every unreadable code
 
 // Splits and classifies one telegram and books it by its class, with the
-// function codes and analysis switches of this pass: whoever begins a pass
-// calls ForgetPassReads() first. Always 0: booking reports its own failures.
+// function codes, persons and analysis switches of the pass it belongs to
+// (db/pass_reads.h). Always 0: booking reports its own failures.
 int Meldung_Verarbeiten(std::string_view telegram);
 
 // Fills the split telegram and the function-code record from the message
