@@ -1,8 +1,7 @@
 // The analysis switches: per analysis kind, whether the analysis is active
-// and whether bookings leave recalculation notes for it. Loaded at start
-// and again for every pass and every new day (see db/pass_reads.h), so a
-// parameter change takes effect with the next pass and a new day with the
-// next telegram.
+// and whether bookings leave recalculation notes for it. The drain loads
+// them once for its telegrams (db/pass_reads.h), each analysis when it
+// runs; a parameter change takes effect with the next pass.
 #pragma once
 
 inline constexpr int kNzpKinds = 10;  // kinds 1, 2, 3, 4, 5, 7 and 9 are used
