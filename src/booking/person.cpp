@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "base/msglog.h"
+#include "db/pass_reads.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ int Person_Ermitteln(const TelSatz& tel, MelSatz* mel, PrvSatz* prv) {
   const std::string_view badge = tel.TelDta.view().substr(0, kBadgeLength);
   PrvSatz row;
   row.PrvAwn = badge;
-  int rc = Awn_PKeyRead(&row);
+  int rc = Awn_PassRead(&row);
   if (rc == 0) {
     mel->KeyPnr = row.PrvPnr;
     mel->MelAwn = row.PrvAwn;

@@ -11,7 +11,8 @@ inline constexpr const char* kUnbekannterPerson = "99999999";
 inline constexpr int kFehlerAusweis = 6001;
 
 // Reads the badge assignment valid today for the badge at TelDta 1-8 (all
-// eight characters, blanks included). Found: KeyPnr and MelAwn from the row,
-// which is also copied to `prv`. Otherwise logged, KeyPnr "99999999",
-// MelAwn the badge and MelFnr 6001. Returns the read's status.
+// eight characters, blanks included; within a drain once per badge, see
+// db/pass_reads.h). Found: KeyPnr and MelAwn from the row, which is also
+// copied to `prv`. Otherwise logged, KeyPnr "99999999", MelAwn the badge
+// and MelFnr 6001. Returns the read's status.
 int Person_Ermitteln(const TelSatz& tel, MelSatz* mel, PrvSatz* prv);

@@ -6,7 +6,7 @@
 #include "booking/upload_row.h"
 #include "db/app.h"
 #include "db/mel.h"
-#include "db/prv.h"
+#include "db/pass_reads.h"
 #include "base/status.h"
 #include "base/datetime.h"
 #include "base/msglog.h"
@@ -53,7 +53,7 @@ MelSatz UploadRecord(const TelSatz& tel, const FzuSatz& fzu, double timeValue) {
 void ResolvePerson(MelSatz* mel) {
   PrvSatz prv;
   prv.PrvAwn = mel->MelAwn;
-  if (Awn_PKeyRead(&prv) != status::kOk) return;
+  if (Awn_PassRead(&prv) != status::kOk) return;
   mel->KeyPnr = prv.PrvPnr;
   mel->MelAwn = prv.PrvAwn;
 }

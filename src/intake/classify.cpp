@@ -5,7 +5,6 @@
 #include "booking/driver.h"
 #include "booking/special_booking.h"
 #include "base/msglog.h"
-#include "db/switches.h"
 
 namespace {
 
@@ -69,13 +68,13 @@ int Meldung_Zerlegen(std::string_view messagePart, TelSatz* tel, FzuSatz* fzu) {
   *tel = Telegramm_Teilen(messagePart);
   fzu->FzuFcd = tel->TelFcd;
   // A failed read leaves FzuFcd and clears the rest: the class becomes 3.
-  if (Fcd_PKeyReadk(fzu) != 0) return kKlasseUnbekannt;
+  if (Fcd_PassRead(fzu) != 0) return kKlasseUnbekannt;
   return fzu->FzuArt;
 }
 
 int Meldung_Verarbeiten(std::string_view telegram) {
   std::string_view part = Nachrichtenteil(telegram);
-  const NzpSchalter schalter = NzpLaden();  // every telegram is booked with the parameters valid now
+  const NzpSchalter schalter = NzpPassSwitches();  // the parameters valid in this pass
   TelSatz tel;
   FzuSatz fzu;
   switch (Meldung_Zerlegen(part, &tel, &fzu)) {

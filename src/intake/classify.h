@@ -10,7 +10,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "db/fzu.h"
+#include "db/pass_reads.h"
 #include "booking/telegram.h"
 
 inline constexpr std::size_t kTelegramLimit = 512;    // characters a telegram may have
@@ -22,8 +22,9 @@ inline constexpr int kKlasseBuchung = 1;    // booked by Meldung_Buchen
 inline constexpr int kKlasseSonder = 2;     // booked by Meldung_Klasse2
 inline constexpr int kKlasseUnbekannt = 3;  // foreign to the system; also every unreadable code
 
-// Reloads the analysis switches, splits and classifies one telegram and
-// books it by its class. Always 0: booking reports its own failures.
+// Splits and classifies one telegram and books it by its class, with the
+// function codes, persons and analysis switches of the pass it belongs to
+// (db/pass_reads.h). Always 0: booking reports its own failures.
 int Meldung_Verarbeiten(std::string_view telegram);
 
 // Fills the split telegram and the function-code record from the message

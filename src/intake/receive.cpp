@@ -290,6 +290,7 @@ class Drain {
 }  // namespace
 
 int Input_Buchung(const GroupLimits& limits) {
+  const PassReads pass;  // master data read once for all its telegrams
   Drain drain(limits);
   while (!drain.walk()) {
   }

@@ -13,11 +13,13 @@ struct FaultInjection::Plan {
   bool fired = false;
   bool spoils = false;
   long statements = 0;
+  std::map<std::string, long> runs;
   bool wrapperAlive = false;
 
   // Counts one run of a routine's statement; true when it is to fail.
   bool failsNow(const std::string& name) {
     ++statements;
+    ++runs[name];
     if (countdown <= 0 || (!routine.empty() && name != routine)) return false;
     if (--countdown > 0) return false;
     fired = true;
@@ -125,5 +127,10 @@ void FaultInjection::SpoilTransaction() { plan_->spoils = true; }
 void FaultInjection::Clear() { plan_->countdown = 0; }
 bool FaultInjection::Fired() const { return plan_->fired; }
 long FaultInjection::Statements() const { return plan_->statements; }
+
+long FaultInjection::Runs(const std::string& routine) const {
+  const auto found = plan_->runs.find(routine);
+  return found == plan_->runs.end() ? 0 : found->second;
+}
 
 }  // namespace testdb

@@ -2,7 +2,8 @@
 // While a FaultInjection lives, the session's connection is wrapped: a
 // statement picked by its routine name (or by its count) returns the given
 // status instead of running. Transaction commands count as routines named
-// by their first word ("COMMIT", "BEGIN", ...).
+// by their first word ("COMMIT", "BEGIN", ...). Every statement that is
+// run or made to fail is counted by its routine.
 #pragma once
 
 #include <memory>
@@ -32,6 +33,8 @@ class FaultInjection {
   bool Fired() const;
   // Statements seen since the injection began (savepoints apart).
   long Statements() const;
+  // Runs of the routine's statement since the injection began.
+  long Runs(const std::string& routine) const;
 
   struct Plan;
 
