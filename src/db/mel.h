@@ -100,9 +100,10 @@ class Mel_MPAVon : public db::RecordCursor<MelSatz> {
   int Open(const MelSatz* params, const char* toDate, const char* toTime);
 };
 
-// Read-back cursors: the rows at or before the reference (refDate, refTime,
-// refSek) -- earlier, or in the same second with KeySek <= refSek -- newest
-// first (date, time, KeySek descending).
+// Read-back cursors: the newest row at or before the reference (refDate,
+// refTime, refSek) -- earlier, or in the same second with KeySek <= refSek --
+// by date, time and KeySek. They deliver that one row only: it is all the
+// analyses read, and the older history grows with the table.
 
 // ObjTyp, MelFcd, KeyApl.
 class Mel_PrfRdBck_M : public db::RecordCursor<MelSatz> {

@@ -1,6 +1,6 @@
 // The booking cursors: window cursors over the bookings of one object
-// between two moments, and read-back cursors that deliver the bookings of
-// one object at or before a reference, newest first.
+// between two moments, and read-back cursors that deliver the newest
+// booking of one object at or before a reference.
 //
 // Moments are compared as texts: the date text of KeyDat, then the time
 // text of KeyUhr (and KeySek within a second), written as the usual OR of
@@ -49,6 +49,10 @@
 #define MEL_ON_OR_BEFORE_DATE(d) "TO_CHAR(KeyDat,'yyyymmdd')<=" d
 #define MEL_OLDEST_FIRST "TO_CHAR(KeyDat,'yyyymmdd'),TO_CHAR(KeyUhr,'HH24MISS'),KeySek"
 #define MEL_NEWEST_FIRST "TO_CHAR(KeyDat,'yyyymmdd') desc,TO_CHAR(KeyUhr,'HH24MISS') desc,KeySek desc"
+// A read-back is asked for its newest row only: the rest of an object's
+// history before the reference grows with the table, and the server would
+// compute and send it for nothing.
+#define MEL_NEWEST_ONLY "limit 1"
 
 namespace {
 
@@ -120,7 +124,7 @@ db::Query& readBackMQuery() {
   static db::Query q("Mel_PrfRdBck_M", mel().select() +
                      "where (((ObjTyp=:b0 and MelFcd=:b1) and KeyApl=:b2) and ("
                      MEL_AT_OR_BEFORE_REFERENCE(":b6", ":b8", ":b11") ") and " MEL_ON_OR_BEFORE_DATE(":b6") ") "
-                     "order by " MEL_NEWEST_FIRST);
+                     "order by " MEL_NEWEST_FIRST " " MEL_NEWEST_ONLY);
   return q;
 }
 
@@ -129,7 +133,7 @@ db::Query& readBackMAQuery() {
                      "where (((((ObjTyp=:b0 and (MelFcd=:b1 or MelFcd=:b2)) and KeyApl=:b3) and KeyApk=:b4) and "
                      "KeyApp=:b5) and (" MEL_AT_OR_BEFORE_REFERENCE(":b6", ":b8", ":b11") ") and "
                      MEL_ON_OR_BEFORE_DATE(":b6") ") "
-                     "order by ObjTyp,KeyApl,KeyApk,KeyApp," MEL_NEWEST_FIRST);
+                     "order by ObjTyp,KeyApl,KeyApk,KeyApp," MEL_NEWEST_FIRST " " MEL_NEWEST_ONLY);
   return q;
 }
 
@@ -137,7 +141,7 @@ db::Query& readBackMPAQuery() {
   static db::Query q("Mel_PrfRdBck_MPA", mel().select() +
                      "where ((((((ObjTyp=:b0 and MelFcd=:b1) and KeyApl=:b2) and KeyApk=:b3) and KeyApp=:b4) and "
                      "KeyPnr=:b5) and (" MEL_AT_OR_BEFORE_REFERENCE(":b6", ":b8", ":b11") ")) "
-                     "order by ObjTyp,MelFcd,KeyApl,KeyApk,KeyApp,KeyPnr," MEL_NEWEST_FIRST);
+                     "order by ObjTyp,MelFcd,KeyApl,KeyApk,KeyApp,KeyPnr," MEL_NEWEST_FIRST " " MEL_NEWEST_ONLY);
   return q;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <vector>
 
 #include "base/status.h"
@@ -39,45 +40,69 @@ struct PgStatement : PreparedStatement {
   std::string name;
 };
 
-class PgRows : public RowSource {
- public:
-  explicit PgRows(Result res) : res_(std::move(res)), rows_(PQntuples(res_.get())) {}
-
-  int next(Row& row) override {
-    if (at_ >= rows_) return status::kNoRow;
-    const int cols = PQnfields(res_.get());
-    row.clear();
-    row.reserve(static_cast<std::size_t>(cols));
-    for (int c = 0; c < cols; ++c) row.push_back(value(at_, c));
-    ++at_;
-    return status::kOk;
-  }
-  int drain() override { return status::kOk; }  // the whole result is already here
-
- private:
-  Value value(int r, int c) const {
-    if (PQgetisnull(res_.get(), r, c)) return Value::null();
-    const char* text = PQgetvalue(res_.get(), r, c);
-    switch (PQftype(res_.get(), c)) {
-      case kInt2: case kInt4: case kInt8: return Value::integer(std::strtoll(text, nullptr, 10));
-      case kFloat4: case kFloat8: case kNumeric: return Value::real(std::strtod(text, nullptr));
-      default: return Value::text(text);
+// A row of a result as the worker's values.
+Row rowOf(const PGresult* res, int r) {
+  const int cols = PQnfields(res);
+  Row row;
+  row.reserve(static_cast<std::size_t>(cols));
+  for (int c = 0; c < cols; ++c) {
+    if (PQgetisnull(res, r, c)) {
+      row.push_back(Value::null());
+      continue;
+    }
+    const char* text = PQgetvalue(res, r, c);
+    switch (PQftype(res, c)) {
+      case kInt2: case kInt4: case kInt8: row.push_back(Value::integer(std::strtoll(text, nullptr, 10))); break;
+      case kFloat4: case kFloat8: case kNumeric: row.push_back(Value::real(std::strtod(text, nullptr))); break;
+      default: row.push_back(Value::text(text));
     }
   }
+  return row;
+}
 
-  Result res_;
-  int rows_;
-  int at_ = 0;
+class PgConnection;
+
+// The rows of a query as the server sends them, one at a time, so a
+// cursor of which the caller reads a few rows does not wait for (nor hold)
+// the whole result. The connection carries one such stream at a time:
+// before it sends anything else, the stream is drained into memory.
+class PgRows : public RowSource {
+ public:
+  explicit PgRows(PgConnection& conn) : conn_(&conn) {}
+  ~PgRows() override;
+
+  // Takes the first row now, so a statement that fails at once fails the open.
+  int prime();
+  int next(Row& row) override;
+  int drain() override;
+  // The connection goes away while the stream is open.
+  void orphan() {
+    conn_ = nullptr;
+    if (endStatus_ == status::kOk) endStatus_ = status::kNotConnected;
+  }
+
+ private:
+  int pull(Row& row);
+  bool streaming() const { return conn_ != nullptr; }
+  void ended();
+
+  PgConnection* conn_;  // while rows may still come from the server
+  std::deque<Row> buffered_;
+  int endStatus_ = status::kOk;
 };
 
 class PgConnection : public Connection {
  public:
   explicit PgConnection(PGconn* conn) : conn_(conn) {}
-  ~PgConnection() override { PQfinish(conn_); }
+  ~PgConnection() override {
+    if (stream_) stream_->orphan();
+    PQfinish(conn_);
+  }
 
   Dialect dialect() const override { return Dialect::Postgres; }
 
   int prepare(const char*, const std::string& sql, int paramCount, std::unique_ptr<PreparedStatement>& out) override {
+    settle();
     auto st = std::make_unique<PgStatement>();
     ++roundTrips_;
     st->name = "s" + std::to_string(++statementCount_);
@@ -106,6 +131,7 @@ class PgConnection : public Connection {
       *commandsDone = true;
       return execute(ps, params, rowsChanged);
     }
+    settle();
     if (PQenterPipelineMode(conn_) != 1) return Connection::executeAfter(commands, ps, params, rowsChanged, commandsDone);
     ++roundTrips_;
     bool sent = true;
@@ -126,15 +152,27 @@ class PgConnection : public Connection {
     return leavePipeline(rc);
   }
 
+  // The rows come one at a time (single-row mode) and are read as the
+  // caller asks for them.
   int query(PreparedStatement& ps, std::span<const Value> params, std::unique_ptr<RowSource>& out) override {
-    Result res = run(ps, params);
-    int rc = check(res.get());
+    settle();
+    const ParamTexts texts(params);
+    ++roundTrips_;
+    streamInBlock_ = PQtransactionStatus(conn_) != PQTRANS_IDLE;
+    if (!PQsendQueryPrepared(conn_, static_cast<PgStatement&>(ps).name.c_str(), texts.count(), texts.values(),
+                             nullptr, nullptr, 0))
+      return sendFailed();
+    PQsetSingleRowMode(conn_);  // when refused, the whole result comes at once and is kept
+    auto rows = std::make_unique<PgRows>(*this);
+    stream_ = rows.get();
+    int rc = rows->prime();
     if (rc != status::kOk) return rc;
-    out = std::make_unique<PgRows>(std::move(res));
+    out = std::move(rows);
     return status::kOk;
   }
 
   int executeScript(const std::string& sql) override {
+    settle();
     ++roundTrips_;
     Result res(PQexec(conn_, sql.c_str()));
     return check(res.get());
@@ -172,9 +210,51 @@ class PgConnection : public Connection {
   }
 
  private:
+  friend class PgRows;
+
+  // The connection carries one streaming result at a time: an open stream
+  // is read into memory before anything else is sent.
+  void settle() {
+    if (stream_) stream_->drain();
+  }
+
+  // The next result of the stream (null once the statement is done).
+  Result streamResult() { return Result(PQgetResult(conn_)); }
+
+  // Ends the stream: whatever the server still sends is read and dropped.
+  // A long rest of a statement run outside a transaction block is cancelled
+  // instead of read to its end; inside a block a cancel would abort the
+  // transaction, so there the rest is read.
+  void endStream(bool early) {
+    stream_ = nullptr;
+    int dropped = 0;
+    while (PGresult* r = PQgetResult(conn_)) {
+      PQclear(r);
+      if (early && !streamInBlock_ && ++dropped == kRowsDroppedBeforeCancel) cancel();
+    }
+  }
+
+  // Asks the server to stop the running statement. One that has already
+  // ended is not affected, nor is the next one: the server ignores a late
+  // cancel while it waits for a command, and the next one is sent only after
+  // this one's end has been read.
+  void cancel() {
+    PGcancel* c = PQgetCancel(conn_);
+    if (!c) return;
+    char error[256];
+    PQcancel(c, error, sizeof error);
+    PQfreeCancel(c);
+  }
+
+  int sendFailed() {
+    lastError_ = PQerrorMessage(conn_);
+    return PQstatus(conn_) != CONNECTION_OK ? status::kNotConnected : PostgresStatus("XX000");
+  }
+
   // The first column of the first row of a statement (empty without a
   // row); for the lease, whose statements are not access routines.
   int single(const std::string& sql, const std::vector<std::string>& params, std::string& out) {
+    settle();
     std::vector<const char*> values;
     for (const std::string& p : params) values.push_back(p.c_str());
     ++roundTrips_;
@@ -205,6 +285,7 @@ class PgConnection : public Connection {
   };
 
   Result run(PreparedStatement& ps, std::span<const Value> params) {
+    settle();
     ParamTexts texts(params);
     ++roundTrips_;
     return Result(PQexecPrepared(conn_, static_cast<PgStatement&>(ps).name.c_str(), texts.count(), texts.values(),
@@ -251,12 +332,76 @@ class PgConnection : public Connection {
     return mapSqlState(res ? PQresultErrorField(res, PG_DIAG_SQLSTATE) : nullptr);
   }
 
+  // Reading and dropping a few hundred rows costs less than a cancel,
+  // which opens a connection to the server of its own.
+  static constexpr int kRowsDroppedBeforeCancel = 256;
+
   PGconn* conn_;
   std::string lastError_;
   int statementCount_ = 0;
   std::uint64_t roundTrips_ = 0;
   bool leaseHeld_ = false;
+  PgRows* stream_ = nullptr;     // the source still reading from the connection
+  bool streamInBlock_ = false;  // its statement runs inside a transaction block
 };
+
+PgRows::~PgRows() {
+  if (streaming()) conn_->endStream(true);
+}
+
+int PgRows::prime() {
+  Row row;
+  int rc = pull(row);
+  if (rc == status::kOk) buffered_.push_back(std::move(row));
+  return rc == status::kNoRow ? status::kOk : rc;
+}
+
+int PgRows::next(Row& row) {
+  if (buffered_.empty() && streaming()) {
+    int rc = pull(row);
+    if (rc == status::kOk) return rc;
+  }
+  if (buffered_.empty()) return endStatus_;
+  row = std::move(buffered_.front());
+  buffered_.pop_front();
+  return status::kOk;
+}
+
+int PgRows::drain() {
+  while (streaming()) {
+    Row row;
+    if (pull(row) == status::kOk) buffered_.push_back(std::move(row));
+  }
+  // An error seen while draining stays for the reader after the buffered rows.
+  return status::kOk;
+}
+
+// One more row from the server, or the statement's end: 1403, or the error
+// it ended with (a lost connection included). A whole result, sent when
+// the connection would not stream, goes to the buffer.
+int PgRows::pull(Row& row) {
+  Result res = conn_->streamResult();
+  if (res && PQresultStatus(res.get()) == PGRES_SINGLE_TUPLE) {
+    row = rowOf(res.get(), 0);
+    return status::kOk;
+  }
+  if (!res) {
+    endStatus_ = conn_->alive() ? status::kNoRow : status::kNotConnected;
+  } else {
+    endStatus_ = conn_->check(res.get());
+    if (endStatus_ == status::kOk) {
+      for (int r = 0; r < PQntuples(res.get()); ++r) buffered_.push_back(rowOf(res.get(), r));
+      endStatus_ = status::kNoRow;
+    }
+  }
+  ended();
+  return endStatus_;
+}
+
+void PgRows::ended() {
+  conn_->endStream(false);
+  conn_ = nullptr;
+}
 
 void quietNotices(void*, const char*) {}
 

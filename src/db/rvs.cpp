@@ -32,7 +32,10 @@ int Rvs_PKeyIns(const RvsSatz* r) {
 }
 
 int Rvs_PKeyReadk(RvsSatz* r) {
+  // The moment is compared as a date, not as text, so the backup's key
+  // serves the read.
   static const db::KeyCondition key = rvs().key({"RvsMdt", "RvsLfn"});
-  static db::Query q("Rvs_PKeyReadk", rvs().select() + key.where);
+  static db::Query q("Rvs_PKeyReadk",
+                     rvs().select() + "where (RvsMdt=TO_DATE(:b0,'yyyymmddHH24MISS') and RvsLfn=:b1)");
   return db::readRecord(q, r, key.binds, rvs().rowFields(), db::OnFailure::Unchanged);
 }

@@ -15,4 +15,5 @@ struct RvsSatz {
 
 int Rvs_PKeyIns(const RvsSatz* rvs);
 // Reads a backup row by its key (RvsMdt, RvsLfn); the record is unchanged on failure.
+// A key moment that is no valid date fails with its date error, as a write would.
 int Rvs_PKeyReadk(RvsSatz* rvs);

@@ -1,6 +1,6 @@
 // The booking cursors on both backends: which bookings the window cursors
-// deliver at their bounds, and the newest-first order of the read-back
-// cursors with the KeySek tie-break.
+// deliver at their bounds, and the newest booking the read-back cursors
+// find at or before a reference, with the KeySek tie-break.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -183,34 +183,45 @@ TEST_P(MelCursorTest, WindowWithEmptyBoundFindsNothing) {
   EXPECT_EQ(Numbers{}, ReadAll(cursor));
 }
 
-TEST_P(MelCursorTest, PersonReadBackDeliversTheReferenceBookingFirst) {
+// A reference and the booking a read-back delivers for it (0: none).
+struct ReadBack {
+  const char* date;
+  const char* time;
+  const char* sek;
+  int expected;
+};
+
+template <class Cursor, class Open>
+void ExpectNewest(const std::vector<ReadBack>& cases, Open open) {
+  for (const ReadBack& c : cases) {
+    Cursor cursor;
+    ASSERT_EQ(0, open(cursor, c)) << c.date << " " << c.time << " " << c.sek;
+    EXPECT_EQ(c.expected ? Numbers{c.expected} : Numbers{}, ReadAll(cursor)) << c.date << " " << c.time << " " << c.sek;
+  }
+}
+
+TEST_P(MelCursorTest, PersonReadBackDeliversTheNewestBookingAtOrBeforeTheReference) {
+  MelSatz lastYear = Add("MPA", "20251231", "120000");
   MelSatz older = Add("MPA", "20261207", "060000");
   MelSatz sameSecondLower = Add("MPA", "20261207", "100000", "10");
   MelSatz reference = Add("MPA", "20261207", "100000", "50");
-  Add("MPA", "20261207", "100000", "90");  // same second, sorts after the reference
+  MelSatz sameSecondHigher = Add("MPA", "20261207", "100000", "90");
   Add("MPA", "20261207", "100001");
   Add("MPA", "20261207", "080000", "50", "P06");  // another function code
   AddAt("MPA", "APL0000001", "00000043", "20261207", "090000");  // another person
   MelSatz p = From("MPA", "", "");
-  Mel_PrfRdBck_MPA cursor;
-  ASSERT_EQ(0, cursor.Open(&p, reference.KeyDat.c_str(), reference.KeyUhr.c_str(),
-                                     reference.KeySek.c_str()));
-  EXPECT_EQ((Numbers{reference.KeyBnr, sameSecondLower.KeyBnr, older.KeyBnr}),
-            ReadAll(cursor));
+  ExpectNewest<Mel_PrfRdBck_MPA>(
+      {{"20261207", "100000", "50", reference.KeyBnr},
+       {"20261207", "100000", "49", sameSecondLower.KeyBnr},
+       {"20261207", "100000", "99", sameSecondHigher.KeyBnr},
+       {"20261207", "095959", "99", older.KeyBnr},
+       {"20261207", "055959", "99", lastYear.KeyBnr},  // earlier days
+       {"20251231", "115959", "99", 0},
+       {"", "", "", 0}},  // an empty reference finds nothing
+      [&](Mel_PrfRdBck_MPA& c, const ReadBack& r) { return c.Open(&p, r.date, r.time, r.sek); });
 }
 
-TEST_P(MelCursorTest, PersonReadBackReachesIntoEarlierDays) {
-  MelSatz yesterdayLate = Add("MPA", "20261206", "235959", "99");
-  MelSatz lastYear = Add("MPA", "20251231", "120000");
-  Add("MPA", "20261207", "000000", "01");
-  MelSatz p = From("MPA", "", "");
-  Mel_PrfRdBck_MPA cursor;
-  ASSERT_EQ(0, cursor.Open(&p, "20261206", "235959", "99"));
-  EXPECT_EQ((Numbers{yesterdayLate.KeyBnr, lastYear.KeyBnr}),
-            ReadAll(cursor));
-}
-
-TEST_P(MelCursorTest, PersonReadBackWithoutEarlierBookingEndsAtOnce) {
+TEST_P(MelCursorTest, ReadBackWithoutEarlierBookingLeavesTheRecordAsItWas) {
   Add("MPA", "20261207", "100000");
   MelSatz p = From("MPA", "", "");
   Mel_PrfRdBck_MPA cursor;
@@ -221,44 +232,35 @@ TEST_P(MelCursorTest, PersonReadBackWithoutEarlierBookingEndsAtOnce) {
   EXPECT_EQ(0, cursor.Close());
 }
 
-TEST_P(MelCursorTest, WorkPlaceReadBackSelectsCodeAndWorkPlaceNewestFirst) {
+TEST_P(MelCursorTest, WorkPlaceReadBackSelectsCodeAndWorkPlace) {
   MelSatz first = Add("M__", "20261207", "060000", "50", "M03");
   MelSatz second = Add("M__", "20261207", "120000", "50", "M03");
+  MelSatz higherSek = Add("M__", "20261207", "120000", "51", "M03");
   Add("M__", "20261207", "110000", "50", "M04");
   AddAt("M__", "APL0000002", "00000042", "20261207", "110000", "M03");
-  Add("M__", "20261207", "130000", "50", "M03");  // after the reference
+  MelSatz later = Add("M__", "20261207", "130000", "50", "M03");
   MelSatz p = From("M__", "", "", "M03");
-  Mel_PrfRdBck_M cursor;
-  ASSERT_EQ(0, cursor.Open(&p, "20261207", "120000", "50"));
-  EXPECT_EQ((Numbers{second.KeyBnr, first.KeyBnr}), ReadAll(cursor));
-}
-
-TEST_P(MelCursorTest, WorkPlaceReadBackExcludesAHigherKeySekInTheReferenceSecond) {
-  Add("M__", "20261207", "120000", "51", "M03");
-  MelSatz equal = Add("M__", "20261207", "120000", "50", "M03");
-  MelSatz p = From("M__", "", "", "M03");
-  Mel_PrfRdBck_M cursor;
-  ASSERT_EQ(0, cursor.Open(&p, "20261207", "120000", "50"));
-  EXPECT_EQ((Numbers{equal.KeyBnr}), ReadAll(cursor));
+  ExpectNewest<Mel_PrfRdBck_M>({{"20261207", "120000", "50", second.KeyBnr},
+                                {"20261207", "120000", "51", higherSek.KeyBnr},
+                                {"20261207", "115959", "99", first.KeyBnr},
+                                {"20261208", "000000", "00", later.KeyBnr},
+                                {"20261207", "055959", "99", 0}},
+                               [&](Mel_PrfRdBck_M& c, const ReadBack& r) { return c.Open(&p, r.date, r.time, r.sek); });
 }
 
 TEST_P(MelCursorTest, OrderOperationReadBackTakesEitherFunctionCode) {
   MelSatz start = Add("M_A", "20261207", "060000", "50", "A01");
   Add("M_A", "20261207", "070000", "50", "A02");
   MelSatz resume = Add("M_A", "20261207", "080000", "50", "A03");
-  Add("M_A", "20261207", "090000", "50", "A01");  // after the reference
+  MelSatz restart = Add("M_A", "20261207", "090000", "50", "A01");
   MelSatz p = From("M_A", "", "", "");
-  Mel_PrfRdBck_MA cursor;
-  ASSERT_EQ(0, cursor.Open(&p, "A01", "A03", "20261207", "085959", "99"));
-  EXPECT_EQ((Numbers{resume.KeyBnr, start.KeyBnr}), ReadAll(cursor));
-}
-
-TEST_P(MelCursorTest, ReadBackWithEmptyReferenceFindsNothing) {
-  Add("MPA", "20261207", "100000");
-  MelSatz p = From("MPA", "", "");
-  Mel_PrfRdBck_MPA cursor;
-  ASSERT_EQ(0, cursor.Open(&p, "", "", ""));
-  EXPECT_EQ(Numbers{}, ReadAll(cursor));
+  ExpectNewest<Mel_PrfRdBck_MA>({{"20261207", "085959", "99", resume.KeyBnr},
+                                 {"20261207", "075959", "99", start.KeyBnr},
+                                 {"20261207", "090000", "50", restart.KeyBnr},
+                                 {"20261207", "055959", "99", 0}},
+                                [&](Mel_PrfRdBck_MA& c, const ReadBack& r) {
+                                  return c.Open(&p, "A01", "A03", r.date, r.time, r.sek);
+                                });
 }
 
 TEST_P(MelCursorTest, ReadOfACursorThatIsNotOpenFails) {

@@ -15,13 +15,13 @@
 #include "db/Dbstd.h"
 #include "db/tables.h"
 #include "db_fixture.h"
+#include "table_fill.h"
 
 namespace {
 
 class TableRowsTest : public DbTest {};
 
-constexpr const char* kDay = "20261207";
-constexpr const char* kMoment = "20261207061500";
+constexpr const char* kDay = testdb::kFillDay;
 
 // One table's routines, taking their records untyped.
 struct TableCase {
@@ -96,21 +96,6 @@ std::vector<TableCase> Cases() {
   };
 }
 
-// A distinct valid value for every written field: text as wide as its
-// field, dates and moments of one day.
-void Fill(const db::Table& table, void* record, int seed) {
-  int n = seed;
-  for (const db::Column& c : table.columns()) {
-    if (c.use != db::ColumnUse::ReadWrite || c.form == db::ColumnForm::Touched) continue;
-    const db::Field& f = c.field;
-    ++n;
-    if (c.form == db::ColumnForm::Day) db::setField(record, f, db::Value::text(kDay));
-    else if (c.form != db::ColumnForm::Value) db::setField(record, f, db::Value::text(kMoment));
-    else if (f.kind == db::FieldKind::Text) db::setField(record, f, db::Value::text(std::string(f.size - 1, 'A' + n % 26)));
-    else db::setField(record, f, db::Value::real(n + (f.kind == db::FieldKind::Double ? 0.25 : 0)));
-  }
-}
-
 bool IsKey(const TableCase& c, const char* column) {
   for (const std::string& k : c.key)
     if (k == column) return true;
@@ -146,7 +131,7 @@ std::shared_ptr<void> ReadBack(const TableCase& c, const void* written) {
 std::shared_ptr<void> SameKey(const TableCase& c, const void* first) {
   if (c.key.empty()) return c.copy(first);
   std::shared_ptr<void> second = c.copy(nullptr);
-  Fill(*c.table, second.get(), 7);
+  testdb::FillRecord(*c.table, second.get(), 7);
   for (const db::Field& f : c.table->rowFields())
     if (IsKey(c, f.name)) db::setField(second.get(), f, db::fieldValue(first, f));
   return second;
@@ -156,7 +141,7 @@ TEST_P(TableRowsTest, WrittenRowsReadBackWholeAndTheirKeysStayUnique) {
   for (const TableCase& c : Cases()) {
     SCOPED_TRACE(c.table->name());
     std::shared_ptr<void> first = c.copy(nullptr);
-    Fill(*c.table, first.get(), 0);
+    testdb::FillRecord(*c.table, first.get(), 0);
     ASSERT_EQ(0, c.insert(first.get()));
     for (const db::Column& col : c.table->columns()) {
       if (col.form != db::ColumnForm::Touched) continue;
@@ -180,7 +165,7 @@ TEST_P(TableRowsTest, StoredTextLongerThanItsFieldArrivesCut) {
     if (!c.read) continue;
     SCOPED_TRACE(c.table->name());
     std::shared_ptr<void> row = c.copy(nullptr);
-    Fill(*c.table, row.get(), 0);
+    testdb::FillRecord(*c.table, row.get(), 0);
     ASSERT_EQ(0, c.insert(row.get()));
     std::vector<db::Field> texts;
     for (const db::Column& col : c.table->columns())
