@@ -332,9 +332,9 @@ class PgConnection : public Connection {
     return mapSqlState(res ? PQresultErrorField(res, PG_DIAG_SQLSTATE) : nullptr);
   }
 
-  // Reading and dropping a few hundred rows costs less than a cancel,
-  // which opens a connection to the server of its own.
-  static constexpr int kRowsDroppedBeforeCancel = 256;
+  // A cancel opens a connection to the server of its own, which costs
+  // about as much as reading and dropping some ten thousand rows.
+  static constexpr int kRowsDroppedBeforeCancel = 10000;
 
   PGconn* conn_;
   std::string lastError_;

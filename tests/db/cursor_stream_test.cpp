@@ -70,6 +70,16 @@ TEST_P(CursorStreamTest, WalksEndedEarlyLeaveTheConnectionAndTheUnitUsable) {
   std::int32_t count = 0;
   ASSERT_EQ(0, Mrk_CountKng("STG", &count));
   EXPECT_EQ(kNotes, count);
+  if (GetParam() == testdb::Backend::Postgres) {  // a rest long enough to be cancelled rather than read
+    db::Query series("Test_Series", "select n from generate_series(1, 2000000) n");
+    db::Cursor walk(series);
+    ASSERT_EQ(0, walk.open({}));
+    db::Row row;
+    ASSERT_EQ(0, walk.fetchRow(row));
+    EXPECT_EQ(0, walk.close());
+    ASSERT_EQ(0, Mrk_CountKng("STG", &count));
+    EXPECT_EQ(kNotes, count);
+  }
 
   // Inside a unit the walk ended early must not cost the unit its writes.
   ASSERT_EQ(0, s.beginUnit());
