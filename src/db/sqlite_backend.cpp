@@ -275,8 +275,10 @@ int openSqlite(const std::string& path, bool createMissing, std::unique_ptr<Conn
   sqlite3_create_function_v2(raw, "kvs_add_days", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                              sqlAddDays, nullptr, nullptr, nullptr);
   // Every commit is on disk when it returns; WAL lets the receiving
-  // component add telegrams while the worker reads.
-  rc = conn->executeScript("PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA foreign_keys=OFF;");
+  // component add telegrams while the worker reads. The journals of the
+  // savepoints live in memory: they only serve a rollback inside the open
+  // transaction, and on disk every write of a unit wrote them twice.
+  rc = conn->executeScript("PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA foreign_keys=OFF; PRAGMA temp_store=MEMORY;");
   if (rc != status::kOk) {
     if (error) *error = conn->lastError();
     return rc;
