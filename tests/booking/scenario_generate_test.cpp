@@ -21,6 +21,7 @@ class GenerateScenario : public DbTest {
  protected:
   void SetUp() override {
     DbTest::SetUp();
+    if (IsSkipped()) return;
     LoadShopFloor();
     for (std::string_view apk : {kOrder2, kOrder3}) {
       Insert(Order(apk, 1, 1));

@@ -15,6 +15,7 @@ class NotesScenario : public DbTest {
  protected:
   void SetUp() override {
     DbTest::SetUp();
+    if (IsSkipped()) return;
     LoadShopFloor();
   }
   // Only the notes of the telegram under test count.

@@ -16,6 +16,7 @@ class SpecialScenario : public DbTest {
  protected:
   void SetUp() override {
     DbTest::SetUp();
+    if (IsSkipped()) return;
     LoadShopFloor();
     AppSatz op = ReadOperation(kOrder, "00010");
     op.AppStr = 1.30;

@@ -15,6 +15,7 @@ class VectorScenario : public DbTest {
  protected:
   void SetUp() override {
     DbTest::SetUp();
+    if (IsSkipped()) return;
     LoadShopFloor();
   }
 };
