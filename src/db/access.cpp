@@ -49,20 +49,20 @@ int Query::prepared(PreparedStatement*& out) {
 
 namespace {
 
-// A write, with the number of rows it changed when the caller asks.
-int runWrite(Query& q, std::span<const Value> params, std::int64_t* rowsChanged) {
+// A write, with what it left behind when the caller asks.
+int runWrite(Query& q, std::span<const Value> params, Written* written) {
   Session& s = Session::get();
   s.drainCursors();
   PreparedStatement* stmt = nullptr;
   int rc = ready(q, stmt);
   if (rc != status::kOk) return rc;
   Connection& conn = s.connection();
-  if (!s.inUnit()) return seen(conn.execute(*stmt, params, rowsChanged));  // one statement, all or nothing
+  if (!s.inUnit()) return seen(conn.execute(*stmt, params, written));  // one statement, all or nothing
   const std::string savepoint = std::string(q.routine()) + "_Sp";
   // The savepoint commands waiting for this write go out with it.
   const std::vector<std::string> commands = s.takeWaitingCommands(savepoint);
   bool commandsDone = false;
-  rc = seen(conn.executeAfter(commands, *stmt, params, rowsChanged, &commandsDone));
+  rc = seen(conn.executeAfter(commands, *stmt, params, written, &commandsDone));
   if (rc == status::kOk) {
     s.writeDone(savepoint);
   } else if (commandsDone) {
@@ -77,9 +77,18 @@ int runWrite(Query& q, std::span<const Value> params, std::int64_t* rowsChanged)
 int write(Query& q, std::span<const Value> params) { return runWrite(q, params, nullptr); }
 
 int writeExisting(Query& q, std::span<const Value> params) {
-  std::int64_t changed = 0;
-  int rc = runWrite(q, params, &changed);
-  return rc == status::kOk && changed == 0 ? status::kNoRow : rc;
+  Written written;
+  int rc = runWrite(q, params, &written);
+  return rc == status::kOk && written.rowsChanged == 0 ? status::kNoRow : rc;
+}
+
+int writeReturning(Query& q, std::span<const Value> params, Row& row) {
+  Written written;
+  int rc = runWrite(q, params, &written);
+  if (rc != status::kOk) return rc;
+  if (written.returned.empty()) return status::kNoRow;
+  row = std::move(written.returned);
+  return status::kOk;
 }
 
 int writeRecord(Query& q, const void* record, Fields binds) {

@@ -67,6 +67,9 @@ int writeRecord(Query& q, const void* record, Fields binds);
 // A write of rows that must be there (the delete of a queued telegram):
 // 1403 when the statement changed no row.
 int writeExisting(Query& q, std::span<const Value> params);
+// A write with a returning clause: 0 and the row it gave back, or 1403
+// when it changed no row.
+int writeReturning(Query& q, std::span<const Value> params, Row& row);
 int writeExistingRecord(Query& q, const void* record, Fields binds);
 
 // A single-row select: 0 with the row, 1403 without one, -1422 for several.

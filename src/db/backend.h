@@ -28,6 +28,12 @@ class RowSource {
   virtual int drain() = 0;
 };
 
+// What a write left behind, for the callers that ask.
+struct Written {
+  std::int64_t rowsChanged = 0;
+  Row returned;  // the first row a write with a returning clause gave back
+};
+
 class PreparedStatement {
  public:
   virtual ~PreparedStatement() = default;
@@ -42,16 +48,16 @@ class Connection {
   // (a test that makes one routine fail); the backends do not need it.
   virtual int prepare(const char* routine, const std::string& sql, int paramCount,
                       std::unique_ptr<PreparedStatement>& out) = 0;
-  // Runs a statement that returns no rows; rowsChanged (when given)
-  // receives the number of rows it inserted, updated or deleted.
-  virtual int execute(PreparedStatement& stmt, std::span<const Value> params, std::int64_t* rowsChanged) = 0;
+  // Runs a write; `written` (when given) receives the number of rows it
+  // inserted, updated or deleted and the first row it returned.
+  virtual int execute(PreparedStatement& stmt, std::span<const Value> params, Written* written) = 0;
   // Runs the commands (transaction control without parameters and without
   // an answer anyone waits for: savepoints and their releases), then the
   // statement, in one round trip where the backend can. `commandsDone`
   // tells whether every command succeeded, so the caller knows which
   // savepoints exist after a failure.
   virtual int executeAfter(std::span<const std::string> commands, PreparedStatement& stmt,
-                           std::span<const Value> params, std::int64_t* rowsChanged, bool* commandsDone);
+                           std::span<const Value> params, Written* written, bool* commandsDone);
   // Runs a query; the source is valid until the statement is used again.
   virtual int query(PreparedStatement& stmt, std::span<const Value> params,
                     std::unique_ptr<RowSource>& out) = 0;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "base/status.h"
 #include "db/access.h"
 #include "db/tables.h"
 
@@ -39,22 +40,31 @@ int Bnr_PKeyUpd(const BnrSatz* b) {
   return db::writeRecord(q, b, bnr().writeFields());
 }
 
+// One statement counts up and hands the number back: a single round trip
+// to a database server where a read and a write took two.
 int Bnr_NextNumber(std::string_view key, std::string_view creator, std::int32_t* number) {
+  // A counter at its top hands out nothing rather than wrapping into
+  // numbers that are already in use.
+  static db::Query q("Bnr_NextNumber",
+                     "update Kvs552Bnr set BnrBnr=BnrBnr+1,BnrEdt=sysdate,BnrEsb=:b0 "
+                     "where BnrKey=:b1 and BnrBnr<2147483647 returning BnrBnr");
   BnrSatz bnr;
   bnr.BnrKey = key;
-  int rc;
-  if (Bnr_PKeyReadk(&bnr) == 0) {
-    // A counter at its top hands out nothing rather than wrapping into
-    // numbers that are already in use.
-    if (bnr.BnrBnr == INT32_MAX) return kValueTooLarge;
-    bnr.BnrBnr += 1;
-    bnr.BnrEsb = creator;
-    rc = Bnr_PKeyUpd(&bnr);
-  } else {
-    bnr.BnrBnr = 1;
-    bnr.BnrEsb = creator;
-    rc = Bnr_PKeyIns(&bnr);
+  bnr.BnrEsb = creator;  // cut to the column's width
+  const db::Value params[] = {db::Value::text(bnr.BnrEsb.str()), db::Value::text(bnr.BnrKey.str())};
+  db::Row counted;
+  int rc = db::writeReturning(q, params, counted);
+  if (rc == 0) {
+    *number = static_cast<std::int32_t>(counted.at(0).asInt());
+    return rc;
   }
+  if (rc != status::kNoRow) return rc;
+  // Nothing counted up: the counter is at its top, or not there yet.
+  if (Bnr_PKeyReadk(&bnr) == 0) return kValueTooLarge;
+  bnr.BnrKey = key;
+  bnr.BnrBnr = 1;
+  bnr.BnrEsb = creator;
+  rc = Bnr_PKeyIns(&bnr);
   if (rc == 0) *number = bnr.BnrBnr;
   return rc;
 }

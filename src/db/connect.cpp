@@ -8,14 +8,14 @@ namespace db {
 // One command at a time, then the statement: for a backend in the same
 // process, where a round trip costs nothing.
 int Connection::executeAfter(std::span<const std::string> commands, PreparedStatement& stmt,
-                             std::span<const Value> params, std::int64_t* rowsChanged, bool* commandsDone) {
+                             std::span<const Value> params, Written* written, bool* commandsDone) {
   *commandsDone = false;
   for (const std::string& command : commands) {
     int rc = executeScript(command);
     if (rc != status::kOk) return rc;
   }
   *commandsDone = true;
-  return execute(stmt, params, rowsChanged);
+  return execute(stmt, params, written);
 }
 
 int openConnection(const std::string& user, const std::string& password, const std::string& service,

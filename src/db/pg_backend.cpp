@@ -113,10 +113,10 @@ class PgConnection : public Connection {
     return status::kOk;
   }
 
-  int execute(PreparedStatement& ps, std::span<const Value> params, std::int64_t* rowsChanged) override {
+  int execute(PreparedStatement& ps, std::span<const Value> params, Written* written) override {
     Result res = run(ps, params);
     int rc = check(res.get());
-    countRows(rc, res.get(), rowsChanged);
+    reportWritten(rc, res.get(), written);
     return rc;
   }
 
@@ -125,14 +125,14 @@ class PgConnection : public Connection {
   // trip instead of two. After the first failure the server skips the
   // rest of the pipeline.
   int executeAfter(std::span<const std::string> commands, PreparedStatement& ps, std::span<const Value> params,
-                   std::int64_t* rowsChanged, bool* commandsDone) override {
+                   Written* written, bool* commandsDone) override {
     *commandsDone = false;
     if (commands.empty()) {
       *commandsDone = true;
-      return execute(ps, params, rowsChanged);
+      return execute(ps, params, written);
     }
     settle();
-    if (PQenterPipelineMode(conn_) != 1) return Connection::executeAfter(commands, ps, params, rowsChanged, commandsDone);
+    if (PQenterPipelineMode(conn_) != 1) return Connection::executeAfter(commands, ps, params, written, commandsDone);
     ++roundTrips_;
     bool sent = true;
     for (const std::string& command : commands)
@@ -147,7 +147,7 @@ class PgConnection : public Connection {
       *commandsDone = true;
       Result res = nextResult();
       rc = check(res.get());
-      countRows(rc, res.get(), rowsChanged);
+      reportWritten(rc, res.get(), written);
     }
     return leavePipeline(rc);
   }
@@ -292,8 +292,10 @@ class PgConnection : public Connection {
                                  nullptr, nullptr, 0));
   }
 
-  static void countRows(int rc, PGresult* res, std::int64_t* rowsChanged) {
-    if (rowsChanged) *rowsChanged = rc == status::kOk ? std::strtoll(PQcmdTuples(res), nullptr, 10) : 0;
+  static void reportWritten(int rc, PGresult* res, Written* written) {
+    if (!written) return;
+    written->rowsChanged = rc == status::kOk ? std::strtoll(PQcmdTuples(res), nullptr, 10) : 0;
+    written->returned = rc == status::kOk && PQntuples(res) > 0 ? rowOf(res, 0) : Row();
   }
 
   // The result of the next query of the pipeline; the null pointer that

@@ -16,6 +16,8 @@
 namespace db {
 namespace {
 
+Value columnValue(sqlite3_stmt* st, int col);
+
 constexpr int kBusyTimeoutMs = 10000;
 
 // What an SQLite result code means to the worker.
@@ -54,14 +56,21 @@ class SqliteConnection : public Connection {
     return status::kOk;
   }
 
-  int execute(PreparedStatement& ps, std::span<const Value> params, std::int64_t* rowsChanged) override {
+  int execute(PreparedStatement& ps, std::span<const Value> params, Written* written) override {
     sqlite3_stmt* st = static_cast<SqliteStatement&>(ps).stmt;
     int rc = bind(st, params);
     if (rc != status::kOk) return rc;
     dateError_ = 0;
     int step = sqlite3_step(st);
     int result = step == SQLITE_DONE || step == SQLITE_ROW ? status::kOk : stepError();
-    if (rowsChanged) *rowsChanged = result == status::kOk ? sqlite3_changes(db_) : 0;
+    // A write with a returning clause has made all its changes by its
+    // first row.
+    if (written) {
+      written->rowsChanged = result == status::kOk ? sqlite3_changes(db_) : 0;
+      written->returned.clear();
+      if (step == SQLITE_ROW)
+        for (int c = 0; c < sqlite3_column_count(st); ++c) written->returned.push_back(columnValue(st, c));
+    }
     sqlite3_reset(st);
     sqlite3_clear_bindings(st);
     return result;

@@ -56,6 +56,10 @@ std::vector<Statement> Statements() {
       Update<AplSatz>("Apl_PKeyUpd", Apl(), {"AplApl"}),
       Update<NzaSatz>("Nza_PKeyUpd", Nza(), {"NzaSa", "NzaApl", "NzaApk", "NzaApp", "NzaPnr", "NzaDtm"}),
       Delete<MltSatz>("Mlt_PKeyDel", Mlt(), {"MltErf", "MltDat", "MltLfn"}),
+      {"Bnr_NextNumber",
+       "update Kvs552Bnr set BnrBnr=BnrBnr+1,BnrEdt=sysdate,BnrEsb=:b0 where BnrKey=:b1 and BnrBnr<2147483647 "
+       "returning BnrBnr",
+       {db::Value::text("test"), db::Value::text("MELNR")}, "BnrKey"},
       {"Rcv_PKeyDel", "delete  from Kvs570Rcv  where (RcvMdt=TO_DATE(:b0,'yyyymmddHH24MISS') and RcvLfn=:b1)",
        {moment, one}, "RcvMdt"},
       {"Rvs_PKeyReadk", Rvs().select() + "where (RvsMdt=TO_DATE(:b0,'yyyymmddHH24MISS') and RvsLfn=:b1)",

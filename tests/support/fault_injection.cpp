@@ -54,13 +54,13 @@ class FaultyConnection : public db::Connection {
     if (rc == status::kOk) names_[out.get()] = routine;
     return rc;
   }
-  int execute(db::PreparedStatement& stmt, std::span<const db::Value> params, std::int64_t* rowsChanged) override {
+  int execute(db::PreparedStatement& stmt, std::span<const db::Value> params, db::Written* written) override {
     if (plan_->failsNow(names_[&stmt])) return fail();
-    return inner_->execute(stmt, params, rowsChanged);
+    return inner_->execute(stmt, params, written);
   }
   int executeAfter(std::span<const std::string> commands, db::PreparedStatement& stmt,
-                   std::span<const db::Value> params, std::int64_t* rowsChanged, bool* commandsDone) override {
-    if (!plan_->failsNow(names_[&stmt])) return inner_->executeAfter(commands, stmt, params, rowsChanged, commandsDone);
+                   std::span<const db::Value> params, db::Written* written, bool* commandsDone) override {
+    if (!plan_->failsNow(names_[&stmt])) return inner_->executeAfter(commands, stmt, params, written, commandsDone);
     // The savepoints are there, the statement fails: as when its values are refused.
     *commandsDone = false;
     for (const std::string& command : commands)
