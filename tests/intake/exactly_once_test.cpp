@@ -40,15 +40,8 @@ std::vector<Sent> DayOfTelegrams() {
   return day;
 }
 
-class ExactlyOnceTest : public DbTest {
+class ExactlyOnceTest : public CodesAndPersonTest {
  protected:
-  void SetUp() override {
-    DbTest::SetUp();
-    if (IsSkipped()) return;
-    LoadCodes();
-    LoadPerson();
-  }
-
   // The master data stays; whatever booking writes goes, and the day's
   // telegrams are queued again.
   bool prepare() {

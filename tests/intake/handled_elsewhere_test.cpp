@@ -14,13 +14,11 @@ namespace {
 using namespace intake_test;
 using scenario::LogCapture;
 
-class HandledElsewhereTest : public DbTest {
+class HandledElsewhereTest : public CodesAndPersonTest {
  protected:
   void SetUp() override {
-    DbTest::SetUp();
+    CodesAndPersonTest::SetUp();
     if (IsSkipped()) return;
-    LoadCodes();
-    LoadPerson();
     for (int k = 1; k <= 3; ++k)
       Queue("2026120710000" + std::to_string(k), k,
             Telegram("A01", "10000" + std::to_string(k), OrderData(), "T" + std::to_string(k)));

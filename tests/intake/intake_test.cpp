@@ -14,15 +14,7 @@ namespace {
 using namespace intake_test;
 using scenario::LogCapture;
 
-class IntakeTest : public DbTest {
- protected:
-  void SetUp() override {
-    DbTest::SetUp();
-    if (IsSkipped()) return;
-    LoadCodes();
-    LoadPerson();
-  }
-};
+using IntakeTest = CodesAndPersonTest;
 
 TEST_P(IntakeTest, UnknownCodeIsLoggedThenBackedUpAndDeleted) {
   LogCapture log;

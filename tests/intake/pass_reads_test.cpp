@@ -26,13 +26,11 @@ struct Queued {
   std::string_view badge;
 };
 
-class PassReadsTest : public DbTest {
+class PassReadsTest : public CodesAndPersonTest {
  protected:
   void SetUp() override {
-    DbTest::SetUp();
+    CodesAndPersonTest::SetUp();
     if (IsSkipped()) return;
-    LoadCodes();
-    LoadPerson();
     LoadPerson("00001002", kOtherBadge);
   }
 

@@ -120,4 +120,15 @@ inline void WriteConfig(const std::string& path, const Login& l) {
       << "\n";
 }
 
+// A database holding the function codes and the person above.
+class CodesAndPersonTest : public DbTest {
+ protected:
+  void SetUp() override {
+    DbTest::SetUp();
+    if (IsSkipped()) return;
+    LoadCodes();
+    LoadPerson();
+  }
+};
+
 }  // namespace intake_test
