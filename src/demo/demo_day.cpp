@@ -3,43 +3,12 @@
 #include <cmath>
 #include <cstdio>
 
+#include "demo/terminal_telegram.h"
+
 namespace {
 
-// Fields travel with their full width; shorter texts are padded with blanks.
-std::string Fixed(std::string_view text, std::size_t width) {
-  std::string out(text.substr(0, std::min(text.size(), width)));
-  out.resize(width, ' ');
-  return out;
-}
-
-// Eleven digits with three implied decimals.
-std::string Quantity(double value) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%011lld", static_cast<long long>(std::llround(value * 1000)));
-  return buf;
-}
-
-std::string Quantities(double good, double reject) {
-  return Quantity(good) + Quantity(reject) + Quantity(0) + Quantity(0);
-}
-
-// The raw layout: a 52-character head of the receiving component, then
-// flag, office, terminal, flag, yymmdd, HHMMSS, two flags, the function
-// code and the code's data.
-std::string Raw(std::string_view fcd, const std::string& day, std::string_view time, std::string_view terminal,
-                const std::string& data) {
-  std::string t = Fixed("RCV BDE-TERMINAL-NET", 52);
-  t += "1";
-  t += "0";
-  t += Fixed(terminal, 2);
-  t += "0";
-  t += day.substr(2, 6);
-  t += time;
-  t += "00";
-  t += fcd;
-  t += data;
-  return t;
-}
+using terminal::Fixed;
+using terminal::OrderKeys;
 
 struct Day {
   const std::string& day;
@@ -47,50 +16,45 @@ struct Day {
 
   void add(std::string_view fcd, std::string_view time, std::string_view terminal, const std::string& data,
            std::string_view story) {
-    out.push_back({std::string(time), Raw(fcd, day, time, terminal, data), story});
-  }
-  static std::string order(std::string_view badge, std::string_view apk, std::string_view app,
-                           std::string_view apl) {
-    return Fixed(badge, 8) + Fixed(apk, 12) + Fixed(app, 5) + Fixed(apl, 10);
+    out.push_back({std::string(time), terminal::Raw(fcd, day, time, terminal, data), story});
   }
   // A01, A03, A05, P05
   void onOrder(std::string_view fcd, std::string_view time, std::string_view badge, std::string_view apk,
                std::string_view app, std::string_view apl, std::string_view story) {
-    add(fcd, time, "T1", order(badge, apk, app, apl), story);
+    add(fcd, time, "T1", OrderKeys(badge, apk, app, apl), story);
   }
   // A02, A06
   void quantity(std::string_view fcd, std::string_view time, std::string_view badge, std::string_view apk,
                 std::string_view app, std::string_view apl, double good, double reject, std::string_view story) {
-    add(fcd, time, "T1", order(badge, apk, app, apl) + Quantities(good, reject), story);
+    add(fcd, time, "T1", terminal::WithQuantities(OrderKeys(badge, apk, app, apl), good, reject), story);
   }
   void interrupt(std::string_view time, std::string_view badge, std::string_view apk, std::string_view app,
                  std::string_view apl, std::string_view reason, std::string_view story) {
-    add("A04", time, "T1", order(badge, apk, app, apl) + Quantities(0, 0) + " " + Fixed(reason, 4) + "   ", story);
+    add("A04", time, "T1", terminal::OperationInterrupted(OrderKeys(badge, apk, app, apl), reason), story);
   }
   void end(std::string_view time, std::string_view badge, std::string_view apk, std::string_view app,
            std::string_view apl, double good, double reject, bool finished, std::string_view story) {
-    add("A07", time, "T1",
-        order(badge, apk, app, apl) + Quantities(good, reject) + (finished ? "1" : "0") + " " + "0000", story);
+    add("A07", time, "T1", terminal::OperationEnd(OrderKeys(badge, apk, app, apl), good, reject, finished), story);
   }
   // P01, P04
   void atWorkPlace(std::string_view fcd, std::string_view time, std::string_view badge, std::string_view apl,
                    std::string_view story) {
-    add(fcd, time, "T2", Fixed(badge, 8) + Fixed(apl, 10) + Fixed("", 11), story);
+    add(fcd, time, "T2", terminal::AtWorkPlace(badge, apl), story);
   }
   void personOff(std::string_view time, std::string_view badge, std::string_view apk, std::string_view app,
                  std::string_view apl, std::string_view story) {
-    add("P08", time, "T1", order(badge, apk, app, apl) + Fixed("", 11) + Quantities(0, 0) + " 0000", story);
+    add("P08", time, "T1", terminal::PersonOff(OrderKeys(badge, apk, app, apl), 0, 0), story);
   }
   // M03, M04
   void workPlace(std::string_view fcd, std::string_view time, std::string_view badge, std::string_view apl,
                  std::string_view reason, std::string_view story) {
-    add(fcd, time, "T3", Fixed(badge, 8) + Fixed(apl, 10) + " " + Fixed(reason, 4), story);
+    add(fcd, time, "T3", terminal::WorkPlaceState(badge, apl, reason), story);
   }
   void timePerUnit(std::string_view time, std::string_view badge, std::string_view pnr, std::string_view apk,
                    std::string_view app, std::string_view apl, double hoursMinutes, std::string_view story) {
     char value[16];
     std::snprintf(value, sizeof value, "%09lld", static_cast<long long>(std::llround(hoursMinutes * 100)));
-    add("Z01", time, "T1", Fixed(badge, 8) + Fixed(pnr, 8) + order("", apk, app, apl).substr(8) + value, story);
+    add("Z01", time, "T1", Fixed(badge, 8) + Fixed(pnr, 8) + OrderKeys("", apk, app, apl).substr(8) + value, story);
   }
 };
 

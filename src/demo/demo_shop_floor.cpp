@@ -11,7 +11,6 @@
 #include "db/azv.h"
 #include "db/date_text.h"
 #include "db/emo.h"
-#include "db/fzu.h"
 #include "db/kal.h"
 #include "db/pms.h"
 #include "db/pmz.h"
@@ -19,6 +18,7 @@
 #include "db/pse.h"
 #include "db/tag.h"
 #include "db/ztg.h"
+#include "demo/function_codes.h"
 
 namespace {
 
@@ -30,41 +30,6 @@ constexpr const char* kBreakModel = "P-SHIFT";
 constexpr std::string_view kTimeModel = "GLZ-7.5";
 constexpr const char* kPlannedBreaks = "PS-7.5";
 constexpr int kDaysAround = 7;  // calendar days loaded before and after today
-
-struct CodeRow {
-  std::string_view fcd;
-  std::string_view mld;
-  int art;
-  int upl;
-  int gen;
-  std::string_view meaning;
-};
-
-// The message code drives the state vector: RB/RE set-up begin/end, AB/AE
-// work begin/end, AU/AW interruption/resumption, PA/PE/PU/PW a person's
-// log-on/log-off/interruption/resumption on an order operation, MA/ME a
-// person at a work place, BS/ES a work-place interruption, FS/FF machine
-// running/stopped, ZM a quantity report, SZ a time per unit.
-constexpr CodeRow kCodes[] = {
-    {"A01", "RB", 1, 1, 1, "set-up start"},
-    {"A02", "RE", 1, 1, 1, "set-up end"},
-    {"A03", "AB", 1, 1, 1, "work start"},
-    {"A04", "AU", 1, 1, 1, "operation interrupted"},
-    {"A05", "AW", 1, 1, 1, "operation resumed"},
-    {"A06", "ZM", 1, 1, 0, "quantity report"},
-    {"A07", "AE", 1, 1, 1, "operation end"},
-    {"P01", "MA", 1, 0, 0, "person logs on to work place"},
-    {"P04", "ME", 1, 0, 0, "person logs off work place"},
-    {"P05", "PA", 1, 0, 1, "person logs on to operation"},
-    {"P06", "PU", 1, 0, 0, "person interrupted"},
-    {"P07", "PW", 1, 0, 0, "person resumes"},
-    {"P08", "PE", 1, 0, 1, "person logs off operation"},
-    {"M01", "FS", 1, 0, 0, "machine running"},
-    {"M02", "FF", 1, 0, 0, "machine stopped"},
-    {"M03", "BS", 1, 0, 1, "work place breakdown"},
-    {"M04", "ES", 1, 0, 1, "work place repaired"},
-    {"Z01", "SZ", 2, 1, 0, "time per unit reported"},
-};
 
 // Collects the first failure; later writes are skipped.
 class Loader {
@@ -81,22 +46,6 @@ class Loader {
   std::string* error_;
   bool ok_ = true;
 };
-
-void LoadFunctionCodes(Loader& l) {
-  for (const CodeRow& c : kCodes) {
-    FzuSatz f;
-    f.FzuFcd = c.fcd;
-    f.FzuMld = c.mld;
-    f.FzuBez = c.meaning;
-    f.FzuArt = c.art;
-    f.FzuObj = 1;
-    f.FzuUpl = c.upl;
-    f.FzuGen = c.gen;
-    f.FzuSta = 1;
-    f.FzuErf = "demo";
-    l.check(Fzu_PKeyIns(&f, "0"), "function code");
-  }
-}
 
 void LoadWorkPlaces(Loader& l) {
   for (const DemoWorkPlace& w : DemoWorkPlaces()) {
@@ -320,7 +269,7 @@ const std::vector<DemoOperation>& DemoOperations() {
 bool LoadDemoShopFloor(const std::string& today, std::string* error) {
   Loader l(error);
   LoadPollingInterval(l);
-  LoadFunctionCodes(l);
+  l.check(LoadFunctionCodes("demo"), "function code");
   LoadWorkPlaces(l);
   LoadPersons(today, l);
   LoadOrders(l);
@@ -328,10 +277,4 @@ bool LoadDemoShopFloor(const std::string& today, std::string* error) {
   LoadDayModels(today, l);
   LoadAnalysisParameters(today, l);
   return l.ok();
-}
-
-std::string_view DemoCodeMeaning(std::string_view fcd) {
-  for (const CodeRow& c : kCodes)
-    if (c.fcd == fcd) return c.meaning;
-  return "";
 }

@@ -48,6 +48,3 @@ const std::vector<DemoOperation>& DemoOperations();
 // Loads everything for a day `today` (yyyymmdd). False with a reason on
 // the first row that cannot be written.
 bool LoadDemoShopFloor(const std::string& today, std::string* error);
-
-// Text of the function code's message code and meaning, for the summary.
-std::string_view DemoCodeMeaning(std::string_view fcd);

@@ -13,6 +13,7 @@
 #include "db/mel.h"
 #include "db/prv.h"
 #include "demo/demo_shop_floor.h"
+#include "demo/function_codes.h"
 
 namespace {
 
@@ -128,7 +129,7 @@ void PrintBookingsByKind() {
   for (const db::Row& r : Rows(q)) {
     const std::string fcd = r[0].asText();
     std::printf("  %-4s  %-3s  %-30.*s  %9lld  %9lld  %10lld\n", fcd.c_str(), r[1].asText().c_str(),
-                static_cast<int>(DemoCodeMeaning(fcd).size()), DemoCodeMeaning(fcd).data(),
+                static_cast<int>(FunctionCodeMeaning(fcd).size()), FunctionCodeMeaning(fcd).data(),
                 static_cast<long long>(r[2].asInt()), static_cast<long long>(r[3].asInt()),
                 static_cast<long long>(r[4].asInt()));
     total += r[2].asInt() + r[3].asInt();

@@ -23,19 +23,34 @@ inline std::string WorkerBinary() {
   return bin && *bin ? bin : "";
 }
 
+// How the binary is started: through a launcher program (its path and
+// arguments, placed before the binary's), with variables added to or
+// replacing those of the environment.
+struct Launch {
+  std::vector<std::string> launcher;
+  std::vector<std::string> environment;  // NAME=VALUE
+};
+
 // One started program with its working directory, process objects in
 // `ipcDir`, standard input from `inputFile` (or /dev/null) and standard
 // output into `outputFile`.
 class Program {
  public:
   Program(const std::string& workDir, const std::string& ipcDir, const std::vector<std::string>& args,
-          const std::string& inputFile, const std::string& outputFile) {
-    std::vector<std::string> argStore = {WorkerBinary()};
+          const std::string& inputFile, const std::string& outputFile, const Launch& launch = {}) {
+    std::vector<std::string> argStore = launch.launcher;
+    argStore.push_back(WorkerBinary());
     argStore.insert(argStore.end(), args.begin(), args.end());
+    std::vector<std::string> added = launch.environment;
+    added.push_back("BDEMORVELT_IPC_DIR=" + ipcDir);
     std::vector<std::string> envStore;
-    for (char** e = environ; *e; ++e)
-      if (std::strncmp(*e, "BDEMORVELT_IPC_DIR=", 19) != 0) envStore.push_back(*e);
-    envStore.push_back("BDEMORVELT_IPC_DIR=" + ipcDir);
+    for (char** e = environ; *e; ++e) {
+      const std::string entry = *e;
+      bool replaced = false;
+      for (const std::string& a : added) replaced |= entry.compare(0, a.find('=') + 1, a, 0, a.find('=') + 1) == 0;
+      if (!replaced) envStore.push_back(entry);
+    }
+    envStore.insert(envStore.end(), added.begin(), added.end());
     std::vector<char*> argv, envp;
     for (auto& a : argStore) argv.push_back(a.data());
     argv.push_back(nullptr);
