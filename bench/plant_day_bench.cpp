@@ -80,6 +80,7 @@ struct Options {
 struct Figures {
   long telegrams = 0;
   double drainSeconds = 0;
+  std::uint64_t drainTrips = 0;  // exchanges with a database server
   std::map<std::string, long> notes;
   std::map<std::string, double> seconds;
   int passes = 0;
@@ -98,9 +99,13 @@ std::int32_t Pending(const char* kind) {
 }
 
 int TimedDrain() {
+  const std::uint64_t trips = db::Session::get().connection().roundTrips();
   const auto start = std::chrono::steady_clock::now();
   const int rc = Input_Buchung();
-  if (gFigures) gFigures->drainSeconds += Since(start);
+  if (gFigures) {
+    gFigures->drainSeconds += Since(start);
+    gFigures->drainTrips += db::Session::get().connection().roundTrips() - trips;
+  }
   return rc;
 }
 
@@ -222,8 +227,11 @@ void PrintPlant(const Options& o) {
 void PrintFigures(const char* title, const Run& run) {
   const Figures& f = run.figures;
   std::printf("  %s (master data loaded in %.1f s, %d passes measured)\n", title, run.loadSeconds, f.passes);
-  std::printf("    drain     %7ld telegrams in %7.2f s: %8.0f telegrams/s\n", f.telegrams, f.drainSeconds,
+  std::printf("    drain     %7ld telegrams in %7.2f s: %8.0f telegrams/s", f.telegrams, f.drainSeconds,
               f.drainSeconds > 0 ? f.telegrams / f.drainSeconds : 0.0);
+  if (f.drainTrips > 0 && f.telegrams > 0)
+    std::printf(", %.1f round trips per telegram", static_cast<double>(f.drainTrips) / f.telegrams);
+  std::printf("\n");
   for (const char* kind : kKinds) {
     const long n = f.notes.count(kind) ? f.notes.at(kind) : 0;
     const double s = f.seconds.count(kind) ? f.seconds.at(kind) : 0;

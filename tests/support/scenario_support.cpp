@@ -124,18 +124,6 @@ void SetNoteSwitch(int kind, bool notes) {
 
 // ---- telegrams ---------------------------------------------------------
 
-std::string Fixed(std::string_view text, std::size_t width) {
-  std::string out(text.substr(0, std::min(text.size(), width)));
-  out.resize(width, ' ');
-  return out;
-}
-
-std::string Quantity(double value) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%011lld", static_cast<long long>(std::llround(value * 1000)));
-  return buf;
-}
-
 std::string Telegram(std::string_view fcd, std::string_view date, std::string_view time, std::string_view data) {
   std::string t = Fixed("TERMINAL-HEAD", 52);
   t += "1";                   // TelKz1

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "demo/terminal_telegram.h"
 #include "db/Dbstd.h"
 #include "db/DbMel.h"
 #include "db/apk.h"
@@ -55,10 +56,10 @@ void SetNoteSwitch(int kind, bool notes);
 // (yyyymmdd, of which yymmdd is sent) and time, the function code and data.
 std::string Telegram(std::string_view fcd, std::string_view date, std::string_view time, std::string_view data);
 
-// A text cut or padded with blanks to exactly `width` characters.
-std::string Fixed(std::string_view text, std::size_t width);
-// A quantity field: 11 digits with 3 implied decimals.
-std::string Quantity(double value);
+// A text cut or padded with blanks to exactly `width` characters, and a
+// quantity field (11 digits, 3 implied decimals), as terminals send them.
+using terminal::Fixed;
+using terminal::Quantity;
 
 // Data areas by layout (badge first, as every telegram carries it).
 std::string OrderData(std::string_view badge, std::string_view apk, std::string_view app, std::string_view apl);
