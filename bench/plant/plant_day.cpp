@@ -75,6 +75,7 @@ struct Event {
 struct LateEnd {
   std::string keys;
   int good;
+  int day;  // the day the operation ended
 };
 
 }  // namespace
@@ -169,14 +170,21 @@ class PlantBuilder {
     const std::string& badge = p_.persons_[static_cast<std::size_t>(person)].badge;
     long t = ShiftBegin(s, day) + r.between(2, 12) * 60 + r.between(0, 59);
     emit(t, "P01", "T2", terminal::AtWorkPlace(badge, apl));
-    for (const LateEnd& late : lateEnds_[person]) {
+    // Ends the person owes from an earlier day; one looking after two
+    // machines books them at the first.
+    std::vector<LateEnd>& owed = lateEnds_[person];
+    for (auto late = owed.begin(); late != owed.end();) {
+      if (late->day == day) {
+        ++late;
+        continue;
+      }
       t += r.between(1, 4) * 60 + r.between(0, 59);
-      emit(t, "A07", "T1", terminal::OperationEnd(late.keys, late.good, 0, true));
+      emit(t, "A07", "T1", terminal::OperationEnd(late->keys, late->good, 0, true));
+      late = owed.erase(late);
     }
-    lateEnds_[person].clear();
     const long stopAt = ShiftEnd(s, day) - r.between(10, 20) * 60;
     t += r.between(1, 5) * 60 + r.between(0, 59);
-    while (t < stopAt - 30 * 60) t = operation(r, t, stopAt, w, person, crew);
+    while (t < stopAt - 30 * 60) t = operation(r, day, t, stopAt, w, person, crew);
     emit(std::max(t, stopAt) + r.between(1, 5) * 60 + r.between(0, 59), "P04", "T2",
          terminal::AtWorkPlace(badge, apl));
   }
@@ -190,7 +198,7 @@ class PlantBuilder {
 
   // One order operation (or the rest of one handed on by the shift
   // before), from set-up to its end; returns when the next may start.
-  long operation(Random& r, long t, long stopAt, int w, int person, const std::vector<int>& crew) {
+  long operation(Random& r, int day, long t, long stopAt, int w, int person, const std::vector<int>& crew) {
     const std::string& apl = p_.workPlaces_[static_cast<std::size_t>(w)].apl;
     const std::string& badge = p_.persons_[static_cast<std::size_t>(person)].badge;
     std::string& handedOn = unfinished_[w];
@@ -216,7 +224,7 @@ class PlantBuilder {
       emit(end, "A07", "T1", terminal::OperationEnd(keys, good, reject, false));
       handedOn = apk;
     } else if (fate < 4) {
-      lateEnds_[person].push_back({keys, good});  // booked at the person's next shift
+      lateEnds_[person].push_back({keys, good, day});  // booked at the person's next shift
     } else if (fate >= 7) {
       emit(end, "A07", "T1", terminal::OperationEnd(keys, good, reject, true));
     }  // else: the end is never booked
