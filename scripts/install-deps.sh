@@ -9,6 +9,7 @@ required=(
   build-essential g++ cmake pkg-config python3
   libsqlite3-dev libpq-dev postgresql
   googletest libgtest-dev
+  nlohmann-json3-dev
   clang
   chromium
 )
