@@ -105,7 +105,7 @@ int RunWorker(const Options& options) {
   if (!guard.acquired()) {
     // A second instance leaves without a word; a guard nobody holds but
     // that cannot be taken is worth one.
-    if (!guard.failure().empty()) tellOperator(guard.failure());
+    if (!guard.failure().empty()) tellOperator("bdemorvelt: " + guard.failure());
     return 0;
   }
 

@@ -432,6 +432,40 @@ TEST_F(WorkerProcessTest, ProcessObjectsAreTheWorkersOwnAndEveryoneElseMayOnlyLo
   EXPECT_TRUE(logIsExactly(log(), {kStarted, kLeaseTaken, kStopped})) << log();
 }
 
+// A guard left by another user's killed worker that nobody holds: where
+// the directory lets it go, the worker replaces it; where it cannot (a
+// sticky directory of someone else, as /dev/shm) the worker says why
+// instead of leaving without a word.
+TEST_F(WorkerProcessTest, GuardLeftByAnotherUserIsReplacedWhereTheDirectoryAllows) {
+  const passwd* other = getpwnam("nobody");
+  if (geteuid() != 0 || !other) GTEST_SKIP() << "needs root and the user nobody to act as two users";
+  makeSqliteDatabase(5);
+  ASSERT_EQ(0, chown(root_.c_str(), other->pw_uid, other->pw_gid));
+  for (const fs::directory_entry& e : fs::recursive_directory_iterator(root_))
+    ASSERT_EQ(0, chown(e.path().c_str(), other->pw_uid, other->pw_gid)) << e.path();
+  auto leaveRootsGuard = [&] {
+    const int fd = ::open((ipc_ / "MORVELT_MTX").c_str(), O_CREAT | O_RDWR, 0600);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+  };
+
+  leaveRootsGuard();  // in nobody's own directory
+  CommandResult replaced = run(withConfig({"--once"}), {}, {}, other->pw_uid);
+  EXPECT_EQ(replaced.exitCode, 0) << replaced.err;
+  EXPECT_EQ(replaced.err, "");
+  EXPECT_TRUE(logIsExactly(log(), {kStarted, kLeaseTaken, kStopped})) << log();
+  EXPECT_TRUE(fs::is_empty(ipc_));
+
+  ASSERT_EQ(0, chown(ipc_.c_str(), 0, 0));
+  ASSERT_EQ(0, chmod(ipc_.c_str(), 01777));
+  leaveRootsGuard();
+  CommandResult blocked = run(withConfig({"--once"}), {}, {}, other->pw_uid);
+  EXPECT_EQ(blocked.exitCode, 0);
+  EXPECT_EQ(blocked.err,
+            "bdemorvelt: cannot open the single-instance guard " + (ipc_ / "MORVELT_MTX").string() + ": Permission denied\n");
+  EXPECT_TRUE(logIsExactly(log(), {kStarted, kLeaseTaken, kStopped})) << log();
+}
+
 TEST_F(WorkerProcessTest, SigintEndsTheSleepToo) {
   makeSqliteDatabase(3600);
   auto worker = startWorker();
