@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the worker and runs its demo on the embedded
+# Installs what the demo needs (a compiler, CMake and the client libraries;
+# no database server), builds the worker and runs its demo on the embedded
 # SQLite database. The optional argument is the demo directory (default: demo
 # in the repository root); a relative one is taken from the caller's directory.
 set -euo pipefail
@@ -12,8 +13,9 @@ fi
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$repo_root"
 
-bash scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
-cmake --build build -j2 --target bdemorvelt
+bash scripts/install-deps.sh --demo
+# The demo needs the worker only: no tests (GoogleTest), no benchmarks.
+cmake -S . -B build-demo -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DBDE_BENCH=OFF
+cmake --build build-demo -j2 --target bdemorvelt
 
-exec ./build/bdemorvelt demo "${demo_dir:-demo}"
+exec ./build-demo/bdemorvelt demo "${demo_dir:-$repo_root/demo}"

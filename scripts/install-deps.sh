@@ -1,19 +1,41 @@
 #!/usr/bin/env bash
-# Installs the Debian packages needed to build, test and fuzz the worker.
+# Installs the Debian packages needed to build, test, package and fuzz the
+# worker; with --demo only those needed to build it and run its demo.
 # Quick and silent when everything is present: only packages that dpkg does
 # not report as installed are handed to apt-get, and the package lists are
 # refreshed at most once per run.
 set -euo pipefail
 
-required=(
-  build-essential g++ cmake pkg-config python3
-  libsqlite3-dev libpq-dev postgresql
+# Building the worker.
+build=(
+  build-essential g++ cmake pkg-config
+  libsqlite3-dev libpq-dev nlohmann-json3-dev
+)
+# Testing it on both backends, fuzzing it, drawing its reports, and
+# checking its systemd unit and Debian package (systemd-analyze, man for
+# the unit's documentation, file and dpkg-dev for the package's
+# dependencies); the machine need not run systemd.
+testing=(
+  python3 postgresql
   googletest libgtest-dev
   faketime
   clang
   chromium
+  systemd man-db file dpkg-dev
 )
 optional=(sqlite3)
+
+demo_only=0
+case "${1:-}" in
+  --demo) demo_only=1 ;;
+  "") ;;
+  *)
+    echo "usage: install-deps.sh [--demo]" >&2
+    exit 2
+    ;;
+esac
+required=("${build[@]}")
+((demo_only)) || required+=("${testing[@]}")
 
 apt_lists_fresh=0
 
@@ -66,6 +88,11 @@ mapfile -t missing < <(missing_of "${required[@]}")
 if ((${#missing[@]})); then
   echo "install-deps: installing ${missing[*]}"
   apt_install "${missing[@]}"
+fi
+
+if ((demo_only)); then
+  echo "install-deps: all packages for the demo present"
+  exit 0
 fi
 
 mapfile -t missing < <(missing_of "${optional[@]}")

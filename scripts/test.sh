@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the worker and runs every test against both
-# backends: a Release build with warnings as errors, a Debug build under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and a short libFuzzer run of
-# each fuzz target. Exits non-zero on the first failure.
+# backends: a Release build with warnings as errors, its systemd unit and
+# Debian package installed, run and purged (scripts/package-test.sh), a Debug
+# build under AddressSanitizer and UndefinedBehaviorSanitizer, and a short
+# libFuzzer run of each fuzz target. Exits non-zero on the first failure.
 set -euo pipefail
 
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -72,6 +73,10 @@ echo "PostgreSQL test server: $BDEMORVELT_TEST_PG"
 
 step "tests (Release)"
 run_ctest build
+
+step "systemd unit and Debian package"
+bash scripts/package-test.sh build
+tests_passed=$((tests_passed + 1))
 
 step "configure and build (Debug, sanitizers)"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DBDE_WERROR=ON \

@@ -11,8 +11,9 @@ namespace {
 
 constexpr std::string_view kNoteWaits = "DB nicht nutzbar, Merksatz wartet";
 
+// Only informs: the failure itself has an error entry of its own.
 NoteOutcome keptPending(std::string_view function, int reason) {
-  LogError(function, kNoteWaits, reason);
+  LogSystem(function, kNoteWaits, reason);
   return NoteOutcome::kDatabaseUnusable;
 }
 
@@ -21,7 +22,10 @@ NoteOutcome keptPending(std::string_view function, int reason) {
 NoteOutcome WorkNoteInUnit(std::string_view function, const std::function<void()>& work) {
   db::Session& s = db::Session::get();
   int rc = s.beginUnit();
-  if (rc != status::kOk) return keptPending(function, rc);
+  if (rc != status::kOk) {
+    LogError(function, "Fehler bei Begin", rc);
+    return keptPending(function, rc);
+  }
   work();
   if (s.unitSpoiled()) {
     const int reason = s.unitSpoilReason();
@@ -29,7 +33,10 @@ NoteOutcome WorkNoteInUnit(std::string_view function, const std::function<void()
     return keptPending(function, reason);
   }
   rc = s.commitUnit();
-  if (rc != status::kOk) return keptPending(function, rc);
+  if (rc != status::kOk) {
+    LogError(function, "Fehler bei Commit", rc);
+    return keptPending(function, rc);
+  }
   return NoteOutcome::kWorked;
 }
 

@@ -2,26 +2,19 @@
 #include <string>
 
 #include "app/login.h"
-#include "db/dbdb.h"
 #include "db/schema.h"
 #include "db/session.h"
 #include "app/commands.h"
-#include "base/config.h"
 
-int ConnectWithConfiguration(const Options& options, bool createMissing, std::string* error) {
+LoginResult LoginWithConfiguration(const Options& options, bool createMissing) {
   dbSetConfigFile(options.configFile);
-  const std::string& file = options.configFile;
-  std::string login = Get_IniWert("", "LOGIN", 0, file), pass = Get_IniWert("", "PASS", 0, file),
-              net8 = Get_IniWert("", "NET8", 0, file);
-  return dbConnectWith(login, pass, net8, createMissing, error);
+  return dbLogin(createMissing);
 }
 
 bool ConnectForCommand(const Options& options, bool createMissing) {
-  std::string error;
-  int rc = ConnectWithConfiguration(options, createMissing, &error);
-  if (rc != 0) {
-    std::fprintf(stderr, "bdemorvelt: cannot connect to the database (%d)%s%s\n", rc, error.empty() ? "" : ": ",
-                 error.c_str());
+  const LoginResult login = LoginWithConfiguration(options, createMissing);
+  if (login.status != 0) {
+    std::fprintf(stderr, "%s\n", LoginFailureText(login).c_str());
     return false;
   }
   return true;

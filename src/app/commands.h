@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/login.h"
 #include "app/options.h"
 
 int RunInitdb(const Options& options);
@@ -19,5 +20,5 @@ int RunStatus(const Options& options);
 // Logs in with the configuration file for a helper command; prints the
 // reason on failure. createMissing lets initdb create an SQLite file.
 bool ConnectForCommand(const Options& options, bool createMissing);
-// The same without a word: 0 or the status, the backend's reason in `error`.
-int ConnectWithConfiguration(const Options& options, bool createMissing, std::string* error);
+// The same without a word.
+LoginResult LoginWithConfiguration(const Options& options, bool createMissing);

@@ -1,6 +1,20 @@
 #include "app/options.h"
 
 #include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kDefaultStopWait = 120;
+
+bool isNumber(const std::string& text) {
+  if (text.empty() || text.size() > 6) return false;
+  for (char c : text)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+}  // namespace
 
 Options ParseOptions(int argc, char** argv) {
   Options o;
@@ -18,6 +32,11 @@ Options ParseOptions(int argc, char** argv) {
         break;
       }
       (a == "--config" ? o.configFile : o.logFile) = argv[++k];
+    } else if (a == "--json" && o.command == "status") {
+      o.json = true;
+    } else if (a == "--wait" && o.command == "stop") {
+      o.waitSeconds = kDefaultStopWait;
+      if (k + 1 < argc && isNumber(argv[k + 1])) o.waitSeconds = std::atoi(argv[++k]);
     } else if ((a == "--calendar" || a == "--day-types" || a == "--out") && o.command != "encipher") {
       if (k + 1 >= argc) {
         o.error = a + " needs a value";
@@ -28,7 +47,7 @@ Options ParseOptions(int argc, char** argv) {
         o.error = a + " goes with " + (a == "--out" ? "report" : "calendar");
         break;
       }
-      (a == "--calendar" ? o.calendarNumber : a == "--day-types" ? o.dayTypes : o.outFile) = argv[++k];
+      (a == "--calendar" ? o.calendarNumbers : a == "--day-types" ? o.dayTypes : o.outFile) = argv[++k];
     } else if (a.rfind("--", 0) == 0 && o.command != "encipher") {
       // Only the text to encipher may look like an option (a password may).
       o.error = "unknown option " + a;
@@ -65,14 +84,17 @@ void PrintUsage(std::FILE* out) {
       "commands:\n"
       "  initdb            create the missing tables and indexes of the configured database\n"
       "  feed [FILE]       queue every line of FILE (or standard input) as a telegram\n"
-      "  stop              ask the running worker to stop (exit 1 when none runs)\n"
-      "  status            worker, database, lease, queue and notes; exit 0 working,\n"
-      "                    1 no worker, 2 database not reachable, 3 worker is a standby\n"
+      "  stop [--wait [SECONDS]]\n"
+      "                    ask the running worker to stop; exit 1 when none runs, 4 when this\n"
+      "                    user may not; --wait: until it has ended (exit 5 after SECONDS, 120)\n"
+      "  status [--json]   worker, database, lease, queue and notes; exit 0 this machine's\n"
+      "                    worker books, 1 no worker, 2 database not reachable, 3 standby\n"
       "  encipher TEXT     print TEXT enciphered for the configuration file\n"
       "  decipher DIGITS   print the plain text of an enciphered value\n"
       "  demo [DIR]        run a sample shop floor on an embedded database in DIR (default ./demo)\n"
       "  calendar FROM TO [--calendar NUM] [--day-types T1,..,T7]\n"
-      "                    fill the shared calendar for the days FROM..TO (yyyymmdd)\n"
+      "                    fill the shared calendar for the days FROM..TO (yyyymmdd); default\n"
+      "                    calendars: those the shift assignments name\n"
       "  report [DAY] [--out FILE]\n"
       "                    write the HTML report of DAY (yyyymmdd, default today)\n"
       "\n"

@@ -13,9 +13,11 @@ struct Options {
   bool version = false;
   std::string configFile = "../../../../files/korvantis.ini";
   std::string logFile = "./Msg/BdeMorvelt.txt";
-  std::string calendarNumber = "1";                 // calendar: --calendar
   std::string dayTypes = "AT,AT,AT,AT,AT,SA,SO";    // calendar: --day-types, Monday first
+  std::string calendarNumbers;                      // calendar: --calendar (empty: those the assignments name)
   std::string outFile;                              // report: --out
+  bool json = false;                                // status: --json
+  int waitSeconds = -1;                             // stop: --wait [SECONDS]; -1 does not wait
   std::string error;  // set when the command line cannot be understood
 };
 

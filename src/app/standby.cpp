@@ -6,10 +6,10 @@
 #include "base/status.h"
 #include "db/lease.h"
 
-std::string LeaseHolderName() {
+std::string LeaseHolderName(pid_t pid) {
   char host[256] = {};
   if (gethostname(host, sizeof host - 1) != 0) host[0] = '\0';
-  return std::string(host[0] ? host : "unknown") + " pid " + std::to_string(getpid());
+  return std::string(host[0] ? host : "unknown") + " pid " + std::to_string(pid);
 }
 
 bool LeaseKeeper::mayBook() {
@@ -23,20 +23,25 @@ bool LeaseKeeper::mayBook() {
   return held;
 }
 
-// Logs the changes worth an operator's notice, each once: becoming a
-// standby, taking over from one, a lease that cannot be asked for. A lost
+void LeaseKeeper::connectionLost() {
+  if (role_ == Role::Holder) become(Role::Unsure, status::kNotConnected);
+}
+
+// Logs the changes worth an operator's notice, each once: the lease taken
+// or lost, becoming a standby, a lease that cannot be asked for. A lost
 // connection is not repeated here; the reconnect reports it.
 void LeaseKeeper::become(Role role, int status) {
   if (role == role_) return;
   const Role before = role_;
   role_ = role;
   role == Role::Holder ? event_.set() : event_.reset();
+  if (before == Role::Holder) LogSystem("Lease", "Lease verloren", status);
   switch (role) {
     case Role::Holder:
-      if (before != Role::Starting) LogError("Lease", "Lease uebernommen, Worker bucht", 0);
+      LogSystem("Lease", "Lease uebernommen, Worker bucht", 0);
       break;
     case Role::Standby:
-      LogError("Lease", "Standby: andere Installation bucht", 0);
+      LogSystem("Lease", "Standby: andere Installation bucht", 0);
       break;
     case Role::Unsure:
       if (status != status::kNotConnected) LogError("Lease", "Lease nicht pruefbar", status);

@@ -2,12 +2,16 @@
 // One that finds the lease held by another installation books nothing,
 // says so once in the log and asks again at every pass; it takes over as
 // soon as the lease is free. The lease goes with the connection, so after
-// a reconnect it is taken anew before anything is booked.
+// a reconnect it is taken anew before anything is booked. Taking the lease
+// and losing it are system entries of the log; a lease that cannot be
+// asked for is an error.
 //
 // The named event "LeaseMorveltEvent" shows controllers and
 // `bdemorvelt status` which of the two the worker is: signalled while it
 // holds the lease.
 #pragma once
+
+#include <unistd.h>
 
 #include <string>
 
@@ -20,6 +24,8 @@ class LeaseKeeper {
   // Asked at the top of every pass, on a usable connection: true when
   // the worker holds the lease (taking it when it is free).
   bool mayBook();
+  // Told when the connection was found lost: the lease went with it.
+  void connectionLost();
 
  private:
   enum class Role { Starting, Holder, Standby, Unsure };
@@ -29,5 +35,6 @@ class LeaseKeeper {
   Role role_ = Role::Starting;
 };
 
-// How this worker names itself as the lease's holder: "<host> pid <pid>".
-std::string LeaseHolderName();
+// How a worker of this machine names itself as the lease's holder:
+// "<host> pid <pid>".
+std::string LeaseHolderName(pid_t pid = getpid());

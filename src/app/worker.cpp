@@ -3,8 +3,12 @@
 #include <poll.h>
 #include <signal.h>
 #include <time.h>
+#include <unistd.h>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 #include "db/bnr.h"
 #include "app/login.h"
@@ -13,6 +17,7 @@
 #include "base/msglog.h"
 #include "app/process_objects.h"
 #include "app/standby.h"
+#include "db/session.h"
 
 namespace {
 
@@ -76,6 +81,15 @@ long long pollingIntervalMs() {
   return seconds * 1000;
 }
 
+// The name under which the process entry logs.
+constexpr const char* kProcessName = "BdeMorvelt";
+
+// One line on standard error; under systemd with the priority of an error.
+void tellOperator(const std::string& line) {
+  const char* journal = std::getenv("JOURNAL_STREAM");
+  std::fprintf(stderr, "%s%s\n", journal && *journal ? "<3>" : "", line.c_str());
+}
+
 // The top of a pass: has a controller reset the stop event?
 bool stopRequested(NamedEvent& stopEvent) {
   if (gStopSignal) return true;
@@ -88,34 +102,47 @@ bool StopSignalled() { return gStopSignal != 0; }
 
 int RunWorker(const Options& options) {
   InstanceGuard guard("MORVELT_MTX");
-  if (!guard.acquired()) return 0;  // a second instance leaves without a word
+  if (!guard.acquired()) {
+    // A second instance leaves without a word; a guard nobody holds but
+    // that cannot be taken is worth one.
+    if (!guard.failure().empty()) tellOperator("bdemorvelt: " + guard.failure());
+    return 0;
+  }
 
   installSignals();
   MsgOpen(7, options.logFile);
   dbSetConfigFile(options.configFile);
-  int rc = dbConnect();
-  if (rc != 0) {
-    LogError("dbConnect", "fehlerhafter Connect mit der DB", rc);
-    return 0;
+  const LoginResult login = dbLogin();
+  if (login.status != 0) {
+    LogError("dbConnect", "fehlerhafter Connect mit der DB", login.status);
+    tellOperator(LoginFailureText(login));
+    return login.badConfiguration ? kExitConfiguration : kExitLoginFailed;
   }
   const long long interval = pollingIntervalMs();
 
   NamedEvent stopEvent, startEvent, leaseEvent;
-  if (!NamedEvent::create("StopMorveltEvent", true, stopEvent)) return 0;
-  if (!NamedEvent::create("StartMorveltEvent", false, startEvent)) return 0;
-  if (!NamedEvent::create("LeaseMorveltEvent", false, leaseEvent)) return 0;
+  std::string failure;
+  if (!NamedEvent::create("StopMorveltEvent", true, stopEvent, &failure) ||
+      !NamedEvent::create("StartMorveltEvent", false, startEvent, &failure) ||
+      !NamedEvent::create("LeaseMorveltEvent", false, leaseEvent, &failure)) {
+    tellOperator("bdemorvelt: " + failure);
+    return 0;
+  }
   startEvent.set();
+  LogSystem(kProcessName, "Worker gestartet, pid " + std::to_string(getpid()), 0);
   LeaseKeeper lease(leaseEvent);
 
   const PassPhases phases = DefaultPhases();
   for (;;) {
     if (stopRequested(stopEvent)) break;
     stopEvent.set();
+    if (!db::Session::get().alive()) lease.connectionLost();
     if (EnsureConnected() && lease.mayBook()) RunPass(phases);
     if (options.once) break;
     sleepMillis(interval);
   }
 
+  LogSystem(kProcessName, "Worker beendet", 0);
   stopEvent.set();
   stopEvent.close(true);
   startEvent.close(true);

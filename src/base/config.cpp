@@ -1,5 +1,8 @@
 #include "base/config.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <fstream>
@@ -166,22 +169,40 @@ std::string Wert_Verschluesseln(std::string_view plain, std::string_view key) {
   return digits;
 }
 
-std::string Get_IniWert(std::string_view section, std::string_view key, int number,
-                        const std::string& fileName) {
-  std::ifstream in(fileName, std::ios::binary);
-  if (!in) return std::string();
-
+IniLookup Ini_Suchen(std::string_view section, std::string_view key, int number, const std::string& fileName) {
+  IniLookup result;
+  struct stat st;
+  errno = 0;
+  std::ifstream in;
+  if (stat(fileName.c_str(), &st) != 0) {
+    result.error = errno;
+  } else if (!S_ISREG(st.st_mode)) {
+    result.error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+  } else {
+    in.open(fileName, std::ios::binary);
+    if (!in) result.error = errno != 0 ? errno : EACCES;
+  }
+  if (result.error != 0) {
+    result.found = IniLookup::Found::kUnreadable;
+    return result;
+  }
   while (true) {
     std::optional<Line> head = readLine(in);
     std::optional<Line> entry = head ? readLine(in) : std::nullopt;
-    if (!entry) return std::string();
+    if (!entry) return result;  // kNoEntry
 
     std::optional<Entry> e = parsePair(*head, *entry);
     if (!e) continue;
     if (e->section == section || e->key == key || e->number == number) {
-      std::string plain;
-      Wert_Entschluesseln(e->value, plain, kIniKey, 0);
-      return plain;
+      result.stored = !e->value.empty();
+      const bool deciphered = Wert_Entschluesseln(e->value, result.value, kIniKey, 0) == 0;
+      result.found = deciphered ? IniLookup::Found::kValue : IniLookup::Found::kUndecipherable;
+      return result;
     }
   }
+}
+
+std::string Get_IniWert(std::string_view section, std::string_view key, int number,
+                        const std::string& fileName) {
+  return Ini_Suchen(section, key, number, fileName).value;
 }

@@ -32,6 +32,20 @@ inline constexpr std::size_t kIniValueLimit = 51;
 std::string Get_IniWert(std::string_view section, std::string_view key, int number,
                         const std::string& fileName);
 
+// What a search of the configuration file found, for a caller that must
+// tell a file that cannot be read or lacks the entry from a value that is
+// there but unusable. Get_IniWert gives `value` in every case.
+struct IniLookup {
+  enum class Found { kValue, kUnreadable, kNoEntry, kUndecipherable };
+  Found found = Found::kNoEntry;
+  std::string value;  // deciphered; empty unless found is kValue
+  bool stored = false;  // the matching entry holds enciphered text (not an empty value)
+  int error = 0;        // errno of a file that cannot be read
+};
+// The same search as Get_IniWert. A file that is not a regular file counts
+// as unreadable.
+IniLookup Ini_Suchen(std::string_view section, std::string_view key, int number, const std::string& fileName);
+
 // Deciphers `enciphered` (form 0: digit form, form 1: letter form) with the
 // key words taken from the characters of `key` (at most eight; missing
 // words are 0). The plain text ends at the first character 0 and is cut to

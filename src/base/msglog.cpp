@@ -6,6 +6,7 @@
 #include <array>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <mutex>
 #include <utility>
 
@@ -19,6 +20,7 @@ struct LogSettings {
   std::string backupName;
   int mask = 0;
   int count = 0;
+  bool journal = false;  // error entries go to standard error as well
 };
 
 std::mutex& logMutex() {
@@ -108,6 +110,17 @@ bool rotate(const LogSettings& s) {
   return errno == ENOENT;
 }
 
+// One line for the journal: the priority prefix of an error, then the
+// entry's function, message and code, line ends turned into blanks.
+void copyToJournal(const MsgSatz& record) {
+  std::string line = "<3>" + std::string(cText(record.function)) + ": " + std::string(cText(record.message)) +
+                     " (" + std::to_string(record.code) + ")";
+  for (char& c : line)
+    if (c == '\n' || c == '\r') c = ' ';
+  line += '\n';
+  writeAll(STDERR_FILENO, line.data(), line.size());
+}
+
 std::tm localNow() {
   std::time_t now = std::time(nullptr);
   std::tm local{};
@@ -124,6 +137,8 @@ void MsgOpen(int mask, const std::string& fileName) {
   s.backupName = backupNameFor(s.fileName);
   s.mask = mask;
   s.count = 0;
+  const char* journal = std::getenv("JOURNAL_STREAM");
+  s.journal = journal != nullptr && *journal != '\0';
 }
 
 std::string MsgEntryText(const MsgSatz& record, const std::tm& when) {
@@ -142,6 +157,7 @@ void MsgWrite(const MsgSatz& record) {
   LogSettings& s = settings();
   const int kinds = record.kinds & s.mask;
   if (kinds <= 0) return;
+  if (s.journal && (kinds & kMsgError)) copyToJournal(record);
 
   std::string entry;
   if (kinds & (kMsgDebug | kMsgSystem | kMsgError | kMsgWarning | kMsgC))
@@ -159,13 +175,25 @@ void MsgWrite(const MsgSatz& record) {
   if (appendEntry(s.fileName, entry)) ++s.count;
 }
 
-void LogError(std::string_view function, std::string_view message, int code) {
+namespace {
+
+void logEntry(int kinds, std::string_view function, std::string_view message, int code) {
   MsgSatz record;
   record.function = std::string(function);
   record.message = std::string(message);
-  record.kinds = kMsgError;
+  record.kinds = kinds;
   record.code = code;
   MsgWrite(record);
+}
+
+}  // namespace
+
+void LogError(std::string_view function, std::string_view message, int code) {
+  logEntry(kMsgError, function, message, code);
+}
+
+void LogSystem(std::string_view function, std::string_view message, int code) {
+  logEntry(kMsgSystem, function, message, code);
 }
 
 std::string MsgFileName() {

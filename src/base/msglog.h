@@ -22,8 +22,14 @@
 // The 3001st entry since start or since the last rotation still goes into
 // the file; the 3002nd first moves the file to the backup name (the
 // extension of the file's own name replaced by ".old", an older backup given
-// up) and starts a new file. The entry count lives in the process only. The log never reports its own failures: an entry that
-// cannot be written (for instance because the directory is missing) is lost.
+// up) and starts a new file. The entry count lives in the process only.
+// The log never reports its own failures: an entry that cannot be written
+// (for instance because the directory is missing) is lost.
+//
+// Under systemd (JOURNAL_STREAM set when MsgOpen runs) every error entry is
+// also written to standard error as one line "<3>function: message (code)",
+// the prefix giving the journal its priority, whether or not the file took
+// it.
 #pragma once
 
 #include <cstddef>
@@ -54,15 +60,19 @@ struct MsgSatz {
 
 // Sets the log file (an empty name means "msg.dat"; longer names are cut to
 // 64 characters) and the kinds to be written, and starts counting at 0. The
-// directory must exist; it is not created.
+// directory must exist; it is not created. Also looks whether the process
+// runs under systemd, for the copy of error entries on standard error.
 void MsgOpen(int mask, const std::string& fileName);
 
 // Writes one entry if the record's kinds meet the mask. Never fails visibly.
 // Before MsgOpen the mask is 0 and nothing is written.
 void MsgWrite(const MsgSatz& record);
 
-// An error entry (kind 4): what every part of the worker writes.
+// An error entry (kind 4): what every report of a fault writes.
 void LogError(std::string_view function, std::string_view message, int code);
+// A system entry (kind 2): start, stop, the lease taken or lost, and notes
+// that only inform (a telegram waiting for the database, ...).
+void LogSystem(std::string_view function, std::string_view message, int code);
 
 // The log settings as MsgOpen derived them. Should the backup rule give the
 // file's own name (a log named "x.old"), ".old" is appended instead, so that

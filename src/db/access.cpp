@@ -172,6 +172,15 @@ int Cursor::open(std::span<const Value> params) {
   return status::kOk;
 }
 
+int selectTexts(Query& q, std::span<const Value> params, std::vector<std::string>& out) {
+  Cursor c(q);
+  int rc = c.open(params);
+  Row row;
+  while (rc == status::kOk && (rc = c.fetchRow(row)) == status::kOk) out.push_back(row.empty() ? "" : row[0].asText());
+  c.close();
+  return rc == status::kNoRow ? status::kOk : rc;
+}
+
 int Cursor::fetchRow(Row& row) {
   if (!source_) return status::kInvalidCursor;
   return seen(source_->next(row));

@@ -6,6 +6,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "db/backend.h"
 #include "db/field.h"
@@ -81,6 +82,8 @@ int readRecord(Query& q, void* record, Fields binds, Fields outputs, OnFailure o
 // did for a NULL fetched without an indicator.
 int selectNumber(Query& q, std::span<const Value> params, double* out);
 int selectCount(Query& q, std::span<const Value> params, std::int32_t* out);
+// The first column of every row, as text; 0 also when there is none.
+int selectTexts(Query& q, std::span<const Value> params, std::vector<std::string>& out);
 
 // A walk over the rows of one query. The rows are those of the moment it
 // was opened, whatever the worker writes while reading them. Any number of

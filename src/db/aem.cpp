@@ -63,3 +63,8 @@ int Aem_PKeyIns(const AemSatz* aem, std::int32_t kng, const char* gbi) {
   values.push_back(db::Value::text(gbi ? gbi : ""));
   return db::write(q, values);
 }
+
+int Aem_Kalender(std::vector<std::string>& numbers) {
+  static db::Query q("Aem_Kalender", "select distinct AemKal from Kvs532Aem where AemKal is not null order by AemKal");
+  return db::selectTexts(q, {}, numbers);
+}

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "base/fixed_text.h"
 #include "db/access.h"
@@ -51,3 +53,6 @@ int Aem_Count(const char* apg, std::int32_t* count);
 // (AemApg to AemApp and AemMaz) with the assignment kind `kng` and the last
 // valid day `gbi` (yyyymmdd, empty: open-ended).
 int Aem_PKeyIns(const AemSatz* aem, std::int32_t kng, const char* gbi);
+
+// The calendar numbers that any shift assignment names, each once.
+int Aem_Kalender(std::vector<std::string>& numbers);

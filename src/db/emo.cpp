@@ -61,3 +61,8 @@ int Emo_PKeyIns(const EmoSatz* emo, const char* pmo) {
   values.push_back(db::Value::text(pmo ? pmo : ""));
   return db::write(q, values);
 }
+
+int Emo_Tagestypen(std::vector<std::string>& types) {
+  static db::Query q("Emo_Tagestypen", "select distinct EmoTtp from Kvs533Emo where EmoTtp is not null order by EmoTtp");
+  return db::selectTexts(q, {}, types);
+}

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "base/fixed_text.h"
 #include "db/access.h"
@@ -50,3 +52,6 @@ class Emo_Pausen : public db::RecordCursor<EmoPausenSatz> {
 // Shift models belong to another program; the demo, the tests and the
 // benchmark load them with this. `pmo` is the shift's break-model link.
 int Emo_PKeyIns(const EmoSatz* emo, const char* pmo);
+
+// The day types that any shift model has shifts for, each once.
+int Emo_Tagestypen(std::vector<std::string>& types);

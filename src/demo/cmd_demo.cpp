@@ -105,6 +105,7 @@ int RunDemo(const Options& options) {
   DemoRun run;
   run.directory = options.args.empty() ? "demo" : options.args[0];
   if (!EnterDirectory(run.directory) || !WriteConfiguration() || !CreateDatabase()) return 1;
+  run.directory = fs::current_path().string();  // the paths it prints work from anywhere
 
   std::string unused;
   Datum_Zeit(run.day, unused, 3);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <map>
 #include <string_view>
 
@@ -367,6 +368,9 @@ void PrintDemoSummary(const DemoRun& run) {
   PrintRunTimes();
   PrintStoppages();
   PrintNotes(run);
-  std::printf("\nTo run the worker on this database yourself:\n  cd %s && bdemorvelt --config korvantis.ini --once\n",
-              run.directory.c_str());
+  // The program's own path, so that the line works where it is not on PATH.
+  std::error_code ec;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  std::printf("\nTo run the worker on this database yourself:\n  cd %s && %s --config korvantis.ini --once\n",
+              run.directory.c_str(), ec ? "bdemorvelt" : self.c_str());
 }

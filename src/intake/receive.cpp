@@ -77,12 +77,13 @@ bool databaseUnusable() {
   return s.unitFailedByEnvironment() || !s.alive();
 }
 
+// Only informs: the failure itself was reported by whoever met it.
 Outcome keptForLaterPass() {
   db::Session& s = db::Session::get();
   if (s.unitLostConnection() || !s.alive())
-    LogError("Input-Buchung", "Verbindung weg, Meldung wartet", status::kNotConnected);
+    LogSystem("Input-Buchung", "Verbindung weg, Meldung wartet", status::kNotConnected);
   else
-    LogError("Input-Buchung", "DB nicht nutzbar, Meldung wartet", s.unitSpoilReason());
+    LogSystem("Input-Buchung", "DB nicht nutzbar, Meldung wartet", s.unitSpoilReason());
   return Outcome::DatabaseUnusable;
 }
 
@@ -122,7 +123,7 @@ Outcome bookOnce(const RcvSatz& rcv) {
   if (!s.unitSpoiled() && rc == 0) {
     rc = s.commitUnit();
     if (rc == 0) return Outcome::Booked;
-    if (!databaseUnusable()) LogError("Input-Buchung", "Fehler bei Commit", rc);
+    LogError("Input-Buchung", "Fehler bei Commit", rc);
   } else {
     s.rollbackUnit();
   }
@@ -134,7 +135,7 @@ Outcome bookOnce(const RcvSatz& rcv) {
     LogError("Input-Buchung", "Meldung nicht gebucht, bleibt", s.unitSpoilReason());
     return Outcome::KeptQueued;
   }
-  LogError("Input-Buchung", "Einzelbuchung nach Abbruch", rc);
+  LogSystem("Input-Buchung", "Einzelbuchung nach Abbruch", rc);  // the failure has its own entry
   return bookOutsideUnit(rcv);
 }
 
@@ -258,7 +259,7 @@ class Drain {
   // The group's telegrams go back to the queue's head, to be booked alone.
   Step breakGroup() {
     db::Session::get().rollbackGroup();
-    LogError("Input-Buchung", "Gruppe wird einzeln gebucht", 0);
+    LogSystem("Input-Buchung", "Gruppe wird einzeln gebucht", 0);
     alone_.insert(group_.begin(), group_.end());
     group_.clear();
     return Step::WalkAgain;
@@ -270,6 +271,7 @@ class Drain {
     const int rc = s.groupBroken() ? status::kOk : s.commitGroup();
     if (s.inGroup() || rc != 0) {
       if (databaseUnusable()) {
+        if (rc != 0) LogError("Input-Buchung", "Fehler bei Commit", rc);
         s.rollbackGroup();
         keptForLaterPass();
         return Step::Stop;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "db/aem.h"
+#include "db/emo.h"
 #include "intake_support.h"
 #include "program.h"
 
@@ -64,11 +66,47 @@ TEST_P(CalendarCommand, DaysOverAYearEndAndALeapDayOnceEach) {
 TEST_P(CalendarCommand, BadRangeWritesNothing) {
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"20270104", "20261231"}, {"20270230", "20270301"}, {"2027011", "20270112"},
-        {"20270101"}, {"20270101", "20270102", "--day-types", "AT,AT"}}) {
+        {"20270101"}, {"20270101", "20270102", "--day-types", "AT,AT"},
+        {"20270101", "20270102", "--day-types", "AT,AT,AT,AT,AT,SA,S O"}, {"20270101", "20270102", "--calendar", "123456"}}) {
     EXPECT_EQ(2, run(args)) << args[0];
     EXPECT_NE(std::string::npos, ReadFile(dir_ + "/out.txt").find("bdemorvelt calendar: "));
   }
   EXPECT_EQ(0, testdb::CountRows(table("Kvs133Bak")));
+}
+
+// Without --calendar, every calendar the shift assignments name is filled,
+// so that the analyses find their days; day types and calendars unknown to
+// the shift data are filled all the same, with a warning.
+TEST_P(CalendarCommand, DefaultCalendarsAreThoseTheShiftAssignmentsName) {
+  for (const char* calendar : {"00001", "00002"}) {
+    AemSatz aem;
+    aem.AemApg = std::string("G") + calendar;
+    aem.AemEmo = "E1";
+    aem.AemGvo = "20260101";
+    aem.AemKal = calendar;
+    ASSERT_EQ(0, Aem_PKeyIns(&aem, 1, ""));
+  }
+  EmoSatz shift;
+  shift.EmoEmo = "E1";
+  shift.EmoTtp = "AT";
+  shift.EmoBeg = 360;
+  shift.EmoEnd = 840;
+  ASSERT_EQ(0, Emo_PKeyIns(&shift, "P1"));
+
+  ASSERT_EQ(0, run({"20270101", "20270103"})) << ReadFile(dir_ + "/out.txt");
+  EXPECT_EQ(ReadFile(dir_ + "/out.txt"),
+            "bdemorvelt calendar: warning: no shift model has shifts for day type SA: its days get no shifts\n"
+            "bdemorvelt calendar: warning: no shift model has shifts for day type SO: its days get no shifts\n"
+            "calendar 00001,00002: 3 days from 20270101 to 20270103\n");
+  EXPECT_EQ((std::vector<std::string>{"20270101 53 5 1 AT 00001", "20270101 53 5 1 AT 00002",
+                                      "20270102 53 6 2 SA 00001", "20270102 53 6 2 SA 00002",
+                                      "20270103 53 7 3 SO 00001", "20270103 53 7 3 SO 00002"}),
+            days());
+
+  ASSERT_EQ(0, run({"20270104", "20270104", "--calendar", "9", "--day-types", "AT,AT,AT,AT,AT,AT,AT"}));
+  EXPECT_EQ(ReadFile(dir_ + "/out.txt"),
+            "bdemorvelt calendar: warning: no shift assignment names calendar 9\n"
+            "calendar 9: 1 days from 20270104 to 20270104\n");
 }
 
 INSTANTIATE_DB_TEST(CalendarCommand);

@@ -403,7 +403,7 @@ LogCapture::LogCapture() {
   static int serial = 0;
   file_ = testdb::ScratchDir() + "/scenario-" + std::to_string(++serial) + ".txt";
   std::remove(file_.c_str());
-  MsgOpen(kMsgError, file_);
+  MsgOpen(kMsgDebug | kMsgSystem | kMsgError, file_);  // as the worker opens it
 }
 
 std::string LogCapture::Text() const {
