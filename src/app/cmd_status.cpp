@@ -95,6 +95,8 @@ int RunStatus(const Options& options) {
     return worker.runs ? kUnreachable : kNoWorker;
   }
   std::printf("database: reachable\n");
+  const std::string server = db::Session::get().server();  // of several servers, the one that accepts writes
+  std::printf("server: %s\n", server.empty() ? "embedded" : server.c_str());
   const bool leaseHeld = printLease();
   printQueue();
   printNotes();

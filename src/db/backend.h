@@ -73,6 +73,9 @@ class Connection {
   // False once the backend knows the connection is gone.
   virtual bool alive() const = 0;
   virtual std::string lastError() const = 0;
+  // The server this connection reached, as "host:port" (of several servers,
+  // the one that accepts writes); empty for an embedded database.
+  virtual std::string server() const { return ""; }
 
   // The database-wide lease: held by at most one connection to a database
   // at a time, whatever machine it comes from, and released with that
