@@ -9,6 +9,7 @@
 // holds the lease.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "app/process_objects.h"
@@ -27,6 +28,7 @@ class LeaseKeeper {
 
   NamedEvent& event_;
   Role role_ = Role::Starting;
+  std::uint64_t connection_ = 0;  // the session's connection the role was found on
 };
 
 // How this worker names itself as the lease's holder: "<host> pid <pid>".

@@ -18,6 +18,9 @@ namespace {
 // 2^32 shows in pg_locks as classid 0, objid the key, objsubid 1.
 constexpr const char* kLeaseKey = "1297044054";
 
+// "cannot execute ... in a read-only transaction"
+constexpr const char* kReadOnlyTransaction = "25006";
+
 constexpr unsigned kInt2 = 21, kInt4 = 23, kInt8 = 20, kFloat4 = 700, kFloat8 = 701, kNumeric = 1700;
 
 struct ResultDeleter {
@@ -185,7 +188,7 @@ class PgConnection : public Connection {
   }
   bool transactionFailed() const override { return PQtransactionStatus(conn_) == PQTRANS_INERROR; }
   std::uint64_t roundTrips() const override { return roundTrips_; }
-  bool alive() const override { return PQstatus(conn_) == CONNECTION_OK; }
+  bool alive() const override { return writable_ && PQstatus(conn_) == CONNECTION_OK; }
   std::string lastError() const override { return lastError_; }
   std::string server() const override {
     const char* host = PQhost(conn_);
@@ -197,13 +200,34 @@ class PgConnection : public Connection {
   // ends, and keepalives end the session of a peer that died. The holder's
   // name goes into the session's application name, where others see it.
   int takeLease(const std::string& holder, bool& held) override {
-    held = leaseHeld_;
-    if (held) return status::kOk;
+    held = false;
     std::string answer;
+    if (leaseHeld_) return stillWritable(held);
     int rc = single("select pg_try_advisory_lock(" + std::string(kLeaseKey) + ")", {}, answer);
     if (rc != status::kOk || answer != "t") return rc;
     leaseHeld_ = held = true;
     return single("select set_config('application_name', $1, false)", {holder}, answer);
+  }
+
+  // A lease held on a server that no longer accepts writes is worth
+  // nothing: a primary fenced after a failover keeps its sessions but is
+  // read-only, and a worker that only polls its empty queue would never
+  // notice that another server took over. Asked at every pass.
+  int stillWritable(bool& held) {
+    std::string readOnly;
+    const int rc = single("select current_setting('transaction_read_only')", {}, readOnly);
+    if (rc != status::kOk) return rc;
+    if (readOnly == "on") {
+      lastError_ = "the server no longer accepts writes";
+      return becameReadOnly();
+    }
+    held = true;
+    return status::kOk;
+  }
+
+  int becameReadOnly() {
+    writable_ = false;
+    return status::kNotConnected;
   }
 
   int leaseHolder(std::string& holder) override {
@@ -337,7 +361,11 @@ class PgConnection : public Connection {
     if (s == PGRES_COMMAND_OK || s == PGRES_TUPLES_OK) return status::kOk;
     lastError_ = PQerrorMessage(conn_);
     if (PQstatus(conn_) != CONNECTION_OK) return status::kNotConnected;
-    return mapSqlState(res ? PQresultErrorField(res, PG_DIAG_SQLSTATE) : nullptr);
+    const char* state = res ? PQresultErrorField(res, PG_DIAG_SQLSTATE) : nullptr;
+    // A write refused because the server has become read-only is no fault
+    // of the telegram: the connection is given up like a lost one.
+    if (state && !std::strcmp(state, kReadOnlyTransaction)) return becameReadOnly();
+    return mapSqlState(state);
   }
 
   // A cancel opens a connection to the server of its own, which costs
@@ -349,6 +377,7 @@ class PgConnection : public Connection {
   int statementCount_ = 0;
   std::uint64_t roundTrips_ = 0;
   bool leaseHeld_ = false;
+  bool writable_ = true;  // false once the server refused a write as read-only
   PgRows* stream_ = nullptr;     // the source still reading from the connection
   bool streamInBlock_ = false;  // its statement runs inside a transaction block
 };

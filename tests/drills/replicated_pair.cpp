@@ -1,11 +1,14 @@
 #include "replicated_pair.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "server_script.h"
 
 namespace drill {
 
 ReplicatedPair::ReplicatedPair(const std::string& dir, Replication mode)
-    : primaryDir_(dir + "/primary"), standbyDir_(dir + "/standby") {
+    : dir_(dir), primaryDir_(dir + "/primary"), standbyDir_(dir + "/standby") {
   if (!testdb::RunServerScript({"start", primaryDir_}, &primaryUri_)) {
     failure_ = "the primary did not start";
     return;
@@ -18,6 +21,8 @@ ReplicatedPair::ReplicatedPair(const std::string& dir, Replication mode)
 ReplicatedPair::~ReplicatedPair() {
   testdb::RunServerScript({"stop", standbyDir_});
   testdb::RunServerScript({"stop", primaryDir_});
+  std::error_code ignored;
+  std::filesystem::remove_all(dir_, ignored);
 }
 
 std::string ReplicatedPair::primary() const { return testdb::AddressOf(primaryUri_); }

@@ -1,6 +1,6 @@
 // A primary and a streaming hot standby on this machine, each a private
 // server of the server script, the standby's replication synchronous or
-// not. Both are stopped and removed with the object.
+// not. Both are stopped, and their data removed, with the object.
 #pragma once
 
 #include <string>
@@ -35,7 +35,7 @@ class ReplicatedPair {
   bool restartOldPrimary();
 
  private:
-  std::string primaryDir_, standbyDir_, primaryUri_, standbyUri_, failure_;
+  std::string dir_, primaryDir_, standbyDir_, primaryUri_, standbyUri_, failure_;
 };
 
 }  // namespace drill

@@ -5,6 +5,7 @@
 // server that the other test programs share never goes down.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -41,7 +42,9 @@ class ServerRestartTest : public ::testing::Test {
 
   void TearDown() override {
     db::Session::get().disconnect();
-    if (started_) testdb::RunServerScript({"stop", serverDir_});
+    if (!started_) return;
+    testdb::RunServerScript({"stop", serverDir_});
+    std::filesystem::remove_all(serverDir_);
   }
 
   bool connect() {
