@@ -226,11 +226,18 @@ stop() {
   fi
 }
 
-pause() {
+# Where the server of DIR lives; fails when none runs there.
+running_home() {
   local dir home
   dir="$(cd "$1" && pwd)"
   home="$(recorded_home "$dir")"
   is_running "$home" || die "no server runs in $dir"
+  printf '%s\n' "$home"
+}
+
+pause() {
+  local home
+  home="$(running_home "$1")"
   as_server_user "$BINDIR/pg_ctl" stop -m fast -w -t 60 -D "$home/data" >/dev/null
 }
 
@@ -250,18 +257,14 @@ resume() {
 }
 
 crash() {
-  local dir home
-  dir="$(cd "$1" && pwd)"
-  home="$(recorded_home "$dir")"
-  is_running "$home" || die "no server runs in $dir"
+  local home
+  home="$(running_home "$1")"
   as_server_user "$BINDIR/pg_ctl" stop -m immediate -w -t 60 -D "$home/data" >/dev/null
 }
 
 promote() {
-  local dir home
-  dir="$(cd "$1" && pwd)"
-  home="$(recorded_home "$dir")"
-  is_running "$home" || die "no server runs in $dir"
+  local home
+  home="$(running_home "$1")"
   as_server_user "$BINDIR/pg_ctl" promote -w -t 60 -D "$home/data" >/dev/null
 }
 
@@ -286,9 +289,8 @@ wait_for() {
 standby() {
   local dir="$1" primary_dir="$2" mode="$3" home primary_home primary_port port uri
   [[ "$mode" == sync || "$mode" == async ]] || usage
+  primary_home="$(running_home "$primary_dir")"
   primary_dir="$(cd "$primary_dir" && pwd)"
-  primary_home="$(recorded_home "$primary_dir")"
-  is_running "$primary_home" || die "no server runs in $primary_dir"
   primary_port="$(port_of "$primary_dir")"
   mkdir -p "$dir"
   dir="$(cd "$dir" && pwd)"
