@@ -201,8 +201,8 @@ class PgConnection : public Connection {
   // name goes into the session's application name, where others see it.
   int takeLease(const std::string& holder, bool& held) override {
     held = false;
-    std::string answer;
     if (leaseHeld_) return stillWritable(held);
+    std::string answer;
     int rc = single("select pg_try_advisory_lock(" + std::string(kLeaseKey) + ")", {}, answer);
     if (rc != status::kOk || answer != "t") return rc;
     leaseHeld_ = held = true;
@@ -450,7 +450,8 @@ int mapConnectFailure(const std::string& message) {
   if (message.find("password") != std::string::npos || message.find("authentication") != std::string::npos)
     return status::kLoginRefused;
   if (message.find("does not exist") != std::string::npos) return status::kUnknownDatabase;
-  for (const char* noServer : {"refused", "could not connect", "timeout", "read-only", "hot standby"})
+  for (const char* noServer :
+       {"refused", "could not connect", "timeout", "unreachable", "No route", "read-only", "hot standby"})
     if (message.find(noServer) != std::string::npos) return status::kNoListener;
   return status::kUnknownService;
 }

@@ -399,7 +399,7 @@ TEST_F(WorkerProcessTest, StatusTellsWhatRunsAndWhatWaitsAndExitsWithItsState) {
   ASSERT_EQ(run(withConfig({"feed", "one.txt"})).exitCode, 0);
   CommandResult none = run(withConfig({"status"}));
   EXPECT_EQ(none.exitCode, 1);
-  EXPECT_TRUE(std::regex_match(none.out, std::regex("worker: not running\ndatabase: reachable\nlease: free\n"
+  EXPECT_TRUE(std::regex_match(none.out, std::regex("worker: not running\ndatabase: reachable\nserver: embedded\nlease: free\n"
                                                     "queue: 1 telegram, oldest [0-9]+ s\n"
                                                     "notes: NZS 0, LZS 0, STG 0\n")))
       << none.out;
@@ -410,7 +410,7 @@ TEST_F(WorkerProcessTest, StatusTellsWhatRunsAndWhatWaitsAndExitsWithItsState) {
   CommandResult working = run(withConfig({"status"}));
   EXPECT_EQ(working.exitCode, 0);
   EXPECT_TRUE(std::regex_match(working.out, std::regex("worker: running, holds the lease\ndatabase: reachable\n"
-                                                       "lease: held by .+ pid " + std::to_string(worker->pid()) +
+                                                       "server: embedded\nlease: held by .+ pid " + std::to_string(worker->pid()) +
                                                        "\nqueue: empty\nnotes: NZS 0, LZS 0, STG 0\n")))
       << working.out;
 
