@@ -102,10 +102,14 @@ StatusReport gather(const Options& options) {
     for (const char* kind : {"NZS", "LZS", "STG"}) r.notes.emplace_back(kind, Figure{std::nullopt, r.database});
     return r;
   }
+  // Of several servers, the one that accepts writes; empty for the embedded database.
+  r.server = db::Session::get().server();
   readDatabase(r);
   db::Session::get().disconnect();
   return r;
 }
+
+std::string serverName(const StatusReport& r) { return r.server.empty() ? "embedded" : r.server; }
 
 std::string unknown(int rc) { return "unknown (" + std::to_string(rc) + ")"; }
 
@@ -116,7 +120,8 @@ void printText(const StatusReport& r) {
     std::printf("database: not reachable (%d)\n", r.database);
     return;
   }
-  std::printf("database: reachable%s\n", r.server.empty() ? "" : (", server " + r.server).c_str());
+  std::printf("database: reachable\n");
+  std::printf("server: %s\n", serverName(r).c_str());
   if (!r.leaseKnown()) std::printf("lease: %s\n", unknown(r.leaseStatus).c_str());
   else if (r.leaseHolder.empty()) std::printf("lease: free\n");
   else std::printf("lease: held by %s\n", r.leaseHolder.c_str());
@@ -147,7 +152,7 @@ void printJson(const StatusReport& r) {
       {"worker_holds_lease", r.workerHoldsLease()},
       {"database_reachable", r.reachable()},
       {"database_status", r.database},
-      {"server", r.server.empty() ? nlohmann::json() : nlohmann::json(r.server)},
+      {"server", r.reachable() ? nlohmann::json(serverName(r)) : nlohmann::json()},
       {"lease_free", known ? nlohmann::json(r.leaseHolder.empty()) : nlohmann::json()},
       {"lease_holder", known && !r.leaseHolder.empty() ? nlohmann::json(r.leaseHolder) : nlohmann::json()},
       {"queue_depth", jsonFigure(r.queueDepth)},

@@ -5,6 +5,7 @@
 #include "base/msglog.h"
 #include "base/status.h"
 #include "db/lease.h"
+#include "db/session.h"
 
 std::string LeaseHolderName(pid_t pid) {
   char host[256] = {};
@@ -13,6 +14,11 @@ std::string LeaseHolderName(pid_t pid) {
 }
 
 bool LeaseKeeper::mayBook() {
+  // The lease goes with the connection: held on the one before, it is
+  // taken over anew on a new one (after a failover, on another server).
+  const std::uint64_t connection = db::Session::get().generation();
+  if (connection != connection_ && role_ == Role::Holder) role_ = Role::Unsure;
+  connection_ = connection;
   bool held = false;
   const int rc = db::TakeLease(LeaseHolderName(), held);
   if (rc != status::kOk) {

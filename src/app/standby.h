@@ -13,6 +13,7 @@
 
 #include <unistd.h>
 
+#include <cstdint>
 #include <string>
 
 #include "app/process_objects.h"
@@ -33,6 +34,7 @@ class LeaseKeeper {
 
   NamedEvent& event_;
   Role role_ = Role::Starting;
+  std::uint64_t connection_ = 0;  // the session's connection the role was found on
 };
 
 // How a worker of this machine names itself as the lease's holder:

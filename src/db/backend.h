@@ -70,15 +70,21 @@ class Connection {
   // The exchanges with the server so far, for the benchmarks (0 for an
   // embedded database, which has no server to wait for).
   virtual std::uint64_t roundTrips() const { return 0; }
-  // False once the backend knows the connection is gone.
+  // False once the backend knows the connection is gone, or that its
+  // server no longer accepts writes (a primary fenced after a failover):
+  // either way the worker connects anew, to the server that does.
   virtual bool alive() const = 0;
   virtual std::string lastError() const = 0;
+  // The server this connection reached, as "host:port" (of several servers,
+  // the one that accepts writes); empty for an embedded database.
+  virtual std::string server() const { return ""; }
 
   // The database-wide lease: held by at most one connection to a database
   // at a time, whatever machine it comes from, and released with that
   // connection (also when its process or machine dies). Once taken it
-  // stays with this connection. `holder` names the taker for whoever asks
-  // leaseHolder(). 0 with `held` telling whether this connection holds it.
+  // stays with this connection, as long as its server accepts writes.
+  // `holder` names the taker for whoever asks leaseHolder(). 0 with `held`
+  // telling whether this connection holds it.
   virtual int takeLease(const std::string& holder, bool& held) = 0;
   // 0 with the name of the lease's holder, or an empty name when it is free.
   virtual int leaseHolder(std::string& holder) = 0;

@@ -9,6 +9,7 @@
 
 #include "base/status.h"
 #include "db/failure.h"
+#include "db/server_list.h"
 
 namespace db {
 namespace {
@@ -16,6 +17,9 @@ namespace {
 // The key of the lease among the database's advisory locks. A key below
 // 2^32 shows in pg_locks as classid 0, objid the key, objsubid 1.
 constexpr const char* kLeaseKey = "1297044054";
+
+// "cannot execute ... in a read-only transaction"
+constexpr const char* kReadOnlyTransaction = "25006";
 
 constexpr unsigned kInt2 = 21, kInt4 = 23, kInt8 = 20, kFloat4 = 700, kFloat8 = 701, kNumeric = 1700;
 
@@ -184,20 +188,46 @@ class PgConnection : public Connection {
   }
   bool transactionFailed() const override { return PQtransactionStatus(conn_) == PQTRANS_INERROR; }
   std::uint64_t roundTrips() const override { return roundTrips_; }
-  bool alive() const override { return PQstatus(conn_) == CONNECTION_OK; }
+  bool alive() const override { return writable_ && PQstatus(conn_) == CONNECTION_OK; }
   std::string lastError() const override { return lastError_; }
+  std::string server() const override {
+    const char* host = PQhost(conn_);
+    const char* port = PQport(conn_);
+    return ServerName(host ? host : "", port ? port : "");
+  }
 
   // A session-level advisory lock: the server releases it when the session
   // ends, and keepalives end the session of a peer that died. The holder's
   // name goes into the session's application name, where others see it.
   int takeLease(const std::string& holder, bool& held) override {
-    held = leaseHeld_;
-    if (held) return status::kOk;
+    held = false;
+    if (leaseHeld_) return stillWritable(held);
     std::string answer;
     int rc = single("select pg_try_advisory_lock(" + std::string(kLeaseKey) + ")", {}, answer);
     if (rc != status::kOk || answer != "t") return rc;
     leaseHeld_ = held = true;
     return single("select set_config('application_name', $1, false)", {holder}, answer);
+  }
+
+  // A lease held on a server that no longer accepts writes is worth
+  // nothing: a primary fenced after a failover keeps its sessions but is
+  // read-only, and a worker that only polls its empty queue would never
+  // notice that another server took over. Asked at every pass.
+  int stillWritable(bool& held) {
+    std::string readOnly;
+    const int rc = single("select current_setting('transaction_read_only')", {}, readOnly);
+    if (rc != status::kOk) return rc;
+    if (readOnly == "on") {
+      lastError_ = "the server no longer accepts writes";
+      return becameReadOnly();
+    }
+    held = true;
+    return status::kOk;
+  }
+
+  int becameReadOnly() {
+    writable_ = false;
+    return status::kNotConnected;
   }
 
   int leaseHolder(std::string& holder) override {
@@ -331,7 +361,11 @@ class PgConnection : public Connection {
     if (s == PGRES_COMMAND_OK || s == PGRES_TUPLES_OK) return status::kOk;
     lastError_ = PQerrorMessage(conn_);
     if (PQstatus(conn_) != CONNECTION_OK) return status::kNotConnected;
-    return mapSqlState(res ? PQresultErrorField(res, PG_DIAG_SQLSTATE) : nullptr);
+    const char* state = res ? PQresultErrorField(res, PG_DIAG_SQLSTATE) : nullptr;
+    // A write refused because the server has become read-only is no fault
+    // of the telegram: the connection is given up like a lost one.
+    if (state && !std::strcmp(state, kReadOnlyTransaction)) return becameReadOnly();
+    return mapSqlState(state);
   }
 
   // A cancel opens a connection to the server of its own, which costs
@@ -343,6 +377,7 @@ class PgConnection : public Connection {
   int statementCount_ = 0;
   std::uint64_t roundTrips_ = 0;
   bool leaseHeld_ = false;
+  bool writable_ = true;  // false once the server refused a write as read-only
   PgRows* stream_ = nullptr;     // the source still reading from the connection
   bool streamInBlock_ = false;  // its statement runs inside a transaction block
 };
@@ -408,15 +443,53 @@ void PgRows::ended() {
 void quietNotices(void*, const char*) {}
 
 // The status an installation on the original database logs when it
-// cannot reach or log in to its server.
+// cannot reach or log in to its server. A list of servers of which none
+// accepts writes (only standbys, or standbys and servers that are down)
+// counts as no server answering.
 int mapConnectFailure(const std::string& message) {
   if (message.find("password") != std::string::npos || message.find("authentication") != std::string::npos)
     return status::kLoginRefused;
   if (message.find("does not exist") != std::string::npos) return status::kUnknownDatabase;
-  if (message.find("refused") != std::string::npos || message.find("could not connect") != std::string::npos ||
-      message.find("timeout") != std::string::npos)
-    return status::kNoListener;
+  for (const char* noServer :
+       {"refused", "could not connect", "timeout", "unreachable", "No route", "read-only", "hot standby"})
+    if (message.find(noServer) != std::string::npos) return status::kNoListener;
   return status::kUnknownService;
+}
+
+// libpq takes every setting it is not given from its environment (PGHOST,
+// PGHOSTADDR, PGSERVICE, PGTZ, ...), and an empty value counts as not
+// given. The worker takes nothing from there: those variables are removed
+// from the process's environment before it connects.
+void forgetLibpqEnvironment() {
+  if (PQconninfoOption* options = PQconndefaults()) {
+    for (const PQconninfoOption* o = options; o->keyword; ++o)
+      if (o->envvar) unsetenv(o->envvar);
+    PQconninfoFree(options);
+  }
+  for (const char* name : {"PGDATESTYLE", "PGTZ", "PGGEQO", "PGSYSCONFDIR"}) unsetenv(name);
+}
+
+// Timeouts on both ends of the connection. A server whose machine vanished
+// (no reset, no answer) is given up within 25 seconds: after 10 s without
+// traffic, 3 probes 5 s apart; data left unacknowledged for 25 s ends the
+// connection too. The server applies the same figures to the worker, so
+// the session of a worker whose machine died ends there as fast, and with
+// it the lease. A server that does not answer a new connection is given up
+// after 5 s, and the next one of the list is tried.
+const std::string kConnectTimeout = "5";  // seconds, for each server of the list
+const std::string kKeepaliveIdle = "10", kKeepaliveInterval = "5", kKeepaliveCount = "3";
+const std::string kUserTimeout = "25000";  // milliseconds
+
+// The same figures for the server's end, as options of the session.
+std::string serverTimeouts() {
+  return "-c tcp_keepalives_idle=" + kKeepaliveIdle + " -c tcp_keepalives_interval=" + kKeepaliveInterval +
+         " -c tcp_keepalives_count=" + kKeepaliveCount + " -c tcp_user_timeout=" + kUserTimeout;
+}
+
+std::string joined(const ServerList& list, std::string Server::*part) {
+  std::string text;
+  for (const Server& s : list.servers) text += (text.empty() ? "" : ",") + s.*part;
+  return text;
 }
 
 }  // namespace
@@ -424,47 +497,44 @@ int mapConnectFailure(const std::string& message) {
 int openPostgres(const std::string& user, const std::string& password, const std::string& service,
                  std::unique_ptr<Connection>& out, std::string* error) {
   if (service.empty()) return status::kUnknownService;
-  std::string host, port = "5432", dbname;
   const bool uri = service.rfind("postgresql://", 0) == 0 || service.rfind("postgres://", 0) == 0;
+  std::string hosts, ports, dbname;
   if (!uri) {
-    std::size_t slash = service.find('/');
-    std::string hostPort = service.substr(0, slash);
-    dbname = slash == std::string::npos ? std::string() : service.substr(slash + 1);
-    std::size_t colon = hostPort.rfind(':');
-    host = hostPort.substr(0, colon);
-    if (colon != std::string::npos) port = hostPort.substr(colon + 1);
-    if (host.empty() || dbname.empty()) return status::kUnknownService;
+    ServerList list;
+    if (!ParseServerList(service, list)) return status::kUnknownService;
+    hosts = joined(list, &Server::host);
+    ports = joined(list, &Server::port);
+    dbname = list.dbname;
     if (user.empty()) return status::kLoginRefused;  // never fall back to the login of the OS user
   }
-  // Nothing may come from libpq's environment or defaults: every setting
-  // that matters is given here, the URI's own settings override ours, and
-  // the configured user and password override the URI's.
+  forgetLibpqEnvironment();
+  // Every setting that matters is given here. A URI's own settings override
+  // the ones before it (a URI may ask for any server with
+  // target_session_attrs=any), and the configured user and password
+  // override the URI's.
   std::vector<const char*> keys, values;
   auto set = [&](const char* k, const std::string& v) { keys.push_back(k); values.push_back(v.c_str()); };
-  const std::string passfile = "/dev/null", timeout = "10", app = "bdemorvelt", sslmode = "prefer", empty = "";
-  // Keepalives on both ends: the worker notices a server that is gone,
-  // and the server ends the session of a worker whose machine died within
-  // about a minute (20 s idle, then 4 probes 10 s apart; data left
-  // unacknowledged for 60 s ends it too), which frees the lease for a
-  // standby.
-  const std::string keepalives = "1", idle = "20", interval = "10", count = "4", userTimeout = "60000",
-                    options = "-c tcp_keepalives_idle=20 -c tcp_keepalives_interval=10 -c tcp_keepalives_count=4 "
-                              "-c tcp_user_timeout=60000";
+  const std::string passfile = "/dev/null", app = "bdemorvelt", sslmode = "prefer", keepalives = "1",
+                    options = serverTimeouts(), writable = "read-write";
   set("passfile", passfile);
-  set("connect_timeout", timeout);
+  set("connect_timeout", kConnectTimeout);
   set("keepalives", keepalives);
-  set("keepalives_idle", idle);
-  set("keepalives_interval", interval);
-  set("keepalives_count", count);
-  set("tcp_user_timeout", userTimeout);
+  set("keepalives_idle", kKeepaliveIdle);
+  set("keepalives_interval", kKeepaliveInterval);
+  set("keepalives_count", kKeepaliveCount);
+  set("tcp_user_timeout", kUserTimeout);
   set("application_name", app);
   set("sslmode", sslmode);
   set("options", options);
+  // Of several servers, the one that accepts writes: a hot standby is
+  // passed over wherever it stands in the list, and after a failover the
+  // promoted one is found the same way.
+  set("target_session_attrs", writable);
   if (uri) {
     set("dbname", service);
   } else {
-    set("host", host);
-    set("port", port);
+    set("host", hosts);
+    set("port", ports);
     set("dbname", dbname);
   }
   if (!user.empty()) set("user", user);

@@ -43,6 +43,9 @@ class Session {
   Connection& connection() { return *conn_; }
   Dialect dialect() const { return conn_ ? conn_->dialect() : Dialect::Sqlite; }
   std::uint64_t generation() const { return generation_; }
+  // The server the connection reached ("host:port"); empty for an
+  // embedded database or without a connection.
+  std::string server() const { return conn_ ? conn_->server() : ""; }
 
   // Starts a transaction that the following units share.
   int beginGroup();

@@ -543,7 +543,7 @@ TEST_F(WorkerProcessTest, StatusTellsWhatRunsAndWhatWaitsAndExitsWithItsState) {
 
   CommandResult none = run(withConfig({"status"}));
   EXPECT_EQ(none.exitCode, 1);
-  EXPECT_TRUE(std::regex_match(none.out, std::regex("worker: not running\ndatabase: reachable\nlease: free\n"
+  EXPECT_TRUE(std::regex_match(none.out, std::regex("worker: not running\ndatabase: reachable\nserver: embedded\nlease: free\n"
                                                     "queue: 1 telegram, oldest [0-9]+ s\n"
                                                     "notes: NZS 0, LZS 0, STG 0\n")))
       << none.out;
@@ -556,7 +556,7 @@ TEST_F(WorkerProcessTest, StatusTellsWhatRunsAndWhatWaitsAndExitsWithItsState) {
   EXPECT_EQ(j["queue_depth"], 1);
   EXPECT_GE(j["oldest_telegram_age_seconds"].get<long long>(), 0);
   EXPECT_EQ(j["notes"], nlohmann::json({{"NZS", 0}, {"LZS", 0}, {"STG", 0}}));
-  EXPECT_TRUE(j.contains("server"));
+  EXPECT_EQ(j["server"], "embedded");
 
   auto worker = startWorker();
   ASSERT_TRUE(waitUntilAnnounced(*worker));
@@ -565,7 +565,7 @@ TEST_F(WorkerProcessTest, StatusTellsWhatRunsAndWhatWaitsAndExitsWithItsState) {
   CommandResult working = run(withConfig({"status"}));
   EXPECT_EQ(working.exitCode, 0);
   EXPECT_TRUE(std::regex_match(working.out, std::regex("worker: running, holds the lease\ndatabase: reachable\n"
-                                                       "lease: held by " + holder +
+                                                       "server: embedded\nlease: held by " + holder +
                                                        "\nqueue: empty\nnotes: NZS 0, LZS 0, STG 0\n")))
       << working.out;
   j = status();

@@ -81,12 +81,20 @@ class Site {
     WriteConfig(config(), login);
   }
 
+  const std::string& dir() const { return dir_; }
   std::string config() const { return dir_ + "/korvantis.ini"; }
 
   std::unique_ptr<Program> startWorker(const std::string& name) {
     return std::make_unique<Program>(dir_, ipc(name),
                                      std::vector<std::string>{"--config", config(), "--log", logPath(name)}, "",
                                      dir_ + "/" + name + ".out");
+  }
+
+  // One pass of installation NAME (`bdemorvelt --once`); its exit code.
+  int runOnce(const std::string& name) {
+    return Program(dir_, ipc(name), {"--once", "--config", config(), "--log", logPath(name)}, "",
+                   dir_ + "/" + name + ".out")
+        .wait();
   }
 
   // The exit code of `bdemorvelt status` of that installation.
