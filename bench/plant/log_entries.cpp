@@ -24,9 +24,12 @@ void Count(const std::string& path, std::map<std::string, int>& counts) {
   for (std::size_t at = all.find('\xFE'); at != std::string::npos;) {
     const std::size_t next = all.find('\xFE', at + 1);
     const std::string entry = all.substr(at, next == std::string::npos ? std::string::npos : next - at);
+    at = next;
+    // Start, stop and lease entries only inform and carry a process id;
+    // what a pass did wrong is in the error entries.
+    if (LineAfter(entry, "MsgArt_____: ").rfind("SMSG", 0) == 0) continue;
     counts[LineAfter(entry, "Funktion___: ") + " | " + LineAfter(entry, "Message____: ") + " | " +
            LineAfter(entry, "ErrorCode__: ")]++;
-    at = next;
   }
 }
 

@@ -7,7 +7,7 @@
 
 namespace plant {
 
-// Adds the entries of the log file `path` (and of its backup, which a
+// Adds the error entries of the log file `path` (and of its backup, which a
 // rotation may have filled) to `counts`, keyed "function | message | code",
 // then removes both files so that the next pass starts on an empty log.
 void TakeLogEntries(const std::string& path, const std::string& backupPath, std::map<std::string, int>& counts);

@@ -43,7 +43,8 @@ TEST(ServerOrder, TheWorkerBooksOnThePrimaryWhereverItStands) {
     SCOPED_TRACE(c.what + ": " + c.net8);
     QueueTelegrams(queued++, 1);
     Site site(testdb::ScratchDir() + "/order-site", Login{"bde", "bde", c.net8});
-    EXPECT_EQ(0, site.runOnce("w"));
+    // No server to book on is a failed login: the unit restarts the worker.
+    EXPECT_EQ(c.books ? 0 : 69, site.runOnce("w"));
     if (c.books) ++booked;
     EXPECT_EQ(booked, testdb::CountRows("Kvs571Rvs")) << site.log("w");
     EXPECT_EQ(queued - booked, testdb::CountRows("Kvs570Rcv"));

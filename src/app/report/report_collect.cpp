@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "analysis/duration.h"
+#include "app/html/html_text.h"
 #include "app/report/report_day.h"
 #include "base/civil_date.h"
 #include "base/datetime.h"
@@ -194,7 +195,7 @@ int endOfDay(const std::string& day, const std::vector<RptBuchung>& bookings) {
   return std::max(minuteOf(time), last);
 }
 
-std::string hm(double stored) { return HoursMinutes(DauerSekunden(stored)); }
+std::string hm(double stored) { return html::HoursMinutes(DauerSekunden(stored)); }
 
 std::string clockOf(const FixedText<15>& stamp) {
   const std::string s = stamp.str();
@@ -211,7 +212,7 @@ Table personTable(const std::map<std::string, PersonFigures>& figures, const Day
     for (const Lane& l : day.persons)
       if (l.detail == pnr) name = l.title;
     t.rows.push_back({name, pnr, rest.substr(0, rest.find('|')), rest.substr(rest.find('|') + 1),
-                      HoursMinutes(f.work), HoursMinutes(f.interruption)});
+                      html::HoursMinutes(f.work), html::HoursMinutes(f.interruption)});
   }
   return t;
 }

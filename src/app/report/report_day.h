@@ -44,12 +44,6 @@ Day CollectDay(const std::string& day);
 // The page, with every text from the database escaped.
 std::string RenderPage(const Day& day);
 
-// Text made safe for HTML and SVG, in content and attribute values alike.
-std::string Escape(std::string_view text);
-
-// Seconds as hours.minutes ("1.30" for 90 minutes).
-std::string HoursMinutes(long long seconds);
-
 // Collects and renders DAY into the file at `path`; false with a reason.
 bool WriteDayReport(const std::string& day, const std::string& path, std::string* error);
 

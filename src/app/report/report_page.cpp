@@ -2,10 +2,13 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/html/html_text.h"
 #include "app/report/report_day.h"
 
 namespace report {
 namespace {
+
+using html::Escape;
 
 constexpr int kWidth = 1280;
 constexpr int kLabelWidth = 230;
@@ -153,29 +156,6 @@ td.none { color: #888; }
 )";
 
 }  // namespace
-
-std::string Escape(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&#39;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
-
-std::string HoursMinutes(long long seconds) {
-  const long long minutes = (seconds + 30) / 60;
-  char text[64];
-  std::snprintf(text, sizeof text, "%lld.%02lld", minutes / 60, minutes % 60);
-  return text;
-}
 
 std::string RenderPage(const Day& day) {
   const std::string date = day.day.substr(6, 2) + "." + day.day.substr(4, 2) + "." + day.day.substr(0, 4);
