@@ -43,6 +43,7 @@
 #include "db/nza.h"
 #include "db/schema.h"
 #include "db/session.h"
+#include "db/unit_of_work.h"
 
 namespace {
 
@@ -734,13 +735,10 @@ std::vector<Probe> Probes(const Samples& s) {
                  return WorkNoteInUnit("Bench", [&key] { Nza_MPA(key); }) == NoteOutcome::kWorked ? 0 : -1;
                }});
   p.push_back({kNzsNoteRolledBack, [noteOf](int i) {
-                 db::Session& session = db::Session::get();
-                 int rc = session.beginUnit();
-                 if (rc != 0) return rc;
+                 db::UnitOfWork unit;
+                 if (!unit.open()) return unit.beginStatus();
                  Nza_MPA(noteOf(i));
-                 const bool spoiled = session.unitSpoiled();
-                 rc = session.rollbackUnit();
-                 return spoiled ? 1 : rc;
+                 return unit.spoiled() ? 1 : 0;  // rolled back as the unit ends
                }});
   // Whole-kind note routines: their result is every pending note of a kind.
   p.push_back({"Mrk_MrkKng (whole kind)",

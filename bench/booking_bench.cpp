@@ -32,6 +32,7 @@
 #include "db/rcv.h"
 #include "db/schema.h"
 #include "db/session.h"
+#include "db/unit_of_work.h"
 #include "intake/receive.h"
 
 namespace {
@@ -133,7 +134,7 @@ std::vector<std::string> OrderRun(int order, int w, int p, long& second) {
 }
 
 void Queue(const std::vector<std::string>& telegrams) {
-  db::Session::get().beginUnit();
+  db::UnitOfWork unit;
   int lfn = 0;
   for (const std::string& t : telegrams) {
     RcvSatz rcv;
@@ -145,7 +146,7 @@ void Queue(const std::vector<std::string>& telegrams) {
     rcv.RcvEsb = "bench";
     Check(Rcv_PKeyIns(&rcv), "Rcv_PKeyIns");
   }
-  Check(db::Session::get().commitUnit(), "commit");
+  Check(unit.commit().status, "commit");
 }
 
 double Seconds(std::chrono::steady_clock::time_point since) {

@@ -2,15 +2,15 @@
 #include <algorithm>
 
 #include "db/rcv.h"
-#include "db/session.h"
+#include "db/unit_of_work.h"
 #include "plant/plant.h"
 
 namespace plant {
 
 int QueueTelegrams(const std::vector<PlantTelegram>& telegrams, std::size_t from, std::size_t to,
                    std::int32_t firstLfn) {
-  db::Session& session = db::Session::get();
-  if (int rc = session.beginUnit(); rc != 0) return rc;
+  db::UnitOfWork unit;
+  if (!unit.open()) return unit.beginStatus();
   std::int32_t lfn = firstLfn;
   for (std::size_t k = from; k < to; ++k) {
     RcvSatz rcv;
@@ -18,12 +18,9 @@ int QueueTelegrams(const std::vector<PlantTelegram>& telegrams, std::size_t from
     rcv.RcvLfn = lfn++;
     rcv.RcvDta = telegrams[k].text;
     rcv.RcvEsb = "plant";
-    if (int rc = Rcv_PKeyIns(&rcv); rc != 0) {
-      session.rollbackUnit();
-      return rc;
-    }
+    if (int rc = Rcv_PKeyIns(&rcv); rc != 0) return rc;  // the unit rolls back
   }
-  return session.commitUnit();
+  return unit.commit().status;
 }
 
 std::size_t TelegramsUpTo(const std::vector<PlantTelegram>& telegrams, const std::string& moment) {

@@ -20,6 +20,7 @@
 #include "db/session.h"
 #include "db/tag.h"
 #include "db/ztg.h"
+#include "db/unit_of_work.h"
 #include "demo/function_codes.h"
 #include "plant/plant.h"
 
@@ -258,8 +259,8 @@ void Orders(const Plant& p, Writer& w) {
 }  // namespace
 
 bool Plant::load(std::string* error) const {
-  db::Session& session = db::Session::get();
-  if (int rc = session.beginUnit(); rc != 0) {
+  db::UnitOfWork unit;
+  if (int rc = unit.beginStatus(); rc != 0) {
     *error = "cannot begin writing (" + std::to_string(rc) + ")";
     return false;
   }
@@ -272,11 +273,8 @@ bool Plant::load(std::string* error) const {
   Calendar(*this, w);
   Persons(*this, w);
   Orders(*this, w);
-  if (!w.ok()) {
-    session.rollbackUnit();
-    return false;
-  }
-  if (int rc = session.commitUnit(); rc != 0) {
+  if (!w.ok()) return false;  // the unit rolls back
+  if (int rc = unit.commit().status; rc != 0) {
     *error = "master data could not be committed (" + std::to_string(rc) + ")";
     return false;
   }

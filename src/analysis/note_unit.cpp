@@ -5,7 +5,7 @@
 #include "db/mel.h"
 #include "db/mrk.h"
 #include "db/nza.h"
-#include "db/session.h"
+#include "db/unit_of_work.h"
 
 namespace {
 
@@ -20,22 +20,16 @@ NoteOutcome keptPending(std::string_view function, int reason) {
 }  // namespace
 
 NoteOutcome WorkNoteInUnit(std::string_view function, const std::function<void()>& work) {
-  db::Session& s = db::Session::get();
-  int rc = s.beginUnit();
-  if (rc != status::kOk) {
-    LogError(function, "Fehler bei Begin", rc);
-    return keptPending(function, rc);
+  db::UnitOfWork unit;
+  if (!unit.open()) {
+    LogError(function, "Fehler bei Begin", unit.beginStatus());
+    return keptPending(function, unit.beginStatus());
   }
   work();
-  if (s.unitSpoiled()) {
-    const int reason = s.unitSpoilReason();
-    s.rollbackUnit();
-    return keptPending(function, reason);
-  }
-  rc = s.commitUnit();
-  if (rc != status::kOk) {
-    LogError(function, "Fehler bei Commit", rc);
-    return keptPending(function, rc);
+  if (unit.spoiled()) return keptPending(function, unit.rollback(unit.spoilReason()).status);
+  if (const db::UnitEnd end = unit.commit(); !end.committed()) {
+    LogError(function, "Fehler bei Commit", end.status);
+    return keptPending(function, end.status);
   }
   return NoteOutcome::kWorked;
 }

@@ -14,7 +14,7 @@
 #include "db/bak.h"
 #include "db/emo.h"
 #include "db/kal.h"
-#include "db/session.h"
+#include "db/unit_of_work.h"
 
 namespace {
 
@@ -127,15 +127,11 @@ int RunCalendar(const Options& options) {
   if (!ConnectForCommand(options, false)) return 1;
   std::vector<std::string> calendars;
   if (!chooseCalendars(asked, types, calendars)) return 1;
-  db::Session& s = db::Session::get();
-  if (s.beginUnit() != status::kOk) return fail("cannot begin a unit of work", "");
+  db::UnitOfWork unit;
+  if (!unit.open()) return fail("cannot begin a unit of work", "");
   int days = 0;
-  const bool ok = fill(from, to, calendars, types, days);
-  if (!ok || s.unitSpoiled()) {
-    s.rollbackUnit();
-    return 1;
-  }
-  if (s.commitUnit() != status::kOk) {
+  if (!fill(from, to, calendars, types, days) || unit.spoiled()) return 1;  // the unit rolls back
+  if (!unit.commit().committed()) {
     std::fprintf(stderr, "bdemorvelt calendar: the calendar could not be committed\n");
     return 1;
   }

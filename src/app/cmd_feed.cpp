@@ -9,7 +9,7 @@
 
 #include "db/access.h"
 #include "db/rcv.h"
-#include "db/session.h"
+#include "db/unit_of_work.h"
 #include "intake/classify.h"
 #include "app/commands.h"
 #include "base/datetime.h"
@@ -36,10 +36,10 @@ std::int32_t firstFreeNumber() {
 bool queueLines(std::istream& in, const char* source) {
   std::string now, unused;
   Datum_Zeit(now, unused, 4);
-  db::Session& session = db::Session::get();
   // One unit: a feed is queued whole, and fast; a failing line undoes only itself.
-  if (int rc = session.beginUnit(); rc != 0) {
-    std::fprintf(stderr, "bdemorvelt: feed cannot start writing (%d)\n", rc);
+  db::UnitOfWork unit;
+  if (!unit.open()) {
+    std::fprintf(stderr, "bdemorvelt: feed cannot start writing (%d)\n", unit.beginStatus());
     return false;
   }
   bool ok = true;
@@ -63,8 +63,8 @@ bool queueLines(std::istream& in, const char* source) {
     ++lfn;
     ++queued;
   }
-  if (int rc = session.commitUnit(); rc != 0) {
-    std::fprintf(stderr, "bdemorvelt: feed could not be committed (%d); nothing was queued\n", rc);
+  if (const db::UnitEnd end = unit.commit(); !end.committed()) {
+    std::fprintf(stderr, "bdemorvelt: feed could not be committed (%d); nothing was queued\n", end.status);
     return false;
   }
   std::printf("%ld telegram%s queued\n", queued, queued == 1 ? "" : "s");

@@ -12,7 +12,6 @@
 #include "booking/upload_row.h"
 #include "db/mel.h"
 #include "db/prv.h"
-#include "db/session.h"
 #include "booking/vector/generate.h"
 #include "booking/vector/state_vector.h"
 
@@ -60,15 +59,13 @@ void fillFromTelegram(const TelSatz& tel, const FzuSatz& fzu, MelSatz* mel) {
 
 }  // namespace
 
-void Meldung_Buchen(TelSatz tel, FzuSatz fzu, const NzpSchalter& schalter) {
+int Meldung_Buchen(TelSatz tel, FzuSatz fzu, const NzpSchalter& schalter) {
   MelSatz mel;
   const int rc = BuchungsNummer(&mel);
-  if (rc != 0 || mel.KeyBnr == 0) {
-    // Not booked at all: the telegram stays queued for the next pass
-    // rather than leaving the queue without its booking.
-    db::Session::get().spoilUnit(rc != 0 ? rc : -1);
-    return;
-  }
+  // Not booked at all: the telegram stays queued for the next pass rather
+  // than leaving the queue without its booking.
+  if (rc != 0) return rc;
+  if (mel.KeyBnr == 0) return kNoBookingNumber;
   fillFromTelegram(tel, fzu, &mel);
   PrvSatz person;
   Person_Ermitteln(tel, &mel, &person);
@@ -78,4 +75,5 @@ void Meldung_Buchen(TelSatz tel, FzuSatz fzu, const NzpSchalter& schalter) {
   if (fzu.FzuGen == 1) MldGen(mel);
   if (fzu.FzuUpl == 1) PPS_SatzSchreiben(mel);
   MerkSaetze_Schreiben(mel, fzu, schalter);
+  return 0;
 }

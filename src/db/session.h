@@ -1,15 +1,15 @@
 // The worker's one database connection and what hangs on it: the prepared
 // statements of the access routines, the open cursors and the unit of work.
 //
-// Outside a unit of work every write commits on its own. Inside one, each
-// write is guarded by its own savepoint (a failed write undoes only itself)
-// and nothing is durable before commitUnit(); a crash or a lost connection
-// takes the whole unit back.
+// Outside a unit of work every write commits on its own. Inside one (see
+// unit_of_work.h), each write is guarded by its own savepoint (a failed
+// write undoes only itself) and nothing is durable before its commit; a
+// crash or a lost connection takes the whole unit back.
 //
 // Several units may share one transaction, a group: each unit is then
 // guarded by a savepoint of its own, so rolling one back leaves the others
 // of its group as they were, and nothing of the group is durable before
-// commitGroup(). Savepoints and their releases wait to be sent with the
+// the group's commit. Savepoints and their releases wait to be sent with the
 // unit's next write, which saves a round trip to a database server each.
 //
 // The session sees the status of every statement. A unit in which the
@@ -47,25 +47,15 @@ class Session {
   // embedded database or without a connection.
   std::string server() const { return conn_ ? conn_->server() : ""; }
 
-  // Starts a transaction that the following units share.
-  int beginGroup();
-  // Makes the group's units durable; on failure the group is rolled back.
-  int commitGroup();
-  int rollbackGroup();
   bool inGroup() const { return inGroup_; }
   // True when the group's transaction can no longer be committed as it
   // stands: a unit's failure took more than that unit with it.
   bool groupBroken() const;
+  bool inUnit() const { return inUnit_; }
 
-  // Starts a unit and forgets what the previous one showed.
-  int beginUnit();
   // The status of a statement, as the access routines pass it on; a
   // failure of the environment spoils the unit.
   int observe(int status);
-  // The caller found a reason the unit must not be committed that no
-  // statement shows (a telegram that got no booking number). The first
-  // reason is kept: it is the one worth logging.
-  void spoilUnit(int reason);
   // True when the unit can only be rolled back.
   bool unitSpoiled() const { return unit_.spoiled; }
   // True when the environment spoiled the unit: whatever comes next in
@@ -79,11 +69,6 @@ class Session {
   std::vector<std::string> takeWaitingCommands(const std::string& savepoint);
   // The write went through: its savepoint is released with the next one.
   void writeDone(const std::string& savepoint);
-  // Commits the unit, or rolls it back and returns the reason when it is
-  // spoiled or the commit fails. In a group the commit is the group's.
-  int commitUnit();
-  int rollbackUnit();
-  bool inUnit() const { return inUnit_; }
 
   // Ends whatever transaction is open (commit or roll back).
   int commit();
@@ -105,6 +90,23 @@ class Session {
   std::unique_ptr<Connection> exchangeConnection(std::unique_ptr<Connection> next);
 
  private:
+  // Units and groups are begun and ended by their guards alone.
+  friend class UnitOfWork;
+  friend class GroupOfUnits;
+
+  // Starts a transaction that the following units share.
+  int beginGroup();
+  // Makes the group's units durable; on failure the group is rolled back.
+  int commitGroup();
+  int rollbackGroup();
+  // Starts a unit and forgets what the previous one showed.
+  int beginUnit();
+  // Commits the unit, or rolls it back and returns the reason when it is
+  // spoiled or the commit fails. In a group the commit is the group's.
+  int commitUnit();
+  int rollbackUnit();
+  void spoilUnit(int reason);
+
   struct UnitState {
     bool spoiled = false;
     bool environment = false;

@@ -78,7 +78,7 @@ int Meldung_Verarbeiten(std::string_view telegram) {
   TelSatz tel;
   FzuSatz fzu;
   switch (Meldung_Zerlegen(part, &tel, &fzu)) {
-    case kKlasseBuchung: Meldung_Buchen(tel, fzu, schalter); break;
+    case kKlasseBuchung: return Meldung_Buchen(tel, fzu, schalter);
     case kKlasseSonder: Meldung_Klasse2(tel, fzu); break;
     case kKlasseUnbekannt: LogError("Meldungsart dem System nicht bekannt", "Fcd_PKeyReadk", -1); break;
     default: break;  // any other class is only backed up

@@ -24,7 +24,9 @@ inline constexpr int kKlasseUnbekannt = 3;  // foreign to the system; also every
 
 // Splits and classifies one telegram and books it by its class, with the
 // function codes, persons and analysis switches of the pass it belongs to
-// (db/pass_reads.h). Always 0: booking reports its own failures.
+// (db/pass_reads.h). Booking reports its own failures; the result is 0, or
+// the reason a telegram of class 1 got no booking at all, in which case its
+// unit of work must be rolled back and the telegram stays queued.
 int Meldung_Verarbeiten(std::string_view telegram);
 
 // Fills the split telegram and the function-code record from the message

@@ -1,6 +1,7 @@
 #include "intake/receive.h"
 
 #include <chrono>
+#include <optional>
 #include <set>
 #include <vector>
 #include <utility>
@@ -8,6 +9,7 @@
 #include "base/civil_date.h"
 #include "db/rvs.h"
 #include "db/session.h"
+#include "db/unit_of_work.h"
 #include "base/status.h"
 #include "intake/classify.h"
 #include "base/msglog.h"
@@ -99,42 +101,50 @@ Outcome handledElsewhere() {
 // statement that takes the whole transaction with it). Leaving the queue
 // first means it can never be booked twice.
 Outcome bookOutsideUnit(const RcvSatz& rcv) {
-  db::Session& s = db::Session::get();
-  int rc = s.beginUnit();
-  if (rc == 0) rc = MeldungToSicherung(rcv);
-  if (rc == 0) rc = s.commitUnit();
-  else s.rollbackUnit();
+  int rc;
+  {
+    db::UnitOfWork unit;
+    rc = unit.beginStatus();
+    if (rc == 0) rc = MeldungToSicherung(rcv);
+    if (rc == 0) rc = unit.commit().status;
+  }
   if (rc == status::kNoRow) return handledElsewhere();
   if (rc != 0) return databaseUnusable() ? keptForLaterPass() : Outcome::KeptQueued;
-  Meldung_Verarbeiten(rcv.RcvDta.view());
+  (void)Meldung_Verarbeiten(rcv.RcvDta.view());  // whatever fails here has its own entry
   return Outcome::Booked;
+}
+
+// A telegram booking refused (it got no booking number) stays queued.
+Outcome notBooked(int reason) {
+  LogError("Input-Buchung", "Meldung nicht gebucht, bleibt", reason);
+  return Outcome::KeptQueued;
 }
 
 // Books one telegram as one unit of work.
 Outcome bookOnce(const RcvSatz& rcv) {
-  db::Session& s = db::Session::get();
-  int rc = s.beginUnit();
-  if (rc != 0) {
-    LogError("Input-Buchung", "Fehler bei Begin", rc);
+  db::UnitOfWork unit;
+  if (!unit.open()) {
+    LogError("Input-Buchung", "Fehler bei Begin", unit.beginStatus());
     return Outcome::DatabaseUnusable;  // nothing can be booked now; the next pass tries again
   }
-  Meldung_Verarbeiten(rcv.RcvDta.view());
-  if (!s.unitSpoiled()) rc = MeldungToSicherung(rcv);
-  if (!s.unitSpoiled() && rc == 0) {
-    rc = s.commitUnit();
-    if (rc == 0) return Outcome::Booked;
+  const int refused = Meldung_Verarbeiten(rcv.RcvDta.view());
+  if (refused != 0 || unit.spoiled()) {
+    const db::UnitEnd end = unit.rollback(refused != 0 ? refused : unit.spoilReason());
+    return end.environment() || databaseUnusable() ? keptForLaterPass() : notBooked(end.status);
+  }
+  int rc = MeldungToSicherung(rcv);
+  if (rc == 0 && !unit.spoiled()) {
+    const db::UnitEnd end = unit.commit();
+    if (end.committed()) return Outcome::Booked;
+    rc = end.status;
     LogError("Input-Buchung", "Fehler bei Commit", rc);
   } else {
-    s.rollbackUnit();
+    (void)unit.rollback(rc);
   }
   if (rc == status::kNoRow) return handledElsewhere();
   // Only a failure of the telegram's own may send it down the statement
   // by statement way: that way it leaves the queue before it is booked.
   if (databaseUnusable()) return keptForLaterPass();
-  if (s.unitSpoiled()) {
-    LogError("Input-Buchung", "Meldung nicht gebucht, bleibt", s.unitSpoilReason());
-    return Outcome::KeptQueued;
-  }
   LogSystem("Input-Buchung", "Einzelbuchung nach Abbruch", rc);  // the failure has its own entry
   return bookOutsideUnit(rcv);
 }
@@ -169,21 +179,20 @@ namespace {
 // spoils the whole transaction. A failure of the telegram's own that would
 // send it the statement by statement way breaks the group as well, since
 // that way commits as it goes: booked alone, the telegram then takes it.
-Outcome bookInGroup(const RcvSatz& rcv) {
-  db::Session& s = db::Session::get();
-  int rc = s.beginUnit();
-  if (rc == 0) {
-    Meldung_Verarbeiten(rcv.RcvDta.view());
-    if (!s.unitSpoiled()) rc = MeldungToSicherung(rcv);
-    if (!s.unitSpoiled() && rc == 0) rc = s.commitUnit();
-    else s.rollbackUnit();
+Outcome bookInGroup(const RcvSatz& rcv, const db::GroupOfUnits& group) {
+  int rc, refused = 0;
+  {
+    db::UnitOfWork unit;
+    rc = unit.beginStatus();
+    if (unit.open()) {
+      refused = Meldung_Verarbeiten(rcv.RcvDta.view());
+      if (refused == 0 && !unit.spoiled()) rc = MeldungToSicherung(rcv);
+      if (refused == 0 && !unit.spoiled() && rc == 0) rc = unit.commit().status;
+    }
   }
   if (databaseUnusable()) return keptForLaterPass();
-  if (s.groupBroken()) return Outcome::GroupBroken;
-  if (s.unitSpoiled()) {
-    LogError("Input-Buchung", "Meldung nicht gebucht, bleibt", s.unitSpoilReason());
-    return Outcome::KeptQueued;
-  }
+  if (group.broken()) return Outcome::GroupBroken;
+  if (refused != 0) return notBooked(refused);
   if (rc == 0) return Outcome::Booked;
   if (rc == status::kNoRow) return handledElsewhere();
   return Outcome::GroupBroken;
@@ -217,7 +226,7 @@ class Drain {
       if (rc != status::kOk && rc != status::kNoRow) LogError("Input-Buchung", "Rcv_PKeyRead()", rc);
     }
     // Nothing more is queued: what is booked becomes durable at once.
-    return commitGroup() != Step::WalkAgain;
+    return finishGroup() != Step::WalkAgain;
   }
 
  private:
@@ -226,29 +235,30 @@ class Drain {
 
   Step book(const RcvSatz& rcv, const QueueKey& key) {
     if (alone_.erase(key) || limits_.telegrams <= 1) {
-      const Step step = commitGroup();  // what the group booked before stays booked
+      const Step step = finishGroup();  // what the group booked before stays booked
       if (step != Step::Next) return step;
       return settle(bookOnce(rcv), key);
     }
-    if (!db::Session::get().inGroup()) {
-      const int rc = db::Session::get().beginGroup();
-      if (rc != 0) {
-        LogError("Input-Buchung", "Fehler bei Begin", rc);
+    if (!group_) {
+      group_.emplace();
+      if (!group_->open()) {
+        LogError("Input-Buchung", "Fehler bei Begin", group_->beginStatus());
+        group_.reset();
         return Step::Stop;  // nothing can be booked now; the next pass tries again
       }
       groupStart_ = Clock::now();
     }
-    group_.push_back(key);
-    const Step step = settle(bookInGroup(rcv), key);
+    grouped_.push_back(key);
+    const Step step = settle(bookInGroup(rcv, *group_), key);
     if (step != Step::Next) return step;
-    const bool full = static_cast<int>(group_.size()) >= limits_.telegrams;
-    return full || Clock::now() - groupStart_ >= limits_.wait ? commitGroup() : Step::Next;
+    const bool full = static_cast<int>(grouped_.size()) >= limits_.telegrams;
+    return full || Clock::now() - groupStart_ >= limits_.wait ? finishGroup() : Step::Next;
   }
 
   Step settle(Outcome outcome, const QueueKey& key) {
     switch (outcome) {
       case Outcome::DatabaseUnusable:
-        db::Session::get().rollbackGroup();  // the whole group waits for the next pass
+        group_.reset();  // rolled back: the whole group waits for the next pass
         return Step::Stop;
       case Outcome::GroupBroken: return breakGroup();
       case Outcome::KeptQueued: kept_.insert(key); return Step::Next;
@@ -258,32 +268,37 @@ class Drain {
 
   // The group's telegrams go back to the queue's head, to be booked alone.
   Step breakGroup() {
-    db::Session::get().rollbackGroup();
+    group_.reset();
     LogSystem("Input-Buchung", "Gruppe wird einzeln gebucht", 0);
-    alone_.insert(group_.begin(), group_.end());
-    group_.clear();
+    alone_.insert(grouped_.begin(), grouped_.end());
+    grouped_.clear();
     return Step::WalkAgain;
   }
 
-  Step commitGroup() {
-    db::Session& s = db::Session::get();
-    if (!s.inGroup()) return Step::Next;
-    const int rc = s.groupBroken() ? status::kOk : s.commitGroup();
-    if (s.inGroup() || rc != 0) {
-      if (databaseUnusable()) {
-        if (rc != 0) LogError("Input-Buchung", "Fehler bei Commit", rc);
-        s.rollbackGroup();
-        keptForLaterPass();
-        return Step::Stop;
+  Step finishGroup() {
+    if (!group_) return Step::Next;
+    int rc = status::kOk;
+    if (!group_->broken()) {
+      const db::UnitEnd end = group_->commit();
+      if (end.committed()) {
+        group_.reset();
+        grouped_.clear();
+        return Step::Next;
       }
-      return breakGroup();
+      rc = end.status;
     }
-    group_.clear();
-    return Step::Next;
+    if (databaseUnusable()) {
+      if (rc != 0) LogError("Input-Buchung", "Fehler bei Commit", rc);
+      group_.reset();
+      keptForLaterPass();
+      return Step::Stop;
+    }
+    return breakGroup();
   }
 
   GroupLimits limits_;
-  std::vector<QueueKey> group_;
+  std::optional<db::GroupOfUnits> group_;  // open while telegrams share a transaction
+  std::vector<QueueKey> grouped_;
   std::set<QueueKey> alone_;
   std::set<QueueKey> kept_;
   Clock::time_point groupStart_;

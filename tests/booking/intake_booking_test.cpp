@@ -12,6 +12,7 @@
 #include "db/fzu.h"
 #include "db/prv.h"
 #include "db/session.h"
+#include "db/unit_of_work.h"
 #include "db_fixture.h"
 #include "intake/classify.h"
 #include "intake/receive.h"
@@ -171,8 +172,9 @@ TEST_P(IntakeBookingTest, TelegramBookingThroughTheDriver) {
   scenario::Insert(scenario::Person("00001001", "B0001001"));
   FzuSatz fzu = scenario::FunctionCode("A02", "RE", 1, 0);
   ASSERT_EQ(0, Fzu_PKeyIns(&fzu, "0"));
-  ASSERT_EQ(0, db::Session::get().beginUnit());
-  Meldung_Buchen(Tel("B0001001ORD00000000100010WP0000001000000012500000000001230000000004500000000000"), fzu, NzpSchalter{});
+  db::UnitOfWork unit;
+  ASSERT_EQ(0, unit.beginStatus());
+  const int booked = Meldung_Buchen(Tel("B0001001ORD00000000100010WP0000001000000012500000000001230000000004500000000000"), fzu, NzpSchalter{});
   MelSatz mel;
   mel.KeyBnr = 1;
   ASSERT_EQ(0, Mel_PKeyReadk(&mel));
@@ -195,8 +197,8 @@ TEST_P(IntakeBookingTest, TelegramBookingThroughTheDriver) {
   EXPECT_DOUBLE_EQ(mel.MelFam, 0.123);
   EXPECT_DOUBLE_EQ(mel.MelMam, 0.0);
   EXPECT_EQ(1, testdb::CountRows("Kvs580Pps"));
-  EXPECT_FALSE(db::Session::get().unitSpoiled());
-  db::Session::get().rollbackUnit();
+  EXPECT_EQ(0, booked);
+  EXPECT_FALSE(unit.spoiled());
 }
 
 TEST_P(IntakeBookingTest, ClassOneCodeWithoutDecoderIsBookedWithEmptyKeys) {

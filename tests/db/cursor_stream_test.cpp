@@ -12,6 +12,7 @@
 #include "db/DbMel.h"
 #include "db/access.h"
 #include "db/session.h"
+#include "db/unit_of_work.h"
 #include "db_fixture.h"
 
 namespace {
@@ -22,13 +23,13 @@ class CursorStreamTest : public DbTest {
  protected:
   // Stores `count` notes of the kind with booking numbers from `first` on.
   static void AddNotes(const char* kind, int first, int count) {
-    db::Session& s = db::Session::get();
-    ASSERT_EQ(0, s.beginUnit());
+    db::UnitOfWork unit;
+    ASSERT_EQ(0, unit.beginStatus());
     for (int k = 0; k < count; ++k) {
       MerkSatz n = Note(kind, first + k);
       ASSERT_EQ(0, Mrk_PKeyIns(&n));
     }
-    ASSERT_EQ(0, s.commitUnit());
+    ASSERT_EQ(0, unit.commit().status);
   }
 
   static int ReadSome(Mrk_MrkKng& cursor, int rows) {
@@ -61,7 +62,6 @@ TEST_P(CursorStreamTest, OtherStatementsRunBetweenTheRowsOfOpenWalks) {
 
 TEST_P(CursorStreamTest, WalksEndedEarlyLeaveTheConnectionAndTheUnitUsable) {
   AddNotes("STG", 1, kNotes);
-  db::Session& s = db::Session::get();
   {  // outside a unit of work
     Mrk_MrkKng cursor;
     ASSERT_EQ(0, cursor.Open("STG"));
@@ -82,7 +82,8 @@ TEST_P(CursorStreamTest, WalksEndedEarlyLeaveTheConnectionAndTheUnitUsable) {
   }
 
   // Inside a unit the walk ended early must not cost the unit its writes.
-  ASSERT_EQ(0, s.beginUnit());
+  db::UnitOfWork unit;
+  ASSERT_EQ(0, unit.beginStatus());
   MerkSatz before = Note("LZS", 1);
   ASSERT_EQ(0, Mrk_PKeyIns(&before));
   {
@@ -93,7 +94,7 @@ TEST_P(CursorStreamTest, WalksEndedEarlyLeaveTheConnectionAndTheUnitUsable) {
   }
   MerkSatz after = Note("LZS", 2);
   ASSERT_EQ(0, Mrk_PKeyIns(&after));
-  ASSERT_EQ(0, s.commitUnit());
+  ASSERT_EQ(0, unit.commit().status);
   ASSERT_EQ(0, Mrk_CountKng("LZS", &count));
   EXPECT_EQ(2, count);
 }

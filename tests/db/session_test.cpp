@@ -7,6 +7,7 @@
 #include "db/rcv.h"
 #include "db/rvs.h"
 #include "db/session.h"
+#include "db/unit_of_work.h"
 #include "db_fixture.h"
 #include "fault_injection.h"
 
@@ -34,49 +35,108 @@ TEST_P(SessionTest, InvalidDateTextGivesTheDateErrors) {
 }
 
 TEST_P(SessionTest, UnitOfWorkCommitsAllOrNothing) {
-  auto& s = db::Session::get();
-  ASSERT_EQ(0, s.beginUnit());
   RcvSatz a = Telegram("20261207065131", 1, "a"), b = Telegram("20261207065132", 2, "b");
-  ASSERT_EQ(0, Rcv_PKeyIns(&a));
-  EXPECT_EQ(-1, Rcv_PKeyIns(&a));  // fails alone, the unit goes on
-  ASSERT_EQ(0, Rcv_PKeyIns(&b));
-  ASSERT_EQ(0, s.rollbackUnit());
+  {
+    db::UnitOfWork unit;
+    ASSERT_EQ(0, unit.beginStatus());
+    ASSERT_EQ(0, Rcv_PKeyIns(&a));
+    EXPECT_EQ(-1, Rcv_PKeyIns(&a));  // fails alone, the unit goes on
+    ASSERT_EQ(0, Rcv_PKeyIns(&b));
+  }  // not committed: rolled back
   EXPECT_EQ(0, testdb::CountRows("Kvs570Rcv"));
 
-  ASSERT_EQ(0, s.beginUnit());
+  db::UnitOfWork unit;
+  ASSERT_EQ(0, unit.beginStatus());
   ASSERT_EQ(0, Rcv_PKeyIns(&a));
   EXPECT_EQ(-1, Rcv_PKeyIns(&a));
   ASSERT_EQ(0, Rcv_PKeyIns(&b));
-  ASSERT_EQ(0, s.commitUnit());
+  ASSERT_EQ(0, unit.commit().status);
   EXPECT_EQ(2, testdb::CountRows("Kvs570Rcv"));
 }
 
+TEST_P(SessionTest, GuardsRollBackWhatIsNotCommittedAndUnitsOfAGroupEndAlone) {
+  RcvSatz a = Telegram("20261207065131", 1, "a"), b = Telegram("20261207065132", 2, "b"),
+          c = Telegram("20261207065133", 3, "c");
+  {
+    db::UnitOfWork unit;
+    ASSERT_TRUE(unit.open());
+    ASSERT_EQ(0, Rcv_PKeyIns(&a));
+  }  // left without a commit
+  EXPECT_EQ(0, testdb::CountRows("Kvs570Rcv"));
+  {
+    db::UnitOfWork unit;
+    ASSERT_EQ(0, Rcv_PKeyIns(&a));
+    EXPECT_TRUE(unit.commit().committed());
+  }
+  EXPECT_EQ(1, testdb::CountRows("Kvs570Rcv"));
+
+  for (const bool commitGroup : {false, true}) {
+    SCOPED_TRACE(commitGroup ? "group committed" : "group left without a commit");
+    db::GroupOfUnits group;
+    ASSERT_TRUE(group.open());
+    {
+      db::UnitOfWork kept;
+      ASSERT_EQ(0, Rcv_PKeyIns(&b));
+      EXPECT_TRUE(kept.commit().committed());
+    }
+    {
+      db::UnitOfWork undone;
+      ASSERT_EQ(0, Rcv_PKeyIns(&c));
+      const db::UnitEnd end = undone.rollback(7);
+      EXPECT_FALSE(end.committed());
+      EXPECT_FALSE(end.environment());
+      EXPECT_EQ(7, end.status);
+    }
+    {
+      db::UnitOfWork undoneByItsEnd;
+      ASSERT_EQ(0, Rcv_PKeyIns(&c));
+    }
+    EXPECT_FALSE(group.broken());
+    if (commitGroup) {
+      EXPECT_TRUE(group.commit().committed());
+    }
+  }
+  EXPECT_EQ(2, testdb::CountRows("Kvs570Rcv"));
+  EXPECT_EQ(1, testdb::QueryInt("select count(*) from Kvs570Rcv where RcvLfn=2"));
+
+  db::UnitOfWork unit;
+  ASSERT_EQ(0, Rcv_PKeyIns(&c));
+  testdb::FaultInjection faults;
+  faults.FailRoutine("COMMIT");
+  const db::UnitEnd end = unit.commit();
+  EXPECT_TRUE(end.environment());
+  EXPECT_EQ(-3114, end.status);
+}
+
 TEST_P(SessionTest, LostConnectionInsideUnitTakesTheUnitBack) {
-  auto& s = db::Session::get();
-  ASSERT_EQ(0, s.beginUnit());
+  db::UnitOfWork unit;
+  ASSERT_EQ(0, unit.beginStatus());
   RcvSatz a = Telegram("20261207065131", 1, "a");
   ASSERT_EQ(0, Rcv_PKeyIns(&a));
   testdb::FaultInjection faults;
   faults.FailRoutine("COMMIT");
-  EXPECT_EQ(-3114, s.commitUnit());
+  EXPECT_EQ(-3114, unit.commit().status);
   EXPECT_EQ(0, testdb::CountRows("Kvs570Rcv"));
 }
 
 TEST_P(SessionTest, UnitWithALostReadCannotBeCommitted) {
-  auto& s = db::Session::get();
-  ASSERT_EQ(0, s.beginUnit());
-  BnrSatz b;
-  b.BnrKey = "MELNR";
-  testdb::FaultInjection faults;
-  faults.FailRoutine("Bnr_PKeyReadk");
-  EXPECT_EQ(-3114, Bnr_PKeyReadk(&b));  // looks like "no counter yet" to a careless caller
   RcvSatz a = Telegram("20261207065131", 1, "a");
-  ASSERT_EQ(0, Rcv_PKeyIns(&a));
-  EXPECT_EQ(-3114, s.commitUnit());
+  {
+    db::UnitOfWork unit;
+    ASSERT_EQ(0, unit.beginStatus());
+    BnrSatz b;
+    b.BnrKey = "MELNR";
+    testdb::FaultInjection faults;
+    faults.FailRoutine("Bnr_PKeyReadk");
+    EXPECT_EQ(-3114, Bnr_PKeyReadk(&b));  // looks like "no counter yet" to a careless caller
+    ASSERT_EQ(0, Rcv_PKeyIns(&a));
+    EXPECT_EQ(-3114, unit.commit().status);
+  }
   EXPECT_EQ(0, testdb::CountRows("Kvs570Rcv"));
-  ASSERT_EQ(0, s.beginUnit());  // the next unit starts clean
+  db::UnitOfWork next;  // the next unit starts clean
+  ASSERT_EQ(0, next.beginStatus());
   ASSERT_EQ(0, Rcv_PKeyIns(&a));
-  EXPECT_EQ(0, s.commitUnit());
+  EXPECT_EQ(0, next.commit().status);
   EXPECT_EQ(1, testdb::CountRows("Kvs570Rcv"));
 }
 
@@ -180,6 +240,7 @@ INSTANTIATE_DB_TEST(SessionTest);
 }  // namespace
 
 #include "db/map.h"
+#include "db/unit_of_work.h"
 
 namespace {
 

@@ -33,6 +33,7 @@
 
 #include "db/dbdb.h"
 #include "db/session.h"
+#include "db/unit_of_work.h"
 #include "replicated_pair.h"
 #include "server_script.h"
 #include "standby_support.h"
@@ -205,15 +206,15 @@ class FailoverDrill : public ::testing::TestWithParam<Replication> {
 
 TEST_P(FailoverDrill, TheWorkerFollowsThePromotedStandbyAndBooksEachTelegramOnce) {
   const bool synchronous = GetParam() == Replication::Synchronous;
-  db::Session& session = db::Session::get();
   {
-    ASSERT_EQ(0, session.beginUnit());
+    db::UnitOfWork unit;
+    ASSERT_EQ(0, unit.beginStatus());
     for (int k = 0; k < kBacklog; ++k) {
       char moment[32];
       std::snprintf(moment, sizeof moment, "20261207%02d%02d%02d", 7 + k / 3600, k / 60 % 60, k % 60);
       Queue(moment, k + 1, DrillTelegram(k));
     }
-    ASSERT_EQ(0, session.commitUnit());
+    ASSERT_EQ(0, unit.commit().status);
   }
   worker_ = site_->startWorker("w");
   feeder_ = std::make_unique<Feeder>(site_->dir(), site_->config(), kBacklog);

@@ -15,6 +15,7 @@
 #include "db/dbdb.h"
 #include "db/schema.h"
 #include "db/session.h"
+#include "db/unit_of_work.h"
 #include "intake/receive.h"
 #include "intake_support.h"
 
@@ -66,10 +67,11 @@ class FullDiskTest : public ::testing::Test {
   void queueTelegrams() {
     LoadCodes();
     LoadPerson();
-    ASSERT_EQ(0, db::Session::get().beginUnit());
+    db::UnitOfWork unit;
+    ASSERT_EQ(0, unit.beginStatus());
     for (int k = 0; k < kTelegrams; ++k)
       Queue("20261207" + timeOf(k), k + 1, Telegram("A01", timeOf(k), OrderData()));
-    ASSERT_EQ(0, db::Session::get().commitUnit());
+    ASSERT_EQ(0, unit.commit().status);
   }
 
   // Every telegram is booked with its backup row, or queued without either.

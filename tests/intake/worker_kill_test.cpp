@@ -14,6 +14,7 @@
 #include "db/dbdb.h"
 #include "db/schema.h"
 #include "db/session.h"
+#include "db/unit_of_work.h"
 #include "intake_support.h"
 #include "base/config.h"
 #include "program.h"
@@ -65,13 +66,13 @@ class WorkerKillTest : public ::testing::Test {
     BnrSatz interval;
     interval.BnrKey = "BDBER";
     ASSERT_EQ(0, Bnr_PKeyIns(&interval));
-    db::Session::get().beginUnit();
+    db::UnitOfWork unit;
     for (int k = 0; k < kTelegrams; ++k) {
       char moment[32];
       std::snprintf(moment, sizeof moment, "20261207%02d%02d%02d", 7 + k / 3600, k / 60 % 60, k % 60);
       Queue(moment, k + 1, TelegramNumber(k));
     }
-    ASSERT_EQ(0, db::Session::get().commitUnit());
+    ASSERT_EQ(0, unit.commit().status);
     db::Session::get().disconnect();
   }
 

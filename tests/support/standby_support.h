@@ -14,6 +14,7 @@
 
 #include "db/bnr.h"
 #include "db/session.h"
+#include "db/unit_of_work.h"
 #include "intake_support.h"
 #include "program.h"
 
@@ -49,14 +50,14 @@ inline std::string NumberedTelegram(int k) {
 
 // Queues telegrams from..from+count-1 as one arrival.
 inline void QueueTelegrams(int from, int count) {
-  db::Session& s = db::Session::get();
-  ASSERT_EQ(0, s.beginUnit());
+  db::UnitOfWork unit;
+  ASSERT_EQ(0, unit.beginStatus());
   for (int k = from; k < from + count; ++k) {
     char moment[32];
     std::snprintf(moment, sizeof moment, "20261207%02d%02d%02d", 7 + k / 3600, k / 60 % 60, k % 60);
     Queue(moment, k + 1, NumberedTelegram(k));
   }
-  ASSERT_EQ(0, s.commitUnit());
+  ASSERT_EQ(0, unit.commit().status);
 }
 
 // Every one of `total` telegrams backed up and booked once, none queued,
