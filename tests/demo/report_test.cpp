@@ -91,7 +91,7 @@ TEST_F(ReportInBrowser, DemoDayShowsEveryLaneAndPeriod) {
   for (const char* caption : {"Persons on order operations", "Run time per operation and shift",
                               "Stoppages of the work places within their shifts"})
     EXPECT_NE(std::string::npos, dom.find(caption)) << caption;
-  EXPECT_NE(std::string::npos, dom.find("<td>FA2026-00101/00010</td><td>Early</td><td>0.35</td><td>6.00</td>"));
+  EXPECT_NE(std::string::npos, dom.find("<td>FA2026-00101/00010</td><td>Early</td><td>0:35</td><td>6:00</td>"));
   EXPECT_TRUE(screenshot(page, dir_ / "report.png"));
 }
 
