@@ -45,9 +45,24 @@ void setPartEnd(NzaSatz& w, const MltSatz& e, const char* mark, std::int32_t boo
   w.NzaEbn = bookingNumber;
 }
 
+// What the cut wrote: whether a part of positive length was stored, and
+// whether one of the parts took the long period's own key (and so already
+// replaced it).
+struct CutResult {
+  bool positivePart = false;
+  bool partWithOwnKey = false;
+};
+
+void writePart(NzaSatz& w, const NzaSatz& x, CutResult& cut) {
+  if (!TeilSchritt_Write(w)) return;
+  if (StartMoment(w) == StartMoment(x)) cut.partWithOwnKey = true;
+  if (EndMoment(w) != StartMoment(w)) cut.positivePart = true;
+}
+
 // Walks the time line of the long period X and writes its parts.
-void cutAlongAttendance(const std::string& runStamp, const NzaSatz& x, const CutMarks& marks) {
+CutResult cutAlongAttendance(const std::string& runStamp, const NzaSatz& x, const CutMarks& marks) {
   NzaSatz w = x;
+  CutResult cut;
   bool present = false, inPart = false, startSeen = false;
   CursorRows<MltSatz> line = ReadTimeLine(kNzaMpa, runStamp);
   for (const MltSatz& e : line.rows) {
@@ -58,7 +73,7 @@ void cutAlongAttendance(const std::string& runStamp, const NzaSatz& x, const Cut
       present = true;
     } else if (kind == "GH") {
       setPartEnd(w, e, marks.generatedEnd, 0);
-      if (startSeen) TeilSchritt_Write(w);
+      if (startSeen) writePart(w, x, cut);
       inPart = present = false;
     } else if (kind == marks.startBooking) {
       setPartStart(w, e, marks.startBooking, x.NzaBbn);
@@ -66,10 +81,22 @@ void cutAlongAttendance(const std::string& runStamp, const NzaSatz& x, const Cut
     } else if (kind == marks.endBooking) {
       if (!present) setPartStart(w, e, marks.generatedStart, 0);
       setPartEnd(w, e, marks.endBooking, x.NzaEbn);
-      TeilSchritt_Write(w);
+      writePart(w, x, cut);
       startSeen = inPart = false;
     }
   }
+  return cut;
+}
+
+// Once attendance has cut the long period into parts of positive length,
+// the long row gives way to them: a row that kept its own start (one whose
+// start was generated, or that the attendance begins after) would otherwise
+// hold the same time as its parts. Without such a part the long row stays
+// and the part of no length marks its end.
+void giveWayToParts(const NzaSatz& x, const CutResult& cut) {
+  if (!cut.positivePart || cut.partWithOwnKey) return;
+  const int rc = Nza_PKeyDel(&x);
+  if (rc != status::kOk) LogError("TeilSchritt_Write", "Nza_PKeyDel", rc);
 }
 
 }  // namespace
@@ -113,7 +140,7 @@ void Nza_LangeArbeit(NzaSatz& period) {
   std::int32_t counter = 0;
   Mlt_BeginnEnde(runStamp, period, counter);
   Mlt_KommenGehen(runStamp, period, counter);
-  cutAlongAttendance(runStamp, period, kWorkMarks);
+  giveWayToParts(period, cutAlongAttendance(runStamp, period, kWorkMarks));
   Mlt_Loeschen(kNzaMpa, runStamp);
 }
 
@@ -122,11 +149,11 @@ void Nza_LangeUnterbrechung(NzaSatz& period) {
   std::int32_t counter = 0;
   Mlt_Unterbr_Mel(runStamp, period, counter);
   Mlt_KommenGehen(runStamp, period, counter);
-  cutAlongAttendance(runStamp, period, kInterruptionMarks);
+  giveWayToParts(period, cutAlongAttendance(runStamp, period, kInterruptionMarks));
   Mlt_Loeschen(kNzaMpa, runStamp);
 }
 
-void TeilSchritt_Write(NzaSatz& part) {
+bool TeilSchritt_Write(NzaSatz& part) {
   FoundShift shift;
   if (Nza_SchichtSuchen(part.NzaApl.str(), StartMoment(part), EndMoment(part), shift)) {
     part.NzaEmo = shift.emo;
@@ -157,4 +184,5 @@ void TeilSchritt_Write(NzaSatz& part) {
   } else if (rc != status::kOk) {
     LogError("TeilSchritt_Write", "Nza_PKeyIns", rc);
   }
+  return rc == status::kOk;
 }

@@ -63,7 +63,8 @@ void Nza_LangeArbeit(NzaSatz& period);
 void Nza_LangeUnterbrechung(NzaSatz& period);
 void Mlt_KommenGehen(const std::string& runStamp, NzaSatz period, std::int32_t& counter);
 void Mlt_Unterbr_Mel(const std::string& runStamp, NzaSatz period, std::int32_t& counter);
-void TeilSchritt_Write(NzaSatz& part);
+// Writes a part row (or rewrites the row of its key); true when stored.
+bool TeilSchritt_Write(NzaSatz& part);
 
 // The shift of a work place that contains a moment, with its calendar day.
 struct FoundShift {

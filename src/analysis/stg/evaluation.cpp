@@ -59,13 +59,16 @@ void stillstandBeginn(Stoppage& s, const MltSatz& row) {
   s.z.unterbrochen = true;
 }
 
+// An end without an open stoppage has no period to write: its start would
+// be that of an earlier period.
 void stillstandEnde(Stoppage& s, const MltSatz& row) {
   LzaZustand& z = s.z;
+  const bool stoppageOpen = z.unterbrochen;
   const std::string t = EventZeit(row);
   IntervallOhneFlag(z, t, &LzaZustand::unterbrochen);
   z.unterbrechungBis = t;
   IntervallBuchen(z, t, [&s] { book(s); });
-  if (s.periodRows) Nza_SA_M_Ins(z, row);
+  if (s.periodRows && stoppageOpen) Nza_SA_M_Ins(z, row);
   z.unterbrechung.fill(0);
   z.unterbrechungGrund = "    ";
   z.unterbrochen = false;
