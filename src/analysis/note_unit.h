@@ -1,5 +1,5 @@
-// Every note an analysis works off is one unit of work: its scratch rows,
-// its period rows, its totals and the deletion of the note are committed
+// Every note an analysis works off is one unit of work: its period rows,
+// its totals and the deletion of the note are committed
 // together or not at all. A crash or a failure of the environment in the
 // middle of a note leaves the note pending and nothing of its work behind;
 // a later pass works it again.

@@ -136,19 +136,16 @@ std::int64_t Lza_ZeitBuchen(LzaAuswertung& a) {
   return x;
 }
 
-void Lza_Auswerten(const std::string& stamp, NzaSatz& run, bool unterbrechungsZeilen) {
+void Lza_Auswerten(const std::string& stamp, TimeLine& line, NzaSatz& run, bool unterbrechungsZeilen) {
   LzaAuswertung a;
   a.unterbrechungsZeilen = unterbrechungsZeilen;
   a.tag = stamp.substr(0, 8);
-  if (Mlt_MltErf events; events.Open("LzaStd", stamp.c_str()) == status::kOk) {
-    MltSatz row;
-    while (events.Read(&row) == status::kOk) {
-      if (Handler h = handlerOf(row.MltObj.view())) h(a, row);
-      if (row.MltMdt.str() != a.tag) {
-        Nza_WriteDummy(a, run, a.tag);
-        a.aussen.periode.fill(0);
-        a.tag = row.MltMdt.str();
-      }
+  for (const MltSatz& row : line.Ordered()) {
+    if (Handler h = handlerOf(row.MltObj.view())) h(a, row);
+    if (row.MltMdt.str() != a.tag) {
+      Nza_WriteDummy(a, run, a.tag);
+      a.aussen.periode.fill(0);
+      a.tag = row.MltMdt.str();
     }
   }
   Nza_WriteDummy(a, run, a.tag);

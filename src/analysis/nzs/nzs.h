@@ -7,13 +7,14 @@
 #include <optional>
 #include <string>
 
+#include "analysis/timeline.h"
 #include "db/mel.h"
 #include "db/mrk.h"
 #include "db/nza.h"
 #include "db/ztg.h"
 
-// Creator id of the rows written directly from bookings, and of the scratch
-// rows and evaluated periods of the analysis.
+// Creator id of the rows written directly from bookings, and of the time
+// line and evaluated periods of the analysis.
 inline constexpr const char* kMldToNza = "MldToNza";
 inline constexpr const char* kNzaMpa = "Nza_MPA";
 
@@ -45,24 +46,23 @@ void Nza_ArbeitEndeOhneBeginn(MelSatz booking, NzaSatz& periodKey);
 void Nza_BeginnErgaenzen(NzaSatz& row);
 void Mel_Fehlermeldung(MelSatz booking, std::int32_t code);
 
-// ---- scratch time line of a work period ----
-void Mlt_BeginnEnde(const std::string& runStamp, NzaSatz period, std::int32_t& counter);
-void Mlt_Unterbr_Nza(const std::string& runStamp, NzaSatz period, std::int32_t& counter);
-void Mlt_ZeitDaten_Bde(const std::string& runStamp, NzaSatz period, std::int32_t& counter);
-void Mlt_PZM_Tage(const std::string& runStamp, NzaSatz period, std::int32_t& counter);
+// ---- time line of a work period ----
+void Mlt_BeginnEnde(NzaSatz period, TimeLine& line);
+void Mlt_Unterbr_Nza(NzaSatz period, TimeLine& line);
+void Mlt_ZeitDaten_Bde(NzaSatz period, TimeLine& line);
+void Mlt_PZM_Tage(NzaSatz period, TimeLine& line);
 std::optional<ZtgSatz> Nza_PlanTag(const std::string& pnr, const std::string& day);
-void Mlt_PZM_Tag(const std::string& runStamp, const NzaSatz& period, const ZtgSatz& plannedDay,
-                 std::int32_t& counter);
+void Mlt_PZM_Tag(const NzaSatz& period, const ZtgSatz& plannedDay, TimeLine& line);
 void Write_Protokoll(const std::string& pnr, const std::string& day);
 
 // ---- evaluation ----
-void Nza_MPA_Auswerten(const std::string& runStamp, NzaSatz& period);
+void Nza_MPA_Auswerten(TimeLine& line, NzaSatz& period);
 
 // ---- long periods ----
 void Nza_LangeArbeit(NzaSatz& period);
 void Nza_LangeUnterbrechung(NzaSatz& period);
-void Mlt_KommenGehen(const std::string& runStamp, NzaSatz period, std::int32_t& counter);
-void Mlt_Unterbr_Mel(const std::string& runStamp, NzaSatz period, std::int32_t& counter);
+void Mlt_KommenGehen(NzaSatz period, TimeLine& line);
+void Mlt_Unterbr_Mel(NzaSatz period, TimeLine& line);
 // Writes a part row (or rewrites the row of its key); true when stored.
 bool TeilSchritt_Write(NzaSatz& part);
 

@@ -6,8 +6,6 @@
 #include "analysis/cursor_rows.h"
 #include "analysis/moments.h"
 #include "analysis/nzs/nzs.h"
-#include "analysis/order_events.h"
-#include "analysis/run_stamp.h"
 #include "base/msglog.h"
 #include "base/status.h"
 
@@ -29,18 +27,17 @@ NzaSatz periodKeyOf(std::int16_t kind, const MelSatz* start) {
   return key;
 }
 
-// Builds the time line of a closed work period, evaluates it and removes
-// it again.
-void evaluateClosedPeriod(const std::string& runStamp, NzaSatz& period, std::int32_t& counter) {
-  Mlt_BeginnEnde(runStamp, period, counter);
-  Mlt_Unterbr_Nza(runStamp, period, counter);
+// Builds the time line of a closed work period and evaluates it.
+void evaluateClosedPeriod(NzaSatz& period) {
+  TimeLine line;
+  Mlt_BeginnEnde(period, line);
+  Mlt_Unterbr_Nza(period, line);
   if (period.NzaPzm == 1) {
-    Mlt_PZM_Tage(runStamp, period, counter);
+    Mlt_PZM_Tage(period, line);
   } else {
-    Mlt_ZeitDaten_Bde(runStamp, period, counter);
+    Mlt_ZeitDaten_Bde(period, line);
   }
-  Nza_MPA_Auswerten(runStamp, period);
-  Mlt_Loeschen(kNzaMpa, runStamp);
+  Nza_MPA_Auswerten(line, period);
   period.NzaErf = kNzaMpa;
 }
 
@@ -103,8 +100,6 @@ void Nza_MPA_Meldungen(MelSatz& keyBooking) {
 }
 
 void Nza_MPA(MelSatz keyBooking) {
-  const std::string runStamp = Laufstempel();
-  std::int32_t counter = 0;
   const MelSatz note = keyBooking;
   Nza_MPA_Meldungen(keyBooking);
 
@@ -125,7 +120,7 @@ void Nza_MPA(MelSatz keyBooking) {
     return;
   }
   for (NzaSatz& period : periods.rows) {
-    if (period.NzaEnd >= 1) evaluateClosedPeriod(runStamp, period, counter);
+    if (period.NzaEnd >= 1) evaluateClosedPeriod(period);
     const int rc = Nza_PKeyUpd(&period);
     if (rc != status::kOk) LogError("Nza_PKeyUpd()", "Fehler: Update NzaSatz", rc);
   }

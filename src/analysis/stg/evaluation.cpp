@@ -103,13 +103,10 @@ std::int64_t Dlz_ZeitBuchen(LzaZustand& z) {
   return x;
 }
 
-void Dlz_Auswerten(const std::string& stamp, bool periodenZeilen) {
+void Dlz_Auswerten(TimeLine& line, bool periodenZeilen) {
   Stoppage s;
   s.periodRows = periodenZeilen;
-  Mlt_MltErf events;
-  if (events.Open("DlzStd", stamp.c_str()) != status::kOk) return;
-  MltSatz row;
-  while (events.Read(&row) == status::kOk)
+  for (const MltSatz& row : line.Ordered())
     if (Handler h = handlerOf(row.MltObj.view())) h(s, row);
 }
 
