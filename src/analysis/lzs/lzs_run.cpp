@@ -64,14 +64,15 @@ void Lza_Laufzeit(MelSatz key, bool unterbrechungsZeilen) {
   Add_LaufZt_Ges(run);
 }
 
-void Get_MerkLoeschen_Lzs(const MelSatz& key) { MerkSatzLoeschen(MerkSchluessel("LZS", key), "Get_MerkLoeschen"); }
+bool Get_MerkLoeschen_Lzs(const MelSatz& key) {
+  return MerkSatzLoeschen(MerkSchluessel("LZS", key), "Get_MerkLoeschen");
+}
 
 int Lzs_Abarbeiten() {
   const bool interruptionRows = NzpLaden().Aktiv(kInterruptionRowsKind);
   NotizenAbarbeiten("LZS", "Lzs_Abarbeiten", [interruptionRows](const MerkSatz& note) {
     const MelSatz key = SchluesselBuchung(note, true);
-    Lza_Laufzeit(key, interruptionRows);
-    Get_MerkLoeschen_Lzs(key);
+    if (Get_MerkLoeschen_Lzs(key)) Lza_Laufzeit(key, interruptionRows);
   });
   return 0;
 }

@@ -33,8 +33,9 @@ bool InterruptionPeriodsActive();
 // ---- the run and one note ----
 void Nza_MPA(MelSatz keyBooking);
 void Nza_MPA_Meldungen(MelSatz& keyBooking);
-// Deletes the notes of the key booking's keys and booking number.
-void Get_MerkLoeschen(const MelSatz& keyBooking);
+// Deletes the notes of the key booking's keys and booking number; false
+// when an earlier note of the key already took them.
+bool Get_MerkLoeschen(const MelSatz& keyBooking);
 
 // ---- period rows ----
 void Nza_ArbeitBeginn(MelSatz booking);

@@ -86,7 +86,7 @@ void Dlz_Laufzeit(MelSatz key, bool periodenZeilen) {
   Dlz_Auswerten(line, periodenZeilen);
 }
 
-void Get_MerkSTGLoeschen(const MelSatz& key) {
+bool Get_MerkSTGLoeschen(const MelSatz& key) {
   MerkSatz note;
   note.MrkKng = "STG";
   note.MrkApl = key.KeyApl;
@@ -94,15 +94,14 @@ void Get_MerkSTGLoeschen(const MelSatz& key) {
   note.MrkApp = "00000";
   note.MrkPnr = "00000000";
   note.MrkBnr = key.KeyBnr;
-  MerkSatzLoeschen(note, "Get_MerkSTGLoeschen");
+  return MerkSatzLoeschen(note, "Get_MerkSTGLoeschen");
 }
 
 int Dlz_Abarbeiten() {
   const bool periodRows = NzpLaden().Aktiv(kPeriodRowsKind);
   NotizenAbarbeiten("STG", "Dlz_Abarbeiten", [periodRows](const MerkSatz& note) {
     const MelSatz key = SchluesselBuchung(note, false);
-    Dlz_Laufzeit(key, periodRows);
-    Get_MerkSTGLoeschen(key);
+    if (Get_MerkSTGLoeschen(key)) Dlz_Laufzeit(key, periodRows);
   });
   return 0;
 }

@@ -21,4 +21,4 @@ void Dlz_Auswerten(TimeLine& line, bool periodenZeilen);
 std::int64_t Dlz_ZeitBuchen(LzaZustand& z);
 
 void Nza_SA_M_Ins(const LzaZustand& z, const MltSatz& ende);
-void Get_MerkSTGLoeschen(const MelSatz& key);
+bool Get_MerkSTGLoeschen(const MelSatz& key);
