@@ -166,13 +166,13 @@ void storeFigures(const PeriodSeconds& p, NzaSatz& n) {
 
 }  // namespace
 
-void Nza_MPA_Auswerten(TimeLine& line, NzaSatz& period) {
+void Nza_MPA_Auswerten(TimeLine& line, NzaSatz& period, bool interruptionPeriods) {
   Replay r;
   for (const MltSatz& event : line.Ordered()) {
     const Change c = changeOf(event.MltObj.view());
     if (c == Change::None) continue;
     step(r, Moment(event.MltMdt.view(), event.MltMdtUhr.view()), c);
-    if (!InterruptionPeriodsActive()) continue;
+    if (!interruptionPeriods) continue;
     if (c == Change::InterruptionStart) Nza_SA_B_Readk(r, event);
     if (c == Change::InterruptionEnd) {
       r.setUp = period.NzaRau == 1;

@@ -27,23 +27,23 @@ inline constexpr std::int32_t kDayBoundaryStart = 5008;
 // A period longer than this is cut along the person's attendance.
 inline constexpr long long kLongPeriodSeconds = 12 * 60 * 60;
 
-// Whether interruption periods are kept (analysis kind 5); read once per run.
-bool InterruptionPeriodsActive();
+// `interruptionPeriods` below: whether interruption periods are kept
+// (analysis switch 5), read once per run and handed down.
 
 // ---- the run and one note ----
-void Nza_MPA(MelSatz keyBooking);
-void Nza_MPA_Meldungen(MelSatz& keyBooking);
+void Nza_MPA(MelSatz keyBooking, bool interruptionPeriods);
+void Nza_MPA_Meldungen(MelSatz& keyBooking, bool interruptionPeriods);
 // Deletes the notes of the key booking's keys and booking number; false
 // when an earlier note of the key already took them.
 bool Get_MerkLoeschen(const MelSatz& keyBooking);
 
 // ---- period rows ----
-void Nza_ArbeitBeginn(MelSatz booking);
+void Nza_ArbeitBeginn(MelSatz booking, bool interruptionPeriods);
 void Nza_ZeileErfassen(NzaSatz row);
 void Nza_AuswParameter(NzaSatz& row);
-void Nza_ZeileBeenden(MelSatz booking, NzaSatz& periodKey);
+void Nza_ZeileBeenden(MelSatz booking, NzaSatz& periodKey, bool interruptionPeriods);
 void Nza_ArbeitEnde(MelSatz booking, NzaSatz& periodKey);
-void Nza_ArbeitEndeOhneBeginn(MelSatz booking, NzaSatz& periodKey);
+void Nza_ArbeitEndeOhneBeginn(MelSatz booking, NzaSatz& periodKey, bool interruptionPeriods);
 void Nza_BeginnErgaenzen(NzaSatz& row);
 void Mel_Fehlermeldung(MelSatz booking, std::int32_t code);
 
@@ -57,7 +57,7 @@ void Mlt_PZM_Tag(const NzaSatz& period, const ZtgSatz& plannedDay, TimeLine& lin
 void Write_Protokoll(const std::string& pnr, const std::string& day);
 
 // ---- evaluation ----
-void Nza_MPA_Auswerten(TimeLine& line, NzaSatz& period);
+void Nza_MPA_Auswerten(TimeLine& line, NzaSatz& period, bool interruptionPeriods);
 
 // ---- long periods ----
 void Nza_LangeArbeit(NzaSatz& period);

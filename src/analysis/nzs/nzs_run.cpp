@@ -10,11 +10,7 @@ namespace {
 
 constexpr int kInterruptionPeriodsKind = 5;
 
-bool interruptionPeriodsActive = false;
-
 }  // namespace
-
-bool InterruptionPeriodsActive() { return interruptionPeriodsActive; }
 
 // Notes that share kind, keys and booking number and differ only in their
 // moment go together: kept, they would be worked in every pass.
@@ -23,10 +19,10 @@ bool Get_MerkLoeschen(const MelSatz& keyBooking) {
 }
 
 int Nzs_Abarbeiten() {
-  interruptionPeriodsActive = NzpLaden().Aktiv(kInterruptionPeriodsKind);
-  NotizenAbarbeiten("NZS", "Nzs_Abarbeiten", [](const MerkSatz& note) {
+  const bool interruptionPeriods = NzpLaden().Aktiv(kInterruptionPeriodsKind);
+  NotizenAbarbeiten("NZS", "Nzs_Abarbeiten", [interruptionPeriods](const MerkSatz& note) {
     const MelSatz key = SchluesselBuchung(note, true);
-    if (Get_MerkLoeschen(key)) Nza_MPA(key);
+    if (Get_MerkLoeschen(key)) Nza_MPA(key, interruptionPeriods);
   });
   return 0;
 }
