@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/shift_assignments.h"
 #include "base/civil_date.h"
 #include "base/datetime.h"
 #include "base/msglog.h"
@@ -19,17 +20,6 @@ bool calendarHasDay(const std::string& day) {
   BakSatz bak;
   bak.BakDtm = day;
   return Bak_Datum(&bak) == status::kOk;
-}
-
-// The assignments of one group and kind valid on the day, read to the end
-// before any corner value is written.
-std::vector<AemSatz> assignments(const std::string& apg, std::int32_t kng, const std::string& day) {
-  std::vector<AemSatz> rows;
-  Aem_Schicht shifts;
-  if (shifts.Open(apg.c_str(), kng, day.c_str()) != status::kOk) return rows;
-  AemSatz aem;
-  while (shifts.Read(&aem) == status::kOk) rows.push_back(aem);
-  return rows;
 }
 
 // The cursor gives one row per shift of a model; the corner values of one
@@ -51,7 +41,7 @@ void cornerValuesOf(const EckwertQuelle& q, const std::string& stamp, NzaSatz& r
 
 void cornerValuesOfDay(const EckwertQuelle& q, const std::string& stamp, NzaSatz& run, const std::string& day,
                        TimeLine& line) {
-  std::vector<AemSatz> rows = assignments(run.NzaApl.str(), 2, day);
+  std::vector<AemSatz> rows = ShiftAssignments(run.NzaApl.str(), 2, day);
   if (rows.empty()) {
     AplSatz apl;
     apl.AplApl = run.NzaApl;
@@ -60,7 +50,7 @@ void cornerValuesOfDay(const EckwertQuelle& q, const std::string& stamp, NzaSatz
       LogError(q.logFunktion, "Apl_PKeyReadk", rc);
       return;
     }
-    rows = assignments(apl.AplApg.str(), 1, day);
+    rows = ShiftAssignments(apl.AplApg.str(), 1, day);
   }
   cornerValuesOf(q, stamp, run, day, rows, line);
 }
