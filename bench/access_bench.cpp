@@ -731,13 +731,13 @@ std::vector<Probe> Probes(const Samples& s) {
   };
   p.push_back({kNzsNote, [noteOf](int i) {
                  const MelSatz key = noteOf(i);
-                 return WorkNoteInUnit("Bench", [&key] { Nza_MPA(key); }) == NoteOutcome::kWorked ? 0 : -1;
+                 return WorkNoteInUnit("Bench", [&key] { Nza_MPA(key, false); }) == NoteOutcome::kWorked ? 0 : -1;
                }});
   p.push_back({kNzsNoteRolledBack, [noteOf](int i) {
                  db::Session& session = db::Session::get();
                  int rc = session.beginUnit();
                  if (rc != 0) return rc;
-                 Nza_MPA(noteOf(i));
+                 Nza_MPA(noteOf(i), false);
                  const bool spoiled = session.unitSpoiled();
                  rc = session.rollbackUnit();
                  return spoiled ? 1 : rc;

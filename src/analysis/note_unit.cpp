@@ -1,5 +1,8 @@
 #include "analysis/note_unit.h"
 
+#include <utility>
+#include <vector>
+
 #include "base/msglog.h"
 #include "base/status.h"
 #include "db/mel.h"
@@ -42,30 +45,93 @@ NoteOutcome WorkNoteInUnit(std::string_view function, const std::function<void()
 
 namespace {
 
-bool stillPending(MerkSatz note) { return Mrk_PKeyReadk(&note) != status::kNoRow; }
+// Notes worked in one transaction, each under a savepoint of its own: a
+// commit per note would cost a server round trip and a flush each.
+constexpr std::size_t kNotesPerGroup = 50;
+
+// The notes of one pass of a kind, worked in groups. A group whose
+// transaction broke (a note's failure took more than that note with it)
+// is rolled back and its notes are worked again one per transaction,
+// exactly as without groups.
+class NoteRun {
+ public:
+  NoteRun(std::string_view runName, const std::function<void(const MerkSatz&)>& work)
+      : runName_(runName), work_(work) {}
+
+  // False when the database is not usable: the rest waits for the next pass.
+  bool add(const MerkSatz& note) {
+    db::Session& s = db::Session::get();
+    if (!s.inGroup()) {
+      const int rc = s.beginGroup();
+      if (rc != status::kOk) {
+        LogError(runName_, "Fehler bei Begin", rc);
+        return false;
+      }
+    }
+    group_.push_back(note);
+    if (workOne(note) == NoteOutcome::kDatabaseUnusable) return giveUp();
+    if (s.groupBroken()) return workAlone();
+    return group_.size() < kNotesPerGroup || finish();
+  }
+
+  // Makes the group durable. False when the database is not usable.
+  bool finish() {
+    db::Session& s = db::Session::get();
+    if (!s.inGroup()) return true;
+    if (s.groupBroken()) return workAlone();
+    const int rc = s.commitGroup();
+    if (rc != status::kOk) {
+      LogError(runName_, "Fehler bei Commit", rc);
+      if (s.inGroup()) s.rollbackGroup();
+      keptPending(runName_, rc);
+      return false;
+    }
+    group_.clear();
+    return true;
+  }
+
+ private:
+  NoteOutcome workOne(const MerkSatz& note) {
+    return WorkNoteInUnit(runName_, [&] { work_(note); });
+  }
+
+  bool giveUp() {
+    db::Session::get().rollbackGroup();  // the whole group waits for the next pass
+    group_.clear();
+    return false;
+  }
+
+  bool workAlone() {
+    db::Session::get().rollbackGroup();
+    LogSystem(runName_, "Gruppe wird einzeln gebucht", 0);
+    const std::vector<MerkSatz> notes = std::exchange(group_, {});
+    for (const MerkSatz& note : notes)
+      if (workOne(note) == NoteOutcome::kDatabaseUnusable) return false;
+    return true;
+  }
+
+  std::string_view runName_;
+  const std::function<void(const MerkSatz&)>& work_;
+  std::vector<MerkSatz> group_;
+};
 
 }  // namespace
 
 void NotizenAbarbeiten(const char* kind, std::string_view runName, const std::function<void(const MerkSatz&)>& work) {
   Mrk_MrkKng notes;
   if (notes.Open(kind) != status::kOk) return;
+  NoteRun run(runName, work);
   MerkSatz note;
-  while (notes.Read(&note) == status::kOk) {
-    const NoteOutcome outcome = WorkNoteInUnit(runName, [&] {
-      if (stillPending(note)) work(note);
-    });
-    if (outcome == NoteOutcome::kDatabaseUnusable) break;  // the rest waits for the next pass
-  }
+  while (notes.Read(&note) == status::kOk)
+    if (!run.add(note)) return;  // the rest waits for the next pass
+  run.finish();
 }
 
-void MerkSatzLoeschen(MerkSatz key, std::string_view function) {
-  int rc = Mrk_PKeyReadk(&key);
-  if (rc != status::kOk && rc != status::kTooManyRows) {
-    LogError(function, "Mrk_PKeyReadk", rc);
-    return;
-  }
-  rc = Mrk_PKeyDel(&key);
+bool MerkSatzLoeschen(const MerkSatz& key, std::string_view function) {
+  const int rc = Mrk_PKeyDelPending(&key);
+  if (rc == status::kNoRow) return false;
   if (rc != status::kOk) LogError(function, "Mrk_PKeyDel", rc);
+  return true;
 }
 
 MelSatz SchluesselBuchung(const MerkSatz& note, bool mitAuftrag) {

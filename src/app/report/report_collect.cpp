@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "analysis/duration.h"
+#include "analysis/shift_assignments.h"
 #include "app/html/html_text.h"
 #include "app/report/report_day.h"
 #include "base/civil_date.h"
@@ -34,15 +35,6 @@ void addClipped(std::vector<Bar>& bars, int from, int to, const char* kind, cons
 
 // ---- shift bands ---------------------------------------------------------
 
-std::vector<AemSatz> assignments(const std::string& apg, std::int32_t kng, const std::string& day) {
-  std::vector<AemSatz> rows;
-  Aem_Schicht shifts;
-  if (shifts.Open(apg.c_str(), kng, day.c_str()) != status::kOk) return rows;
-  AemSatz aem;
-  while (shifts.Read(&aem) == status::kOk) rows.push_back(aem);
-  return rows;
-}
-
 // A shift or break minute on the day of the model, moved to the next day
 // when it is not after the shift's begin, then placed relative to the
 // report's day.
@@ -72,8 +64,8 @@ void shiftsOfModel(const AemSatz& aem, const std::string& day, int offset, Lane&
 void shiftBands(const RptArbeitsplatz& apl, const std::string& day, Lane& lane) {
   for (int back : {1, 0}) {
     const std::string d = AddDays(day, -back);
-    std::vector<AemSatz> rows = assignments(apl.AplApl.str(), 2, d);
-    if (rows.empty()) rows = assignments(apl.AplApg.str(), 1, d);
+    std::vector<AemSatz> rows = ShiftAssignments(apl.AplApl.str(), 2, d);
+    if (rows.empty()) rows = ShiftAssignments(apl.AplApg.str(), 1, d);
     std::set<std::pair<std::string, std::string>> done;
     for (const AemSatz& aem : rows)
       if (done.insert({aem.AemEmo.str(), aem.KalBtp.str()}).second) shiftsOfModel(aem, d, -back * kDayMinutes, lane);
