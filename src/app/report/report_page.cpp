@@ -20,6 +20,7 @@ constexpr const char* kStyle = R"(
 body { font-family: sans-serif; margin: 16px; color: #222; }
 h1 { font-size: 20px; margin: 0 0 4px 0; }
 h2 { font-size: 16px; margin: 22px 0 4px 0; }
+summary h2 { display: inline; }
 p.note, p.source { color: #555; font-size: 12px; margin: 2px 0 10px 0; max-width: 1260px; }
 nav a { margin-right: 16px; }
 svg text { font-size: 12px; fill: #222; pointer-events: none; }
@@ -106,8 +107,11 @@ std::string RenderPage(const Day& day, bool fullDay, const Links& links) {
          "set-up, work and interruptions of the order operations and the stoppages (lower row of a work place) "
          "from the bookings. Hover over a period for its times, length and reason.</p>\n";
   out << Timeline(day, AxisOf(day, fullDay));
-  out << "<h2>Period rows</h2>\n";
+  // Closed until asked for: a plant's period rows run into thousands, and
+  // the browser lays out nothing of a closed section.
+  out << "<details>\n<summary><h2>Period rows of the analyses</h2></summary>\n";
   for (const Table& t : day.details) out << TableHtml(t);
+  out << "</details>\n";
   navigation(out, links);
   out << "</body>\n</html>\n";
   return out.str();

@@ -42,10 +42,13 @@ const Shape& shapeOf(const Shape (&shapes)[N], std::string_view kind) {
   return shapes[0];
 }
 
+// Coordinates to a tenth of a pixel, without a trailing ".0".
 std::string number(double v) {
   char text[32];
   std::snprintf(text, sizeof text, "%.1f", v);
-  return text;
+  std::string s = text;
+  if (s.size() > 2 && s.compare(s.size() - 2, 2, ".0") == 0) s.resize(s.size() - 2);
+  return s;
 }
 
 std::string_view nameOf(std::string_view kind) {
@@ -65,14 +68,16 @@ class Drawing {
     return kLabelWidth + static_cast<double>(s - axis_.from) * (kWidth - kLabelWidth - kRight) / (axis_.to - axis_.from);
   }
 
-  void bar(const Bar& b, const Shape& shape, int laneTop) {
+  // `ownPlace`: the lane is the bar's work place, so the title need not
+  // name it.
+  void bar(const Bar& b, const Shape& shape, int laneTop, bool ownPlace) {
     if (b.to <= axis_.from || b.from >= axis_.to) return;
     const double left = x(b.from), width = std::max(1.0, x(b.to) - left);
     out << "<rect class=\"" << b.kind << "\" x=\"" << number(left) << "\" y=\"" << laneTop + shape.top
         << "\" width=\"" << number(width) << "\" height=\"" << shape.height << "\"><title>" << Escape(nameOf(b.kind))
         << ' ' << Clock(b.from) << '-' << Clock(b.to) << " (" << html::HoursMinutes(b.seconds()) << ')';
     if (!b.operation.empty()) out << ' ' << Escape(b.operation);
-    if (b.kind != "shift" && b.kind != "break" && !b.place.empty()) out << " at " << Escape(b.place);
+    if (!ownPlace && !b.place.empty()) out << " at " << Escape(b.place);
     if (!b.title.empty()) out << ' ' << Escape(b.title);
     out << "</title></rect>\n";
   }
@@ -91,7 +96,7 @@ class Drawing {
       return shapeOf(shapes, a->kind).order < shapeOf(shapes, b->kind).order;
     });
     for (const Bar* b : all)
-      if (shapeOf(shapes, b->kind).kind == b->kind) bar(*b, shapeOf(shapes, b->kind), top);
+      if (shapeOf(shapes, b->kind).kind == b->kind) bar(*b, shapeOf(shapes, b->kind), top, b->place == l.key);
     out << "</g>\n";
   }
 
