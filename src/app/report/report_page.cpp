@@ -33,7 +33,7 @@ svg text.hour { font-size: 10px; text-anchor: middle; fill: #555; }
 svg line.tick { stroke: #ddd; stroke-width: 1; pointer-events: none; }
 rect.lane-bg { fill: #fafafa; stroke: #e4e4e4; }
 rect.break { fill-opacity: 0.45; pointer-events: none; }
-rect.present { fill-opacity: 0.9; }
+rect.swatch { fill-opacity: 1; }
 g.unknown text.label { fill: #b00; font-style: italic; }
 table { border-collapse: collapse; margin: 6px 0 2px 0; font-size: 13px; }
 caption { text-align: left; font-weight: bold; padding: 4px 0; }
