@@ -182,8 +182,10 @@ std::string Timeline(const Day& day, const Axis& axis) {
     top += kHeadingHeight;
     for (std::size_t i = 0; i < lanes.size(); ++i) {
       if (i == 0 || lanes[i].group != lanes[i - 1].group) {
-        const std::string title = places ? "group " + lanes[i].group : lanes[i].unknownBadge ? lanes[i].group
-                                                                                              : "at " + lanes[i].group;
+        const std::string& group = lanes[i].group;
+        const std::string title = places ? "group " + (group.empty() ? std::string("(none)") : group)
+                                  : lanes[i].unknownBadge ? group
+                                                          : "at " + group;
         d.groupHeading(title, places ? &lanes[i] : nullptr, top);
         top += kGroupHeight;
       }
