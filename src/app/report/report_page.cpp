@@ -1,6 +1,8 @@
 // The day's page: header, summary, time line and the period rows' tables,
 // with the styles of the shared palette; no scripts.
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 #include <fstream>
 #include <sstream>
 
@@ -21,6 +23,8 @@ body { font-family: sans-serif; margin: 16px; color: #222; }
 h1 { font-size: 20px; margin: 0 0 4px 0; }
 h2 { font-size: 16px; margin: 22px 0 4px 0; }
 summary h2 { display: inline; }
+h3 { font-size: 13px; margin: 14px 0 2px 0; }
+pre.rows { font-size: 12px; margin: 0; }
 p.note, p.source { color: #555; font-size: 12px; margin: 2px 0 10px 0; max-width: 1260px; }
 nav a { margin-right: 16px; }
 svg text { font-size: 12px; fill: #222; pointer-events: none; }
@@ -56,6 +60,29 @@ std::string paletteStyle() {
 
 std::string dateOf(const std::string& day) {
   return day.substr(6, 2) + "." + day.substr(4, 2) + "." + day.substr(0, 4);
+}
+
+// A table as columns of fixed-width text: the period rows of a plant run
+// into thousands, and one text node costs the browser far less than a cell
+// each.
+std::string textTable(const Table& t) {
+  std::vector<std::size_t> width(t.head.size(), 0);
+  for (std::size_t c = 0; c < t.head.size(); ++c) width[c] = t.head[c].size();
+  for (const auto& row : t.rows)
+    for (std::size_t c = 0; c < row.size() && c < width.size(); ++c) width[c] = std::max(width[c], row[c].size());
+  auto line = [&](const std::vector<std::string>& cells) {
+    std::string text;
+    for (std::size_t c = 0; c < cells.size() && c < width.size(); ++c)
+      text += cells[c] + std::string(width[c] - cells[c].size() + 2, ' ');
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return Escape(text) + "\n";
+  };
+  std::ostringstream out;
+  out << "<h3>" << Escape(t.caption) << "</h3>\n<pre class=\"rows\">" << line(t.head);
+  for (const auto& row : t.rows) out << line(row);
+  if (t.rows.empty()) out << "none\n";
+  out << "</pre>\n<p class=\"source\">" << Escape(t.source) << "</p>\n";
+  return out.str();
 }
 
 void navigation(std::ostringstream& out, const Links& links) {
@@ -110,7 +137,7 @@ std::string RenderPage(const Day& day, bool fullDay, const Links& links) {
   // Closed until asked for: a plant's period rows run into thousands, and
   // the browser lays out nothing of a closed section.
   out << "<details>\n<summary><h2>Period rows of the analyses</h2></summary>\n";
-  for (const Table& t : day.details) out << TableHtml(t);
+  for (const Table& t : day.details) out << textTable(t);
   out << "</details>\n";
   navigation(out, links);
   out << "</body>\n</html>\n";
