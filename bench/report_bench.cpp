@@ -56,8 +56,9 @@ double browserLoad(const std::string& page, const std::string& scratch) {
   probed.insert(probed.rfind("</body>"), kProbe);
   const std::string copy = scratch + "/probed.html", dom = scratch + "/dom.html";
   std::ofstream(copy, std::ios::binary) << probed;
-  const std::string command = std::string(kChromium) + " --headless --no-sandbox --disable-gpu --dump-dom file://" +
-                              std::filesystem::absolute(copy).string() + " > " + dom + " 2>/dev/null";
+  const std::string command = std::string(kChromium) + " --headless --no-sandbox --disable-gpu --user-data-dir=" +
+                              scratch + "/chromium --dump-dom file://" + std::filesystem::absolute(copy).string() +
+                              " > " + dom + " 2>/dev/null";
   if (std::system(command.c_str()) != 0) return -1;
   const std::string out = readFile(dom);
   const auto at = out.find("<pre id=\"load-ms\">");

@@ -19,7 +19,7 @@ BDEMORVELT_IPC_DIR="$scratch" "$binary" demo "$scratch/demo" >"$scratch/demo.txt
 page="$(sed -n 's/^The day.s picture and figures: //p' "$scratch/demo.txt")"
 [[ -f "$page" ]] || { echo "no report in the demo's output" >&2; exit 1; }
 
-"$chromium" --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=1320,1250 \
+"$chromium" --headless --no-sandbox --disable-gpu --user-data-dir="$scratch/chromium" --hide-scrollbars --window-size=1320,1250 \
   --screenshot="$png" "file://$page" >/dev/null 2>&1
 echo "$png"
 

@@ -81,9 +81,9 @@ class DemoReport : public ::testing::Test {
   // The page after the browser ran it, as text.
   std::string renderedDom(const fs::path& page) {
     const fs::path out = dir_ / "dom.html";
-    const std::string command = std::string(kChromium) + " --headless --no-sandbox --disable-gpu " +
-                                "--window-size=1320,900 --dump-dom file://" + page.string() + " > " + out.string() +
-                                " 2>/dev/null";
+    const std::string command = std::string(kChromium) + " --headless --no-sandbox --disable-gpu --user-data-dir=" +
+                                (dir_ / "chromium").string() + " --window-size=1320,900 --dump-dom file://" +
+                                page.string() + " > " + out.string() + " 2>/dev/null";
     EXPECT_EQ(0, std::system(command.c_str()));
     return ReadFile(out.string());
   }
@@ -152,10 +152,11 @@ TEST_F(DemoReport, EveryInterruptionAndStoppageIsVisibleWhereItHappened) {
   EXPECT_EQ(6, seen["interruption"]) << probe;
   EXPECT_EQ(1, seen["stoppage"]) << probe;
   EXPECT_EQ(3, seen["setup"] + seen["set-up"]) << probe;
-  for (const char* title : {"|LATHE-0002|interruption 09:00-09:20 (0:20) FA2026-00102/00010 reason 0003",
-                            "|MILL-00001|interruption 10:15-11:00 (0:45) FA2026-00101/00010 reason 0101",
-                            "|MILL-00001|stoppage 10:15-11:00 (0:45) reason 0101",
-                            "|Jonas Weber|interruption 09:00-09:20 (0:20) FA2026-00102/00010 at LATHE-0002 reason 0003"})
+  for (const char* title :
+       {"|LATHE-0002|interruption 09:00-09:20 (0:20) FA2026-00102/00010 reason 0003",
+        "|MILL-00001|interruption 10:15-11:00 (0:45) FA2026-00101/00010 reason 0101",
+        "|MILL-00001|stoppage 10:15-11:00 (0:45) reason 0101",
+        "|Jonas Weber|interruption 09:00-09:20 (0:20) FA2026-00102/00010 at LATHE-0002 reason 0003"})
     EXPECT_NE(std::string::npos, probe.find(title)) << title << "\n" << probe;
   // Each legend swatch has its state's colour from the shared palette.
   for (const html::StateStyle& s : html::kStates) {

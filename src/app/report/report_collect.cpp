@@ -79,7 +79,8 @@ void shiftsOfModel(const AemSatz& aem, const std::string& day, int offset, Lane&
       const ShiftSpan span(p.EmoBeg, p.EmoEnd);
       const int from = span.place(p.PmsBeg), to = span.place(p.PmsEnd) + (p.PmsEnd <= p.PmsBeg ? kDayMinutes : 0);
       if (!span.holds(from, to)) continue;
-      addClipped(lane.breaks, {from * 60 + offset, to * 60 + offset, "break", trimmed(p.EmoTxt.view()), lane.key, "", 0});
+      addClipped(lane.breaks,
+                 {from * 60 + offset, to * 60 + offset, "break", trimmed(p.EmoTxt.view()), lane.key, "", 0});
     }
   }
 }

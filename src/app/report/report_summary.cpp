@@ -189,7 +189,8 @@ std::vector<std::string> FigureCells(const PlaceFigures& f, bool outside) {
 
 double Utilisation(const PlaceFigures& f) {
   const long long net = f.shift - f.breaks;
-  return net <= 0 ? -1 : 100.0 * static_cast<double>(f.inShift[html::StateIndex(html::kRunning.key)]) / static_cast<double>(net);
+  const long long work = f.inShift[html::StateIndex(html::kRunning.key)];
+  return net <= 0 ? -1 : 100.0 * static_cast<double>(work) / static_cast<double>(net);
 }
 
 std::vector<Table> SummaryTables(const Day& day) { return {placeTable(day), personTable(day)}; }

@@ -65,7 +65,8 @@ class Drawing {
 
   double x(int second) const {
     const int s = std::clamp(second, axis_.from, axis_.to);
-    return kLabelWidth + static_cast<double>(s - axis_.from) * (kWidth - kLabelWidth - kRight) / (axis_.to - axis_.from);
+    const double perSecond = static_cast<double>(kWidth - kLabelWidth - kRight) / (axis_.to - axis_.from);
+    return kLabelWidth + (s - axis_.from) * perSecond;
   }
 
   // `ownPlace`: the lane is the bar's work place, so the title need not
@@ -128,10 +129,14 @@ class Drawing {
   Axis axis_;
 };
 
-int height(const Day& day) {
+int groupsOf(const std::vector<Lane>& lanes) {
   int groups = 0;
-  for (std::size_t i = 0; i < day.workPlaces.size(); ++i) groups += i == 0 || day.workPlaces[i].group != day.workPlaces[i - 1].group;
-  for (std::size_t i = 0; i < day.persons.size(); ++i) groups += i == 0 || day.persons[i].group != day.persons[i - 1].group;
+  for (std::size_t i = 0; i < lanes.size(); ++i) groups += i == 0 || lanes[i].group != lanes[i - 1].group;
+  return groups;
+}
+
+int height(const Day& day) {
+  const int groups = groupsOf(day.workPlaces) + groupsOf(day.persons);
   return kAxisHeight + 2 * kHeadingHeight + groups * kGroupHeight +
          static_cast<int>(day.workPlaces.size()) * kPlaceHeight + static_cast<int>(day.persons.size()) * kPersonHeight +
          50;
