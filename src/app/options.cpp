@@ -32,6 +32,8 @@ Options ParseOptions(int argc, char** argv) {
         break;
       }
       (a == "--config" ? o.configFile : o.logFile) = argv[++k];
+    } else if (a == "--full-day" && o.command == "report") {
+      o.fullDay = true;
     } else if (a == "--json" && o.command == "status") {
       o.json = true;
     } else if (a == "--wait" && o.command == "stop") {
@@ -95,8 +97,10 @@ void PrintUsage(std::FILE* out) {
       "  calendar FROM TO [--calendar NUM] [--day-types T1,..,T7]\n"
       "                    fill the shared calendar for the days FROM..TO (yyyymmdd); default\n"
       "                    calendars: those the shift assignments name\n"
-      "  report [DAY] [--out FILE]\n"
-      "                    write the HTML report of DAY (yyyymmdd, default today)\n"
+      "  report [DAY] [--out FILE] [--full-day]\n"
+      "  report FROM TO --out DIR [--full-day]\n"
+      "                    write the HTML report of DAY (yyyymmdd, default today), or a page\n"
+      "                    per day FROM..TO and index.html into DIR; --out - to standard output\n"
       "\n"
       "options:\n"
       "  --config FILE     configuration file (default ../../../../files/korvantis.ini)\n"

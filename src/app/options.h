@@ -16,6 +16,7 @@ struct Options {
   std::string dayTypes = "AT,AT,AT,AT,AT,SA,SO";    // calendar: --day-types, Monday first
   std::string calendarNumbers;                      // calendar: --calendar (empty: those the assignments name)
   std::string outFile;                              // report: --out
+  bool fullDay = false;                             // report: --full-day
   bool json = false;                                // status: --json
   int waitSeconds = -1;                             // stop: --wait [SECONDS]; -1 does not wait
   std::string error;  // set when the command line cannot be understood
