@@ -85,6 +85,10 @@ class Session {
   int rollbackUnit();
   bool inUnit() const { return inUnit_; }
 
+  // Starts a read-only transaction (one snapshot, no writes) for a reader
+  // beside the worker; end it with rollback().
+  int beginReadOnly();
+
   // Ends whatever transaction is open (commit or roll back).
   int commit();
   int rollback();
