@@ -732,12 +732,12 @@ std::vector<Probe> Probes(const Samples& s) {
   };
   p.push_back({kNzsNote, [noteOf](int i) {
                  const MelSatz key = noteOf(i);
-                 return WorkNoteInUnit("Bench", [&key] { Nza_MPA(key); }) == NoteOutcome::kWorked ? 0 : -1;
+                 return WorkNoteInUnit("Bench", [&key] { Nza_MPA(key, false); }) == NoteOutcome::kWorked ? 0 : -1;
                }});
   p.push_back({kNzsNoteRolledBack, [noteOf](int i) {
                  db::UnitOfWork unit;
                  if (!unit.open()) return unit.beginStatus();
-                 Nza_MPA(noteOf(i));
+                 Nza_MPA(noteOf(i), false);
                  return unit.spoiled() ? 1 : 0;  // rolled back as the unit ends
                }});
   // Whole-kind note routines: their result is every pending note of a kind.

@@ -83,6 +83,7 @@ struct Figures {
   std::uint64_t drainTrips = 0;  // exchanges with a database server
   std::map<std::string, long> notes;
   std::map<std::string, double> seconds;
+  std::map<std::string, std::uint64_t> trips;
   int passes = 0;
 };
 
@@ -113,10 +114,12 @@ int TimedDrain() {
 // counting them is left out of its time.
 int TimedAnalysis(const char* kind, int (*run)()) {
   const std::int32_t before = gFigures ? Pending(kind) : 0;
+  const std::uint64_t trips = db::Session::get().connection().roundTrips();
   const auto start = std::chrono::steady_clock::now();
   const int rc = run();
   if (gFigures) {
     gFigures->seconds[kind] += Since(start);
+    gFigures->trips[kind] += db::Session::get().connection().roundTrips() - trips;
     gFigures->notes[kind] += before - Pending(kind);
   }
   return rc;
@@ -235,8 +238,11 @@ void PrintFigures(const char* title, const Run& run) {
   for (const char* kind : kKinds) {
     const long n = f.notes.count(kind) ? f.notes.at(kind) : 0;
     const double s = f.seconds.count(kind) ? f.seconds.at(kind) : 0;
-    std::printf("    %s       %7ld notes     in %7.2f s: %8.0f notes/s, %8.0f us per note\n", kind, n, s,
+    const std::uint64_t trips = f.trips.count(kind) ? f.trips.at(kind) : 0;
+    std::printf("    %s       %7ld notes     in %7.2f s: %8.0f notes/s, %8.0f us per note", kind, n, s,
                 s > 0 ? n / s : 0.0, n > 0 ? s * 1e6 / n : 0.0);
+    if (trips > 0 && n > 0) std::printf(", %.1f round trips per note", static_cast<double>(trips) / n);
+    std::printf("\n");
   }
 }
 

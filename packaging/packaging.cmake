@@ -21,6 +21,7 @@ function(bde_service_unit unit)
 endfunction()
 
 bde_service_unit(bdemorvelt.service)
+bde_service_unit(bdemorvelt-board.service)
 
 install(TARGETS bdemorvelt RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/korvantis.ini DESTINATION ${BDE_CONFIG_DIR}

@@ -47,11 +47,12 @@ is_installed() {
 scratch="$(mktemp -d)"
 ipc_dir=""
 worker_pid=""
+board_pid=""
 cleanup() {
   local rc=$?
-  if [[ -n "$worker_pid" ]]; then
-    as_root kill -KILL "$worker_pid" 2>/dev/null || true
-  fi
+  for pid in "$worker_pid" "$board_pid"; do
+    [[ -n "$pid" ]] && as_root kill -KILL "$pid" 2>/dev/null || true
+  done
   [[ -n "$ipc_dir" ]] && as_root rm -rf "$ipc_dir"
   rm -rf "$scratch"
   # A failed run leaves nothing installed, so the next one starts clean.
@@ -134,6 +135,30 @@ as_service bdemorvelt --config "$CONFIG" initdb >/dev/null || fail "initdb on th
 as_service "${exec_start[@]}" --once || fail "the worker on the sample configuration"
 as_root grep -aq "Worker beendet" "$LOG" || fail "no stop entry in $LOG"
 say "the sample configuration works (SQLite)"
+
+# The board as its unit starts it, writing into a directory of its own in
+# place of the one systemd makes; SIGTERM ends it with 0.
+board_unit=/usr/lib/systemd/system/bdemorvelt-board.service
+read -r -a board_start <<<"$(sed -n 's/^ExecStart=//p' "$board_unit")"
+page_dir="$(mktemp -d)"
+as_root chown "$SERVICE_USER:$SERVICE_USER" "$page_dir"
+board_start=("${board_start[@]//\/run\/bdemorvelt-board/$page_dir}")
+as_root runuser -u "$SERVICE_USER" -- env -C "$work_dir" "${board_start[@]}" 2>"$scratch/board.err" &
+board_pid=$!
+for _ in $(seq 100); do
+  as_root test -s "$page_dir/board.html" && break
+  sleep 0.1
+done
+as_root grep -q "<h1>Shop floor</h1>" "$page_dir/board.html" ||
+  fail "the board unit wrote no page: $(cat "$scratch/board.err")"
+as_root kill -TERM "$(pgrep -P "$board_pid")"
+board_rc=0
+wait "$board_pid" || board_rc=$?
+board_pid=""
+((board_rc == 0)) || fail "the board ended with $board_rc on SIGTERM: $(cat "$scratch/board.err")"
+[[ "$(as_root stat -c %a "$page_dir/board.html")" == 644 ]] || fail "the page is not readable by a web server"
+as_root rm -rf "$page_dir"
+say "the board unit's command line writes the page and ends on SIGTERM"
 
 if [[ -z "${BDEMORVELT_TEST_PG:-}" ]]; then
   say "BDEMORVELT_TEST_PG is not set: the PostgreSQL part is skipped"

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/shift_assignments.h"
 #include "base/civil_date.h"
 #include "base/datetime.h"
 #include "base/msglog.h"
@@ -21,21 +22,10 @@ bool calendarHasDay(const std::string& day) {
   return Bak_Datum(&bak) == status::kOk;
 }
 
-// The assignments of one group and kind valid on the day, read to the end
-// before any corner value is written.
-std::vector<AemSatz> assignments(const std::string& apg, std::int32_t kng, const std::string& day) {
-  std::vector<AemSatz> rows;
-  Aem_Schicht shifts;
-  if (shifts.Open(apg.c_str(), kng, day.c_str()) != status::kOk) return rows;
-  AemSatz aem;
-  while (shifts.Read(&aem) == status::kOk) rows.push_back(aem);
-  return rows;
-}
-
 // The cursor gives one row per shift of a model; the corner values of one
 // model and day type are written once.
 void cornerValuesOf(const EckwertQuelle& q, const std::string& stamp, NzaSatz& run, const std::string& day,
-                    const std::vector<AemSatz>& rows, std::int32_t& counter) {
+                    const std::vector<AemSatz>& rows, TimeLine& line) {
   std::set<std::pair<std::string, std::string>> done;
   for (const AemSatz& aem : rows) {
     run.NzaWoc = aem.BakWch;
@@ -45,13 +35,13 @@ void cornerValuesOf(const EckwertQuelle& q, const std::string& stamp, NzaSatz& r
     run.NzaJwo = run.NzaDtm.str().substr(0, 4);
     run.NzaEmo = aem.AemEmo;
     run.NzaTtp = aem.KalBtp;
-    if (done.insert({aem.AemEmo.str(), aem.KalBtp.str()}).second) BDE_Eckwerte(q, stamp, run, day, counter);
+    if (done.insert({aem.AemEmo.str(), aem.KalBtp.str()}).second) BDE_Eckwerte(q, stamp, run, day, line);
   }
 }
 
 void cornerValuesOfDay(const EckwertQuelle& q, const std::string& stamp, NzaSatz& run, const std::string& day,
-                       std::int32_t& counter) {
-  std::vector<AemSatz> rows = assignments(run.NzaApl.str(), 2, day);
+                       TimeLine& line) {
+  std::vector<AemSatz> rows = ShiftAssignments(run.NzaApl.str(), 2, day);
   if (rows.empty()) {
     AplSatz apl;
     apl.AplApl = run.NzaApl;
@@ -60,36 +50,24 @@ void cornerValuesOfDay(const EckwertQuelle& q, const std::string& stamp, NzaSatz
       LogError(q.logFunktion, "Apl_PKeyReadk", rc);
       return;
     }
-    rows = assignments(apl.AplApg.str(), 1, day);
+    rows = ShiftAssignments(apl.AplApg.str(), 1, day);
   }
-  cornerValuesOf(q, stamp, run, day, rows, counter);
+  cornerValuesOf(q, stamp, run, day, rows, line);
 }
 
-struct Corner {
-  const char* kind;
-  const char* logFunction;
-};
-constexpr Corner kKommen = {"KM", "BDE_Eckwerte: Kommen"};
-constexpr Corner kGehen = {"GH", "BDE_Eckwerte: Gehen"};
-constexpr Corner kPausebeginn = {"BP", "BDE_Eckwerte: Pausebeginn"};
-constexpr Corner kPauseende = {"EP", "BDE_Eckwerte: Pauseende"};
-
 void writeCorner(const EckwertQuelle& q, const std::string& stamp, const NzaSatz& run, const EmoPausenSatz& shift,
-                 const Corner& corner, const std::string& date, int minute, std::int32_t& counter) {
+                 const char* kind, const std::string& date, int minute, TimeLine& line) {
   MltSatz row;
-  ++counter;
   Mlt_BdeSatz(row, run, shift.EmoTxt.str(), stamp, q);
-  row.MltLfn = counter;
-  row.MltObj = corner.kind;
+  row.MltObj = kind;
   row.MltMdt = date;
   Min_Zeit(minute, row.MltMdtUhr);
-  int rc = Mlt_PKeyIns(&row);
-  if (rc != status::kOk) LogError(corner.logFunction, "Mlt_PKeyIns", rc);
+  line.Add(row);
 }
 
 }  // namespace
 
-void Mlt_Eckwerte(const EckwertQuelle& q, const std::string& stamp, NzaSatz run, std::int32_t& counter) {
+void Mlt_Eckwerte(const EckwertQuelle& q, const std::string& stamp, NzaSatz run, TimeLine& line) {
   const std::string last = run.NzaEdt.str();
   // The day before the window, so that a night shift begun the evening
   // before contributes its end and breaks. Days are counted by the
@@ -100,12 +78,12 @@ void Mlt_Eckwerte(const EckwertQuelle& q, const std::string& stamp, NzaSatz run,
       LogError(q.logFunktion, "Kalendertag fehlt: " + day, status::kNoRow);
       continue;
     }
-    cornerValuesOfDay(q, stamp, run, day, counter);
+    cornerValuesOfDay(q, stamp, run, day, line);
   }
 }
 
 void BDE_Eckwerte(const EckwertQuelle& q, const std::string& stamp, const NzaSatz& run, const std::string& day,
-                  std::int32_t& counter) {
+                  TimeLine& line) {
   Emo_Pausen breaks;
   if (breaks.Open(run.NzaEmo.c_str(), run.NzaTtp.c_str(), day.c_str()) != status::kOk) return;
   const std::string nextDay = AddDays(day, 1);
@@ -116,12 +94,12 @@ void BDE_Eckwerte(const EckwertQuelle& q, const std::string& stamp, const NzaSat
   while (breaks.Read(&p) == status::kOk) {
     const std::string shift = p.EmoEmo.str() + "|" + std::to_string(p.EmoBeg) + "|" + std::to_string(p.EmoEnd);
     if (shift != previousShift) {
-      writeCorner(q, stamp, run, p, kKommen, day, p.EmoBeg, counter);
-      writeCorner(q, stamp, run, p, kGehen, p.EmoEnd > p.EmoBeg ? day : nextDay, p.EmoEnd, counter);
+      writeCorner(q, stamp, run, p, "KM", day, p.EmoBeg, line);
+      writeCorner(q, stamp, run, p, "GH", p.EmoEnd > p.EmoBeg ? day : nextDay, p.EmoEnd, line);
       previousShift = shift;
     }
-    writeCorner(q, stamp, run, p, kPausebeginn, p.PmsBeg > p.EmoBeg ? day : nextDay, p.PmsBeg, counter);
-    writeCorner(q, stamp, run, p, kPauseende, p.PmsEnd > p.EmoBeg ? day : nextDay, p.PmsEnd, counter);
+    writeCorner(q, stamp, run, p, "BP", p.PmsBeg > p.EmoBeg ? day : nextDay, p.PmsBeg, line);
+    writeCorner(q, stamp, run, p, "EP", p.PmsEnd > p.EmoBeg ? day : nextDay, p.PmsEnd, line);
   }
 }
 

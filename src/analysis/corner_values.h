@@ -1,8 +1,8 @@
 // Shift corner values: when a work place was inside a shift and inside a
 // break. From the shift calendar of the master data, one "KM" (shift come)
 // and one "GH" (shift go) per shift and one "BP" (break begin) and one "EP"
-// (break end) per break period are added to the event list of a running
-// analysis in Kvs561Mlt. The run-time and the stoppage analyses share this
+// (break end) per break period are added to the time line of a running
+// analysis. The run-time and the stoppage analyses share this
 // code; they differ only in the creator id of the rows and the name under
 // which the day loop logs.
 #pragma once
@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "analysis/timeline.h"
 #include "db/mlt.h"
 #include "db/nza.h"
 
@@ -26,12 +27,12 @@ inline constexpr EckwertQuelle kStoerungEckwerte = {"DlzStd", "Mlt_M_BDE"};
 // place NzaApl, or for its work-place group when the work place has no
 // assignment of its own on a day. A day missing from the shared calendar
 // gives no corner values and one log entry.
-void Mlt_Eckwerte(const EckwertQuelle& quelle, const std::string& stamp, NzaSatz run, std::int32_t& counter);
+void Mlt_Eckwerte(const EckwertQuelle& quelle, const std::string& stamp, NzaSatz run, TimeLine& line);
 
 // The corner values of one shift model (run.NzaEmo) and day type
 // (run.NzaTtp) on one day.
 void BDE_Eckwerte(const EckwertQuelle& quelle, const std::string& stamp, const NzaSatz& run, const std::string& day,
-                  std::int32_t& counter);
+                  TimeLine& line);
 
 // One corner event row of the run record, without its kind and moment.
 void Mlt_BdeSatz(MltSatz& row, const NzaSatz& run, const std::string& shiftText, const std::string& stamp,

@@ -16,6 +16,13 @@ inline constexpr int kLzaUnterbrechungen = 7;
 
 using LzaZaehler = std::array<std::int32_t, kLzaZaehler>;
 
+// The counters by the figure column each one fills (LzaZaehler, in this
+// order), and the interruption counters I0 to I6.
+namespace zaehler {
+enum : int { Nza, Bza, Uza, Abz, Pza, Nzr, Bzr, Uzr, Rbz, Pzr, Ist, Sol, Pau, Nzu, Bzu, Ubz, Pzu, Rf1 };
+enum : int { I0, I1, I2, I3, I4, I5, I6 };
+}  // namespace zaehler
+
 struct LzaZustand {
   std::string schichtBeginn, schichtEnde;  // yyyymmddHHMMSS
   std::string intervallVon, intervallBis;
@@ -49,6 +56,28 @@ inline void IntervallOhneFlag(LzaZustand& z, const std::string& t, bool LzaZusta
   if (z.IrgendeinFlag()) return;
   z.intervallVon = t;
   z.*flag = true;
+}
+
+// A shift begins: what went on up to it is booked, the shift flag is set.
+template <class Book>
+void SchichtBeginnt(LzaZustand& z, const std::string& t, Book book) {
+  z.schichtBeginn = z.schichtEnde = t;
+  IntervallBeginnen(z, t, book);
+  z.schicht = true;
+}
+
+// A shift ends: the interval up to it is booked; with nothing going on, it
+// is one of no length at the event, inside the shift.
+template <class Book>
+void SchichtEndeBuchen(LzaZustand& z, const std::string& t, Book book) {
+  z.schichtEnde = t;
+  if (!z.IrgendeinFlag()) {
+    z.schichtBeginn = t;
+    z.intervallVon = t;
+    z.schicht = true;
+  }
+  z.intervallBis = t;
+  book();
 }
 
 // Books the interval up to the event and opens the next one there.

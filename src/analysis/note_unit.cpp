@@ -1,5 +1,9 @@
 #include "analysis/note_unit.h"
 
+#include <optional>
+#include <utility>
+#include <vector>
+
 #include "base/msglog.h"
 #include "base/status.h"
 #include "db/mel.h"
@@ -36,30 +40,93 @@ NoteOutcome WorkNoteInUnit(std::string_view function, const std::function<void()
 
 namespace {
 
-bool stillPending(MerkSatz note) { return Mrk_PKeyReadk(&note) != status::kNoRow; }
+// Notes worked in one transaction, each under a savepoint of its own: a
+// commit per note would cost a server round trip and a flush each.
+constexpr std::size_t kNotesPerGroup = 50;
+
+// The notes of one pass of a kind, worked in groups. A group whose
+// transaction broke (a note's failure took more than that note with it)
+// is rolled back and its notes are worked again one per transaction,
+// exactly as without groups.
+class NoteRun {
+ public:
+  NoteRun(std::string_view runName, const std::function<void(const MerkSatz&)>& work)
+      : runName_(runName), work_(work) {}
+
+  // False when the database is not usable: the rest waits for the next pass.
+  bool add(const MerkSatz& note) {
+    if (!group_) {
+      group_.emplace();
+      if (!group_->open()) {
+        LogError(runName_, "Fehler bei Begin", group_->beginStatus());
+        group_.reset();
+        return false;
+      }
+    }
+    grouped_.push_back(note);
+    if (workOne(note) == NoteOutcome::kDatabaseUnusable) return giveUp();
+    if (group_->broken()) return workAlone();
+    return grouped_.size() < kNotesPerGroup || finish();
+  }
+
+  // Makes the group durable. False when the database is not usable.
+  bool finish() {
+    if (!group_) return true;
+    if (group_->broken()) return workAlone();
+    const db::UnitEnd end = group_->commit();
+    group_.reset();
+    if (!end.committed()) {
+      LogError(runName_, "Fehler bei Commit", end.status);
+      keptPending(runName_, end.status);
+      return false;
+    }
+    grouped_.clear();
+    return true;
+  }
+
+ private:
+  NoteOutcome workOne(const MerkSatz& note) {
+    return WorkNoteInUnit(runName_, [&] { work_(note); });
+  }
+
+  bool giveUp() {
+    group_.reset();  // rolled back: the whole group waits for the next pass
+    grouped_.clear();
+    return false;
+  }
+
+  bool workAlone() {
+    group_.reset();  // rolled back, to be worked again note by note
+    LogSystem(runName_, "Gruppe wird einzeln gebucht", 0);
+    const std::vector<MerkSatz> notes = std::exchange(grouped_, {});
+    for (const MerkSatz& note : notes)
+      if (workOne(note) == NoteOutcome::kDatabaseUnusable) return false;
+    return true;
+  }
+
+  std::string_view runName_;
+  const std::function<void(const MerkSatz&)>& work_;
+  std::optional<db::GroupOfUnits> group_;  // open while notes share a transaction
+  std::vector<MerkSatz> grouped_;
+};
 
 }  // namespace
 
 void NotizenAbarbeiten(const char* kind, std::string_view runName, const std::function<void(const MerkSatz&)>& work) {
   Mrk_MrkKng notes;
   if (notes.Open(kind) != status::kOk) return;
+  NoteRun run(runName, work);
   MerkSatz note;
-  while (notes.Read(&note) == status::kOk) {
-    const NoteOutcome outcome = WorkNoteInUnit(runName, [&] {
-      if (stillPending(note)) work(note);
-    });
-    if (outcome == NoteOutcome::kDatabaseUnusable) break;  // the rest waits for the next pass
-  }
+  while (notes.Read(&note) == status::kOk)
+    if (!run.add(note)) return;  // the rest waits for the next pass
+  run.finish();
 }
 
-void MerkSatzLoeschen(MerkSatz key, std::string_view function) {
-  int rc = Mrk_PKeyReadk(&key);
-  if (rc != status::kOk && rc != status::kTooManyRows) {
-    LogError(function, "Mrk_PKeyReadk", rc);
-    return;
-  }
-  rc = Mrk_PKeyDel(&key);
+bool MerkSatzLoeschen(const MerkSatz& key, std::string_view function) {
+  const int rc = Mrk_PKeyDelPending(&key);
+  if (rc == status::kNoRow) return false;
   if (rc != status::kOk) LogError(function, "Mrk_PKeyDel", rc);
+  return true;
 }
 
 MelSatz SchluesselBuchung(const MerkSatz& note, bool mitAuftrag) {

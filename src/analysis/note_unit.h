@@ -1,5 +1,5 @@
-// Every note an analysis works off is one unit of work: its scratch rows,
-// its period rows, its totals and the deletion of the note are committed
+// Every note an analysis works off is one unit of work: its period rows,
+// its totals and the deletion of the note are committed
 // together or not at all. A crash or a failure of the environment in the
 // middle of a note leaves the note pending and nothing of its work behind;
 // a later pass works it again.
@@ -37,12 +37,15 @@ MerkSatz MerkSchluessel(const char* kind, const MelSatz& key);
 NzaSatz LaufSatz(std::int16_t sa, const MelSatz& start, const char* pnr);
 
 // Works off every pending note of `kind` in the order of the note cursor,
-// each in its own unit. A note whose key went with a note worked before it
-// (notes that differ only in their time) is passed over. The run ends for
-// this pass when the database is not usable.
+// each in a unit of its own; units share a transaction in groups. `work`
+// starts by taking the note away (MerkSatzLoeschen) and passes over a note
+// whose key went with a note worked before it (notes that differ only in
+// their time). The run ends for this pass when the database is not usable.
 void NotizenAbarbeiten(const char* kind, std::string_view runName, const std::function<void(const MerkSatz&)>& work);
 
-// Deletes a worked note, and with it every note of the same key (notes
-// that differ only in their time are worked by one of them). Failures are
-// logged under `function`.
-void MerkSatzLoeschen(MerkSatz key, std::string_view function);
+// Deletes a note that is about to be worked, and with it every note of the
+// same key (notes that differ only in their time are worked by one of
+// them). False when none was left: an earlier note of the key worked them
+// off. Failures are logged under `function`; the note is then worked all
+// the same.
+bool MerkSatzLoeschen(const MerkSatz& key, std::string_view function);

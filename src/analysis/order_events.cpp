@@ -1,17 +1,14 @@
 #include "analysis/order_events.h"
 
 #include "analysis/run_stamp.h"
-#include "base/msglog.h"
 #include "base/status.h"
-#include "db/mlt.h"
 
 namespace {
 
-MltSatz eventOf(const EreignisQuelle& q, const std::string& stamp, const MelSatz& booking, std::int32_t& counter) {
+MltSatz eventOf(const EreignisQuelle& q, const std::string& stamp, const MelSatz& booking) {
   MltSatz row;
   row.MltErf = q.erfasser;
   row.MltDat = stamp;
-  row.MltLfn = ++counter;
   row.MltApl = booking.KeyApl;
   row.MltApk = booking.KeyApk;
   row.MltApp = booking.KeyApp;
@@ -24,21 +21,14 @@ MltSatz eventOf(const EreignisQuelle& q, const std::string& stamp, const MelSatz
   return row;
 }
 
-bool insertEvent(const EreignisQuelle& q, const MltSatz& row) {
-  int rc = Mlt_PKeyIns(&row);
-  if (rc != status::kOk) LogError(q.logFunktion, "Mlt_PKeyIns", rc);
-  return rc == status::kOk;
-}
-
 bool isOneOf(std::string_view key, const std::string_view (&keys)[2]) { return key == keys[0] || key == keys[1]; }
 
 }  // namespace
 
-const EreignisQuelle kAuftragsEreignisse = {"LzaStd", {"AB", "RB"}, {"AE", "RE"}, "AE", "        ",
-                                             "Mlt_MAVon_Meldung"};
-const EreignisQuelle kArbeitsplatzEreignisse = {"DlzStd", {"BS", "BS"}, {"ES", "ES"}, "ES", "", "Mlt_MVon_Meldung"};
+const EreignisQuelle kAuftragsEreignisse = {"LzaStd", {"AB", "RB"}, {"AE", "RE"}, "AE", "        "};
+const EreignisQuelle kArbeitsplatzEreignisse = {"DlzStd", {"BS", "BS"}, {"ES", "ES"}, "ES", ""};
 
-int Mlt_Meldungen(const EreignisQuelle& q, const std::string& stamp, NzaSatz& run, std::int32_t& counter,
+int Mlt_Meldungen(const EreignisQuelle& q, const std::string& stamp, NzaSatz& run, TimeLine& line,
                   const Buchungsquelle& next) {
   MelSatz booking, last;
   if (next(&booking) != status::kOk) return 0;
@@ -46,11 +36,10 @@ int Mlt_Meldungen(const EreignisQuelle& q, const std::string& stamp, NzaSatz& ru
   run.NzaDtmUhr = booking.KeyUhr;
   run.NzaBmk = booking.MelMsk;
   run.NzaBbn = booking.KeyBnr;
-  bool open = false, stored = false;
+  bool open = false;
   do {
     last = booking;
-    if (!insertEvent(q, eventOf(q, stamp, booking, counter))) continue;
-    stored = true;
+    line.Add(eventOf(q, stamp, booking));
     if (isOneOf(booking.MelMsk.view(), q.beginnt)) open = true;
     else if (isOneOf(booking.MelMsk.view(), q.endet)) open = false;
   } while (next(&booking) == status::kOk);
@@ -60,24 +49,17 @@ int Mlt_Meldungen(const EreignisQuelle& q, const std::string& stamp, NzaSatz& ru
     run.NzaEdtUhr = last.KeyUhr;
     run.NzaBmk = last.MelMsk;
     run.NzaBbn = last.KeyBnr;
-    return stored ? 1 : 0;
+    return 1;
   }
   // Still open: the event list ends now, with a generated end.
-  MltSatz end = eventOf(q, stamp, last, counter);
+  MltSatz end = eventOf(q, stamp, last);
   end.MltObj = q.erzeugtesEnde;
   end.MltMdt = StempelDatum(stamp);
   end.MltMdtUhr = StempelZeit(stamp);
-  insertEvent(q, end);
+  line.Add(end);
   run.NzaEdt = StempelDatum(stamp);
   run.NzaEdtUhr = StempelZeit(stamp);
   run.NzaBmk = "GE";
   run.NzaBbn = 0;
-  return stored ? 1 : 0;
-}
-
-void Mlt_Loeschen(const char* erfasser, const std::string& stamp) {
-  Mlt_MltErf run;
-  if (run.Open(erfasser, stamp.c_str()) != status::kOk) return;
-  MltSatz row;
-  while (run.Read(&row) == status::kOk) Mlt_PKeyDel(&row);
+  return 1;
 }

@@ -1,6 +1,6 @@
 // The order events of an analysis window: the bookings of one object
-// between a start booking and the note, stored as event rows of the
-// analysis's scratch time line in Kvs561Mlt. The run-time analysis reads
+// between a start booking and the note, added as events to the analysis's
+// time line. The run-time analysis reads
 // the bookings of an order operation ("M_A"), the stoppage analysis those
 // of a work place ("M__").
 #pragma once
@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/timeline.h"
 #include "db/mel.h"
 #include "db/nza.h"
 
@@ -19,7 +20,6 @@ struct EreignisQuelle {
   std::string_view endet[2];    // message keys that close it
   const char* erzeugtesEnde;    // the kind generated at the run stamp for a period still open
   const char* arg;              // MltArg of the rows
-  const char* logFunktion;
 };
 
 extern const EreignisQuelle kAuftragsEreignisse;     // run time
@@ -29,11 +29,8 @@ extern const EreignisQuelle kArbeitsplatzEreignisse; // stoppages
 // anything else at the end.
 using Buchungsquelle = std::function<int(MelSatz*)>;
 
-// Stores the bookings `next` delivers as events; 1 when at least one was
-// stored. Narrows the run record to the first and last booking and marks a
+// Adds the bookings `next` delivers as events; 1 when there was at least
+// one. Narrows the run record to the first and last booking and marks a
 // period still open ("GE", ended by a generated event at the run stamp).
-int Mlt_Meldungen(const EreignisQuelle& quelle, const std::string& stamp, NzaSatz& run, std::int32_t& counter,
+int Mlt_Meldungen(const EreignisQuelle& quelle, const std::string& stamp, NzaSatz& run, TimeLine& line,
                   const Buchungsquelle& next);
-
-// Deletes the event rows of one creator and run stamp.
-void Mlt_Loeschen(const char* erfasser, const std::string& stamp);

@@ -1,5 +1,5 @@
 // The run stamp: the local date and time as yyyymmddHHMMSS, taken once per
-// analysis call and used as the key of that call's scratch rows.
+// analysis call: the moment a period still open ends at.
 #pragma once
 
 #include <string>

@@ -1,6 +1,8 @@
 #include "analysis/timeline.h"
 
+#include <algorithm>
 #include <string>
+#include <tuple>
 
 #include "analysis/moments.h"
 
@@ -21,17 +23,31 @@ void SetEvent(MltSatz& row, std::string_view kind, std::string_view moment) {
   SplitMoment(moment, row.MltMdt, row.MltMdtUhr);
 }
 
-int InsertNumbered(MltSatz& row, std::int32_t& counter) {
-  row.MltLfn = ++counter;
-  return Mlt_PKeyIns(&row);
+bool EarlierEvent(const MltSatz& a, const MltSatz& b) {
+  const bool aOpen = a.MltMdt.empty(), bOpen = b.MltMdt.empty();
+  return std::make_tuple(aOpen, a.MltMdt.view(), a.MltMdtUhr.view(), a.MltLfn) <
+         std::make_tuple(bOpen, b.MltMdt.view(), b.MltMdtUhr.view(), b.MltLfn);
 }
 
-int InsertLastInSecond(MltSatz& row, std::int32_t& counter) {
-  row.MltLfn = kLastInSecond + ++counter;
-  return Mlt_PKeyIns(&row);
+void TimeLine::Add(MltSatz row) {
+  row.MltLfn = ++counter_;
+  rows_.push_back(row);
+  sorted_ = false;
 }
 
-CursorRows<MltSatz> ReadTimeLine(std::string_view erf, std::string_view runStamp) {
-  const std::string creator(erf), stamp(runStamp);
-  return ReadAllRows<MltSatz, Mlt_MltErf>(creator.c_str(), stamp.c_str());
+void TimeLine::AddLastInSecond(MltSatz row) {
+  row.MltLfn = kLastInSecond + ++counter_;
+  rows_.push_back(row);
+  sorted_ = false;
+}
+
+const std::vector<MltSatz>& TimeLine::Ordered() {
+  if (!sorted_) std::sort(rows_.begin(), rows_.end(), EarlierEvent);
+  sorted_ = true;
+  return rows_;
+}
+
+void TimeLine::EraseOrdered(std::size_t index) {
+  Ordered();
+  rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(index));
 }

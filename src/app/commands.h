@@ -16,6 +16,7 @@ int RunDemo(const Options& options);
 int RunCalendar(const Options& options);
 int RunReport(const Options& options);
 int RunStatus(const Options& options);
+int RunBoard(const Options& options);
 
 // Logs in with the configuration file for a helper command; prints the
 // reason on failure. createMissing lets initdb create an SQLite file.

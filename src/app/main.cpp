@@ -28,5 +28,6 @@ int main(int argc, char** argv) {
   if (o.command == "decipher") return RunDecipher(o);
   if (o.command == "calendar") return RunCalendar(o);
   if (o.command == "report") return RunReport(o);
+  if (o.command == "board") return RunBoard(o);
   return RunDemo(o);
 }

@@ -6,6 +6,7 @@
 namespace {
 
 constexpr int kDefaultStopWait = 120;
+constexpr int kLongestInterval = 86400;  // board: --every and --stale at most a day's worth
 
 bool isNumber(const std::string& text) {
   if (text.empty() || text.size() > 6) return false;
@@ -32,19 +33,29 @@ Options ParseOptions(int argc, char** argv) {
         break;
       }
       (a == "--config" ? o.configFile : o.logFile) = argv[++k];
+    } else if (a == "--full-day" && o.command == "report") {
+      o.fullDay = true;
     } else if (a == "--json" && o.command == "status") {
       o.json = true;
     } else if (a == "--wait" && o.command == "stop") {
       o.waitSeconds = kDefaultStopWait;
       if (k + 1 < argc && isNumber(argv[k + 1])) o.waitSeconds = std::atoi(argv[++k]);
+    } else if ((a == "--every" || a == "--stale") && o.command == "board") {
+      const bool every = a == "--every";
+      if (k + 1 >= argc || !isNumber(argv[k + 1]) || std::atoi(argv[k + 1]) < 1 ||
+          std::atoi(argv[k + 1]) > kLongestInterval) {
+        o.error = a + (every ? " needs a number of seconds" : " needs a number of minutes") + " (1 to 86400)";
+        break;
+      }
+      (every ? o.everySeconds : o.staleMinutes) = std::atoi(argv[++k]);
     } else if ((a == "--calendar" || a == "--day-types" || a == "--out") && o.command != "encipher") {
       if (k + 1 >= argc) {
         o.error = a + " needs a value";
         break;
       }
-      const bool fits = a == "--out" ? o.command == "report" : o.command == "calendar";
+      const bool fits = a == "--out" ? o.command == "report" || o.command == "board" : o.command == "calendar";
       if (!fits) {
-        o.error = a + " goes with " + (a == "--out" ? "report" : "calendar");
+        o.error = a + " goes with " + (a == "--out" ? "report or board" : "calendar");
         break;
       }
       (a == "--calendar" ? o.calendarNumbers : a == "--day-types" ? o.dayTypes : o.outFile) = argv[++k];
@@ -59,7 +70,7 @@ Options ParseOptions(int argc, char** argv) {
     }
   }
   static const char* kCommands[] = {"initdb",   "feed", "stop",     "status", "encipher",
-                                    "decipher", "demo", "calendar", "report"};
+                                    "decipher", "demo", "calendar", "report", "board"};
   if (o.error.empty() && !o.command.empty()) {
     bool known = false;
     for (const char* c : kCommands) known = known || o.command == c;
@@ -95,8 +106,14 @@ void PrintUsage(std::FILE* out) {
       "  calendar FROM TO [--calendar NUM] [--day-types T1,..,T7]\n"
       "                    fill the shared calendar for the days FROM..TO (yyyymmdd); default\n"
       "                    calendars: those the shift assignments name\n"
-      "  report [DAY] [--out FILE]\n"
-      "                    write the HTML report of DAY (yyyymmdd, default today)\n"
+      "  report [DAY] [--out FILE] [--full-day]\n"
+      "  report FROM TO --out DIR [--full-day]\n"
+      "                    write the HTML report of DAY (yyyymmdd, default today), or a page\n"
+      "                    per day FROM..TO and index.html into DIR; --out - to standard output\n"
+      "  board [--out FILE] [--every SECONDS] [--stale MINUTES]\n"
+      "                    write the live board of the shop floor (default board.html); --every:\n"
+      "                    rewrite it at that interval until stopped; --stale: mark work places\n"
+      "                    unchanged for longer (default 30)\n"
       "\n"
       "options:\n"
       "  --config FILE     configuration file (default ../../../../files/korvantis.ini)\n"

@@ -168,4 +168,10 @@ TranslatedSql translate(std::string_view sql, Dialect dialect) {
   return Translator(sql, dialect).run();
 }
 
+const char* readOnlyBegin(Dialect dialect) {
+  return dialect == Dialect::Sqlite ? "BEGIN DEFERRED"
+                                    : "BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY; "
+                                      "SET LOCAL lock_timeout = '2s'; SET LOCAL statement_timeout = '30s'";
+}
+
 }  // namespace db

@@ -18,4 +18,9 @@ struct TranslatedSql {
 
 TranslatedSql translate(std::string_view sql, Dialect dialect);
 
+// The start of a reader's transaction: one snapshot for all its selects,
+// no writes, and on the server no long wait behind another's lock. On the
+// embedded database (write-ahead log) a reader never blocks the writer.
+const char* readOnlyBegin(Dialect dialect);
+
 }  // namespace db

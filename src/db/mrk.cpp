@@ -39,6 +39,12 @@ int Mrk_PKeyDel(const MerkSatz* m) {
   return db::writeRecord(q, m, key.binds);
 }
 
+int Mrk_PKeyDelPending(const MerkSatz* m) {
+  static const db::KeyCondition key = mrk().key(kKey);
+  static db::Query q("Mrk_PKeyDelPending", mrk().erase(kKey));
+  return db::writeExistingRecord(q, m, key.binds);
+}
+
 // The key is not unique: two notes that differ only in MrkMdt make this
 // single-row read fail with -1422.
 int Mrk_PKeyReadk(MerkSatz* m) {

@@ -25,6 +25,8 @@ struct MerkSatz {
 int Mrk_PKeyIns(const MerkSatz* mrk);
 // Deletes every note of the key, whatever its MrkMdt.
 int Mrk_PKeyDel(const MerkSatz* mrk);
+// The same, but 1403 when no note of the key was there any more.
+int Mrk_PKeyDelPending(const MerkSatz* mrk);
 // Reads the note of the key; -1422 when several notes share it. On failure
 // the record stays as it was.
 int Mrk_PKeyReadk(MerkSatz* mrk);

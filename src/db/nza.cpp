@@ -99,6 +99,12 @@ int Nza_PKeyUpd(const NzaSatz* n) {
   return db::writeRecord(q, n, nza().writeFields());
 }
 
+int Nza_PKeyDel(const NzaSatz* n) {
+  static const db::KeyCondition key = nza().key(kKey);
+  static db::Query q("Nza_PKeyDel", nza().erase(kKey));
+  return db::writeRecord(q, n, key.binds);
+}
+
 int Nza_PKeyReadk(NzaSatz* n) {
   static const db::KeyCondition key = nza().key(kKey);
   static db::Query q("Nza_PKeyReadk", nza().select() + key.where);

@@ -73,6 +73,8 @@ int Nza_PKeyIns(const NzaSatz* nza);
 // Sets every column of the row with the record's key and start moment; the
 // start moment itself therefore never changes. 0 also when no row matched.
 int Nza_PKeyUpd(const NzaSatz* nza);
+// Deletes the row of the six key fields; 0 also when none matched.
+int Nza_PKeyDel(const NzaSatz* nza);
 // The row of the six key fields; on failure the key fields stay and every
 // other field is cleared.
 int Nza_PKeyReadk(NzaSatz* nza);

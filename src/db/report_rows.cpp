@@ -10,7 +10,8 @@ constexpr db::Field kWorkPlace[] = {DB_FIELD(RptArbeitsplatz, AplApl), DB_FIELD(
 constexpr db::Field kBooking[] = {DB_FIELD(RptBuchung, ObjTyp), DB_FIELD(RptBuchung, KeyApl),
                                   DB_FIELD(RptBuchung, KeyApk), DB_FIELD(RptBuchung, KeyApp),
                                   DB_FIELD(RptBuchung, KeyPnr), DB_FIELD(RptBuchung, MelMsk),
-                                  DB_FIELD(RptBuchung, KeyUbg), DB_FIELD(RptBuchung, KeyUhr)};
+                                  DB_FIELD(RptBuchung, KeyUbg), DB_FIELD(RptBuchung, KeyUhr),
+                                  DB_FIELD(RptBuchung, MelGum), DB_FIELD(RptBuchung, MelFam)};
 constexpr db::Field kPeriod[] = {
     DB_FIELD(RptPeriode, NzaSa),  DB_FIELD(RptPeriode, NzaApl), DB_FIELD(RptPeriode, NzaApk),
     DB_FIELD(RptPeriode, NzaApp), DB_FIELD(RptPeriode, NzaPnr), DB_FIELD(RptPeriode, NzaDtm),
@@ -40,7 +41,8 @@ int Rpt_Arbeitsplaetze(std::vector<RptArbeitsplatz>& out) {
 
 int Rpt_Buchungen(const std::string& day, std::vector<RptBuchung>& out) {
   static db::Query q("Rpt_Buchungen",
-                     "select ObjTyp, KeyApl, KeyApk, KeyApp, KeyPnr, MelMsk, KeyUbg, TO_CHAR(KeyUhr,'HH24MISS') "
+                     "select ObjTyp, KeyApl, KeyApk, KeyApp, KeyPnr, MelMsk, KeyUbg, TO_CHAR(KeyUhr,'HH24MISS'), "
+                     "MelGum, MelFam "
                      "from Kvs560Mel where TO_CHAR(KeyDat,'yyyymmdd')=:b0 "
                      "order by TO_CHAR(KeyUhr,'HH24MISS'), KeySek, KeyBnr, KeyLfn");
   const db::Value params[] = {db::Value::text(day)};

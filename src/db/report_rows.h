@@ -25,6 +25,7 @@ struct RptBuchung {
   FixedText<3> MelMsk;
   FixedText<6> KeyUbg;
   FixedText<7> KeyUhr;  // HH24MISS
+  double MelGum = 0, MelFam = 0;  // good and reject quantity
 };
 
 // One period row (Kvs590Nza) that begins on the day.

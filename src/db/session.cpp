@@ -4,6 +4,7 @@
 
 #include "base/status.h"
 #include "db/access.h"
+#include "db/dialect.h"
 #include "db/failure.h"
 
 namespace db {
@@ -229,6 +230,12 @@ int Session::endTransaction(const char* command) {
 int Session::commit() {
   if (inGroup_) return commitGroup();
   return inUnit_ ? commitUnit() : endTransaction("COMMIT");
+}
+
+int Session::beginReadOnly() {
+  if (!conn_) return status::kNotConnected;
+  if (inUnit_ || inGroup_ || conn_->inTransaction()) return status::kOk;
+  return observe(conn_->executeScript(readOnlyBegin(conn_->dialect())));
 }
 
 int Session::rollback() {

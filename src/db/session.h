@@ -70,6 +70,10 @@ class Session {
   // The write went through: its savepoint is released with the next one.
   void writeDone(const std::string& savepoint);
 
+  // Starts a read-only transaction (one snapshot, no writes) for a reader
+  // beside the worker; end it with rollback().
+  int beginReadOnly();
+
   // Ends whatever transaction is open (commit or roll back).
   int commit();
   int rollback();

@@ -124,7 +124,7 @@ int RunDemo(const Options& options) {
 
   PrintDemoSummary(run);
   const std::string report = "report-" + run.day + ".html";
-  if (report::WriteDayReport(run.day, report, &error))
+  if (report::WriteDayReport(run.day, report, false, &error))
     std::printf("\nThe day's picture and figures: %s/%s\n", run.directory.c_str(), report.c_str());
   else
     Fail(error);

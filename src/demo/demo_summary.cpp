@@ -6,6 +6,8 @@
 #include <map>
 #include <string_view>
 
+#include "analysis/duration.h"
+#include "app/html/html_text.h"
 #include "db/access.h"
 #include "db/apk.h"
 #include "db/apl.h"
@@ -17,6 +19,17 @@
 #include "demo/function_codes.h"
 
 namespace {
+
+// A period row's duration (whole minutes, seconds as hundredths) as
+// hours:minutes, the one format of durations in the demo and the report.
+std::string Duration(double stored) { return html::HoursMinutes(DauerSekunden(stored)); }
+
+// A time per unit as the terminals send it, hours before the point and
+// minutes after it (0.12 is twelve minutes), as hours:minutes.
+std::string HoursDotMinutes(double value) {
+  const long long hundredths = std::llround(value * 100);
+  return html::HoursMinutes((hundredths / 100 * 60 + hundredths % 100) * 60);
+}
 
 // Reads every row of a summary query.
 std::vector<db::Row> Rows(db::Query& q) {
@@ -105,7 +118,8 @@ void PrintHeader(const DemoRun& run) {
   const std::string& d = run.day;
   std::printf("BdeMorvelt demo: early shift of %s-%s-%s\n", d.substr(0, 4).c_str(), d.substr(4, 2).c_str(),
               d.substr(6, 2).c_str());
-  std::printf("Database, configuration and message log are in %s\n\n", run.directory.c_str());
+  std::printf("Database, configuration and message log are in %s\n", run.directory.c_str());
+  std::printf("Durations are in hours:minutes (7:40 is seven hours and forty minutes).\n\n");
   std::printf("The day's telegrams as the terminals sent them:\n");
   for (const DemoTelegram& t : run.telegrams)
     std::printf("  %s:%s  %-3.3s  %.*s\n", t.time.substr(0, 2).c_str(), t.time.substr(2, 2).c_str(),
@@ -203,10 +217,9 @@ void PrintOperations() {
     app.AppApk = o.apk;
     app.AppApp = o.app;
     if (App_PKeyReadk(&app) != 0) continue;
-    char target[32] = "";
-    if (app.AppZf1 == "v") std::snprintf(target, sizeof target, "%.2f h.min", app.AppSza);
+    const std::string target = app.AppZf1 == "v" ? HoursDotMinutes(app.AppSza) : "";
     std::printf("  %-12s  %-5s  %-20s  %-20s  %5.0f  %6.0f  %s\n", app.AppApk.c_str(), app.AppApp.c_str(),
-                app.AppBz1.c_str(), OperationStatus(app.AppSts), app.AppIme, app.AppAme, target);
+                app.AppBz1.c_str(), OperationStatus(app.AppSts), app.AppIme, app.AppAme, target.c_str());
   }
   std::printf("\nOrders after the day\n");
   for (const DemoOrder& o : DemoOrders()) {
@@ -247,11 +260,10 @@ void PrintUploads() {
               "good", "reject", "time/unit");
   for (const db::Row& r : Rows(q)) {
     std::string what = r[2].asText() + "/" + r[3].asText();
-    char zt[16] = "";
-    if (r[8].asReal() != 0) std::snprintf(zt, sizeof zt, "%.2f", r[8].asReal());
+    const std::string zt = r[8].asReal() != 0 ? HoursDotMinutes(r[8].asReal()) : "";
     std::printf("  %3lld  %-3s  %-18s  %-14s  %6lld  %5.0f  %6.0f  %s\n", static_cast<long long>(r[0].asInt()),
                 r[1].asText().c_str(), what.c_str(), PersonName(r[4].asText()).c_str(),
-                static_cast<long long>(r[5].asInt()), r[6].asReal(), r[7].asReal(), zt);
+                static_cast<long long>(r[5].asInt()), r[6].asReal(), r[7].asReal(), zt.c_str());
   }
 }
 
@@ -275,19 +287,11 @@ void PrintNotes(const DemoRun& run) {
               run.logEntries == 1 ? "y" : "ies", run.directory.c_str());
 }
 
-// "m:ss" of a stored duration (whole minutes, seconds as hundredths).
-std::string MinutesSeconds(double stored) {
-  const long long hundredths = std::llround(stored * 100);
-  char text[64];
-  std::snprintf(text, sizeof text, "%lld:%02lld", hundredths / 100, hundredths % 100);
-  return text;
-}
-
 void PrintRunTimeRow(const db::Row& r) {
   std::printf("  %-10s  %-18s  %-10s  %8s  %8s  %8s  %8s\n", Trim(r[0].asText()).c_str(),
               (Trim(r[1].asText()) + "/" + Trim(r[2].asText())).c_str(), Trim(r[3].asText()).c_str(),
-              MinutesSeconds(r[4].asReal()).c_str(), MinutesSeconds(r[5].asReal()).c_str(),
-              MinutesSeconds(r[6].asReal()).c_str(), MinutesSeconds(r[7].asReal()).c_str());
+              Duration(r[4].asReal()).c_str(), Duration(r[5].asReal()).c_str(),
+              Duration(r[6].asReal()).c_str(), Duration(r[7].asReal()).c_str());
 }
 
 // What the run-time analysis computed: per shift (or per day outside the
@@ -299,7 +303,7 @@ void PrintRunTimes() {
   static db::Query total("Demo_RunTimeTotal",
                          "select '', NzaApk, NzaApp, 'total', NzaBzr, NzaBza, NzaPza, NzaUza from Kvs590Nza "
                          "where NzaSa=8 order by NzaApk, NzaApp");
-  std::printf("\nRun time of order operations (minutes:seconds)\n");
+  std::printf("\nRun time of order operations (hours:minutes)\n");
   std::printf("  %-10s  %-18s  %-10s  %8s  %8s  %8s  %8s\n", "work place", "order/operation", "shift",
               "set-up", "work", "break", "interr.");
   std::vector<db::Row> rows = Rows(perShift);
@@ -314,14 +318,14 @@ void PrintStoppages() {
   static db::Query q("Demo_Stoppages",
                      "select NzaApl, TO_CHAR(NzaDtm,'HH24MISS'), TO_CHAR(NzaEdt,'HH24MISS'), NzaUbg, NzaBzu, NzaPzu "
                      "from Kvs590Nza where NzaSa=13 order by NzaApl, NzaDtm");
-  std::printf("\nStoppages of work places within their shifts (minutes:seconds)\n");
+  std::printf("\nStoppages of work places within their shifts (hours:minutes)\n");
   std::printf("  %-10s  %-5s  %-5s  %-6s  %8s  %8s\n", "work place", "from", "to", "reason", "in shift", "in break");
   std::vector<db::Row> rows = Rows(q);
   if (rows.empty()) std::printf("  none\n");
   for (const db::Row& r : rows)
     std::printf("  %-10s  %-5s  %-5s  %-6s  %8s  %8s\n", Trim(r[0].asText()).c_str(), Clock(r[1].asText()).c_str(),
-                Clock(r[2].asText()).c_str(), Trim(r[3].asText()).c_str(), MinutesSeconds(r[4].asReal()).c_str(),
-                MinutesSeconds(r[5].asReal()).c_str());
+                Clock(r[2].asText()).c_str(), Trim(r[3].asText()).c_str(), Duration(r[4].asReal()).c_str(),
+                Duration(r[5].asReal()).c_str());
 }
 
 // What the person-time analysis computed: each work period with its
@@ -332,7 +336,7 @@ void PrintPersonPeriods() {
                      "TO_CHAR(NzaEdt,'HH24MISS'), NzaEnd, NzaUbg, NzaNza, NzaBza, NzaPza, NzaAbz, NzaBzu, NzaUza, "
                      "NzaPzu, NzaUbz from Kvs590Nza where NzaSa in (1,2) "
                      "order by NzaPnr, NzaApl, NzaApk, NzaApp, NzaDtm, NzaSa");
-  std::printf("\nPerson time on order operations (minutes:seconds)\n");
+  std::printf("\nPerson time on order operations (hours:minutes)\n");
   std::printf("  %-14s  %-10s  %-18s  %-14s  %-5s  %-5s  %8s  %8s  %8s  %8s  %8s\n", "person", "work place",
               "order/operation", "period", "from", "to", "net", "gross", "break", "present", "interr.");
   std::vector<db::Row> rows = Rows(q);
@@ -349,9 +353,9 @@ void PrintPersonPeriods() {
     const double present = work ? r[12].asReal() : r[16].asReal();
     std::printf("  %-14s  %-10s  %-18s  %-14s  %-5s  %-5s  %8s  %8s  %8s  %8s  %8s\n",
                 PersonName(r[1].asText()).c_str(), Trim(r[2].asText()).c_str(), what.c_str(), period.c_str(),
-                Clock(r[5].asText()).c_str(), to.c_str(), MinutesSeconds(net).c_str(), MinutesSeconds(gross).c_str(),
-                MinutesSeconds(pause).c_str(), MinutesSeconds(present).c_str(),
-                work ? MinutesSeconds(r[13].asReal()).c_str() : "");
+                Clock(r[5].asText()).c_str(), to.c_str(), Duration(net).c_str(), Duration(gross).c_str(),
+                Duration(pause).c_str(), Duration(present).c_str(),
+                work ? Duration(r[13].asReal()).c_str() : "");
   }
 }
 

@@ -145,10 +145,10 @@ void Book(const MelSatz& booking) {
   NoteFor(booking);
 }
 
-std::vector<NzaSatz> Periods(std::int16_t kind, const char* pnr) {
+std::vector<NzaSatz> Periods(std::int16_t kind, const char* pnr, const char* apl) {
   NzaSatz window;
   window.NzaSa = kind;
-  window.NzaApl = kApl;
+  window.NzaApl = apl;
   window.NzaApk = kApk;
   window.NzaApp = kApp;
   window.NzaPnr = pnr;

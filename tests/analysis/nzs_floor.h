@@ -48,8 +48,8 @@ void NoteFor(const MelSatz& booking);
 // Inserts the booking and its note.
 void Book(const MelSatz& booking);
 
-// The period rows of one kind of kPnr (unless named), by start.
-std::vector<NzaSatz> Periods(std::int16_t kind, const char* pnr = kPnr);
+// The period rows of one kind of kPnr on WP1 (unless named), by start.
+std::vector<NzaSatz> Periods(std::int16_t kind, const char* pnr = kPnr, const char* apl = kApl);
 std::string Start(const NzaSatz& n);  // yyyymmddHHMMSS
 std::string End(const NzaSatz& n);
 

@@ -1,11 +1,13 @@
 // Periods of more than twelve hours are cut along attendance by the run:
 // exactly twelve hours stay whole, one second more is cut, and a period
-// over two days becomes one part per attendance and a part at its end.
+// over two days becomes one part per attendance and a part at its end; a
+// long row whose start was generated gives way to its parts.
 #include <gtest/gtest.h>
 
 #include "analysis/analyses.h"
 #include "db_fixture.h"
 #include "nzs_floor.h"
+#include "scenario_support.h"
 
 namespace {
 
@@ -25,9 +27,9 @@ std::string Shape(const NzaSatz& n) {
          "/" + std::to_string(n.NzaEbn);
 }
 
-std::vector<std::string> Shapes(const char* pnr) {
+std::vector<std::string> Shapes(const char* pnr, std::int16_t kind = 1, const char* apl = kApl) {
   std::vector<std::string> out;
-  for (const NzaSatz& n : Periods(1, pnr)) out.push_back(Shape(n));
+  for (const NzaSatz& n : Periods(kind, pnr, apl)) out.push_back(Shape(n));
   return out;
 }
 
@@ -73,6 +75,35 @@ TEST_P(NzsLongPeriodTest, PeriodOverTwoDaysIsCutAlongAttendance) {
   EXPECT_DOUBLE_EQ(495.00, parts[1].NzaBza);
   EXPECT_EQ(0, testdb::CountRows("Kvs561Mlt"));
   EXPECT_EQ(0, testdb::CountRows("Kvs563Mrk"));
+}
+
+// On a work place without a shift model a resumption without interruption
+// before it completes a row that begins at the day's first second;
+// attendance then cuts it, and the long row must not stay beside its part
+// (the same minutes would count twice).
+TEST_P(NzsLongPeriodTest, GeneratedStartGivesWayToItsParts) {
+  scenario::SetNoteSwitch(5, false);  // interruption periods are kept
+  const char* present = "00003004";
+  const char* absent = "00003005";
+  auto onBareWorkPlace = [](MelSatz m) {
+    m.KeyApl = "WP9";
+    return m;
+  };
+  Book(onBareWorkPlace(Booking(11, "P05", "PA", kDay, "063000", present)));
+  Book(onBareWorkPlace(Booking(12, "P07", "PW", kDay, "130000", present)));
+  Book(onBareWorkPlace(Booking(13, "P08", "PE", kDay, "150000", present)));
+  Attendance(present, kDay, "070000", kDay, "150000");
+  Book(onBareWorkPlace(Booking(14, "P05", "PA", kDay, "140000", absent)));
+  Book(onBareWorkPlace(Booking(15, "P07", "PW", kDay, "150000", absent)));
+  Nzs_Abarbeiten();
+
+  EXPECT_EQ((std::vector<std::string>{"20261207070000-20261207130000 UG/PW 0/12"}), Shapes(present, 2, "WP9"));
+  EXPECT_EQ((std::vector<std::string>{"20261207063000-20261207150000 PA/PE 11/13"}), Shapes(present, 1, "WP9"));
+  // Without attendance no part has a length: the long row stays and a part
+  // of no length marks its end.
+  EXPECT_EQ((std::vector<std::string>{"20261207000001-20261207150000 PU/PW 0/15",
+                                      "20261207150000-20261207150000 UG/PW 0/15"}),
+            Shapes(absent, 2, "WP9"));
 }
 
 INSTANTIATE_DB_TEST(NzsLongPeriodTest);

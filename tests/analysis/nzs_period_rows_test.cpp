@@ -27,10 +27,10 @@ class NzsPeriodRowsTest : public DbTest {
 };
 
 TEST_P(NzsPeriodRowsTest, StartTakesTheShiftThatContainsIt) {
-  Nza_ArbeitBeginn(Booking(1, "P05", "PA", kDay, "233000", "00002001"));
-  Nza_ArbeitBeginn(Booking(2, "P05", "PA", kDay, "020000", "00002002"));  // in the night from yesterday
-  Nza_ArbeitBeginn(Booking(3, "P05", "PA", kDay, "080000", "00002003"));
-  Nza_ArbeitBeginn(Booking(4, "P05", "PA", kDay, "150000", "00002004"));  // between the shifts
+  Nza_ArbeitBeginn(Booking(1, "P05", "PA", kDay, "233000", "00002001"), false);
+  Nza_ArbeitBeginn(Booking(2, "P05", "PA", kDay, "020000", "00002002"), false);  // in the night from yesterday
+  Nza_ArbeitBeginn(Booking(3, "P05", "PA", kDay, "080000", "00002003"), false);
+  Nza_ArbeitBeginn(Booking(4, "P05", "PA", kDay, "150000", "00002004"), false);  // between the shifts
   EXPECT_EQ("NIGHT", OnlyRow("00002001").NzaEmo.view());
   EXPECT_EQ("NIGHT", OnlyRow("00002002").NzaEmo.view());
   EXPECT_EQ("          ", OnlyRow("00002004").NzaEmo.view());
@@ -50,7 +50,7 @@ TEST_P(NzsPeriodRowsTest, StartTakesTheShiftThatContainsIt) {
   EXPECT_EQ("MldToNza", early.NzaErf.view());
 
   // The same start booked again marks the row it finds.
-  Nza_ArbeitBeginn(Booking(3, "P05", "PA", kDay, "080000", "00002003"));
+  Nza_ArbeitBeginn(Booking(3, "P05", "PA", kDay, "080000", "00002003"), false);
   EXPECT_EQ(5004, OnlyRow("00002003").NzaFnr);
 }
 
@@ -61,7 +61,7 @@ TEST_P(NzsPeriodRowsTest, WorkPlaceWithoutShiftModel) {
   ASSERT_EQ(0, Apl_PKeyIns(&lone));
   MelSatz start = Booking(1, "P05", "PA", kDay, "080000");
   start.KeyApl = "WP9";
-  Nza_ArbeitBeginn(start);
+  Nza_ArbeitBeginn(start, false);
   NzaSatz row;
   row.NzaSa = 1;
   row.NzaApl = "WP9";
@@ -86,7 +86,7 @@ TEST_P(NzsPeriodRowsTest, EndWithoutStartIsCompleted) {
   Insert(night);
   NzaSatz noStart;
   noStart.NzaSa = 1;
-  Nza_ZeileBeenden(night, noStart);
+  Nza_ZeileBeenden(night, noStart, false);
   NzaSatz row = OnlyRow("00002005");
   EXPECT_EQ(Day(-1) + "220000", Start(row));
   EXPECT_EQ("20261207050000", End(row));
@@ -108,7 +108,7 @@ TEST_P(NzsPeriodRowsTest, EndWithoutStartIsCompleted) {
   Insert(afternoon);
   NzaSatz noStart2;
   noStart2.NzaSa = 1;
-  Nza_ZeileBeenden(afternoon, noStart2);
+  Nza_ZeileBeenden(afternoon, noStart2, false);
   std::vector<NzaSatz> rows = Periods(1, "00002006");
   ASSERT_EQ(2u, rows.size());
   EXPECT_EQ("20261207000001", Start(rows[0]));

@@ -265,6 +265,21 @@ TEST_P(StoppageScenario, OnlyShiftTimeCountsAndBreaksApart) {
   EXPECT_EQ(0, testdb::CountRows("Kvs561Mlt"));
 }
 
+// A second end while nothing stands still closes no period: no row starts
+// at the earlier period's start. The second note reads the first period
+// again, whose row is already stored: that one failed insert is all the log
+// holds.
+TEST_P(StoppageScenario, EndWithoutOpenStoppageWritesNoRow) {
+  Stoppage("100000", "110000");
+  Book(WorkPlaceTelegram("M04", "113000", kDan, "0000", kWp2));
+  LogCapture log;
+  Dlz_Abarbeiten();
+  EXPECT_EQ((Rows{"WP00000020|20261207100000-20261207110000|0099|45.00 45.00 60.00 15.00 60.00"}),
+            StoppageRows());
+  EXPECT_EQ(1, log.Count("Nza_SA_M_Ins()", "Nza_PKeyIns"));
+  EXPECT_EQ(0, testdb::QueryInt("select count(*) from Kvs563Mrk where MrkKng='STG'"));
+}
+
 TEST_P(StoppageScenario, StoppageStillOpenAtTheNoteEndsAtTheRunStamp) {
   Book(WorkPlaceTelegram("M03", "100000", kDan, "0099", kWp2));
   MerkSatz note;

@@ -46,19 +46,20 @@ TEST(DemoScenario, BooksTheDayAndReportsIt) {
         << out;
     EXPECT_NE(std::string::npos, out.find("6001  badge unknown or not valid today")) << out;
     EXPECT_NE(std::string::npos, out.find("FA2026-00102  00010  Turn shaft            finished")) << out;
-    EXPECT_NE(std::string::npos, out.find("12.45 h.min")) << out;
+    EXPECT_NE(std::string::npos, out.find("in work                  31       0  12:45")) << out;
     EXPECT_NE(std::string::npos, out.find("A04   AU   M_A  MILL-00001")) << out;
     // Every run-time note is worked off: per shift and in total.
-    EXPECT_NE(std::string::npos, out.find("MILL-00001  FA2026-00101/00010  Early          35:00    360:00")) << out;
-    EXPECT_NE(std::string::npos, out.find("FA2026-00101/00010  total          35:00    360:00")) << out;
+    EXPECT_NE(std::string::npos, out.find("MILL-00001  FA2026-00101/00010  Early           0:35      6:00")) << out;
+    EXPECT_NE(std::string::npos, out.find("FA2026-00101/00010  total           0:35      6:00")) << out;
     EXPECT_EQ(std::string::npos, out.find("LZS ")) << out;
-    EXPECT_NE(std::string::npos, out.find("MILL-00001  10:15  11:00  0101       45:00      0:00")) << out;
+    EXPECT_NE(std::string::npos, out.find("MILL-00001  10:15  11:00  0101        0:45      0:00")) << out;
     EXPECT_EQ(std::string::npos, out.find("STG ")) << out;
     EXPECT_NE(std::string::npos, out.find("Anna Becker     MILL-00001  FA2026-00101/00010  work            06:45  13:50 "
-                                          "   330:00    360:00     30:00    360:00     65:00"))
+                                          "     5:30      6:00      0:30      6:00      1:05"))
         << out;
     EXPECT_EQ(std::string::npos, out.find("NZS ")) << out;
     EXPECT_NE(std::string::npos, out.find("Message log: ")) << out;
+    EXPECT_NE(std::string::npos, out.find("Durations are in hours:minutes")) << out;
   }
   const std::string config = (dir / "korvantis.ini").string();
   EXPECT_EQ("sqlite:bde.db", Get_IniWert("", "NET8", 0, config));

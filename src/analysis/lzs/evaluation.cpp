@@ -47,22 +47,14 @@ void interruptionRow(LzaAuswertung& a, const MltSatz& row) {
 }
 
 void kommen(LzaAuswertung& a, const MltSatz& row) {
-  a.innen.schichtBeginn = a.innen.schichtEnde = eventTime(row);
-  start(a, eventTime(row), &LzaZustand::schicht, nullptr, row);
+  SchichtBeginnt(a.innen, eventTime(row), [&a] { bookInterval(a); });
 }
 
 void gehen(LzaAuswertung& a, const MltSatz& row) {
   LzaZustand& z = a.innen;
-  const std::string t = eventTime(row);
-  z.schichtEnde = t;
-  if (!z.IrgendeinFlag()) {
-    z.schichtBeginn = t;
-    z.intervallVon = t;
-    z.schicht = true;
-  }
-  z.intervallBis = t;
-  Lza_ZeitBuchen(a);
-  for (int k : {0, 1, 2, 5, 6})
+  SchichtEndeBuchen(z, eventTime(row), [&a] { bookInterval(a); });
+  using namespace zaehler;
+  for (int k : {Nza, Bza, Uza, Nzr, Bzr})
     if (z.periode[k] > 0) {
       Nza_ArbeitsGangSatz(a, row);
       break;
@@ -100,6 +92,7 @@ Handler handlerOf(std::string_view kind) {
 }
 
 // Which counters an interval goes to: the first row whose flags match.
+// Work wins over set-up; an interval with neither is not booked.
 struct Booking {
   bool work, setUp, pause, interrupted;
   std::initializer_list<int> counters;
@@ -107,11 +100,17 @@ struct Booking {
 };
 
 void book(const LzaZustand& flags, LzaZustand& into, std::int32_t x) {
+  using namespace zaehler;
   static const Booking kTable[] = {
-      {true, false, false, false, {0, 1}, {}},          {true, false, true, false, {1, 4}, {}},
-      {true, false, true, true, {14, 16}, {3, 5}},      {true, false, false, true, {14, 2, 13}, {3, 0, 2}},
-      {false, true, false, false, {5, 6}, {}},          {false, true, true, false, {6, 9}, {}},
-      {false, true, true, true, {17}, {6}},             {false, true, false, true, {7}, {1}},
+      // work  set-up  break  interrupted  counters          interruption counters
+      {true,   false,  false, false,       {Nza, Bza},       {}},
+      {true,   false,  true,  false,       {Bza, Pza},       {}},
+      {true,   false,  true,  true,        {Bzu, Pzu},       {I3, I5}},
+      {true,   false,  false, true,        {Bzu, Uza, Nzu},  {I3, I0, I2}},
+      {false,  true,   false, false,       {Nzr, Bzr},       {}},
+      {false,  true,   true,  false,       {Bzr, Pzr},       {}},
+      {false,  true,   true,  true,        {Rf1},            {I6}},
+      {false,  true,   false, true,        {Uzr},            {I1}},
   };
   for (const Booking& b : kTable) {
     const bool matches = b.work ? flags.arbeit : (!flags.arbeit && flags.ruesten);
@@ -136,19 +135,16 @@ std::int64_t Lza_ZeitBuchen(LzaAuswertung& a) {
   return x;
 }
 
-void Lza_Auswerten(const std::string& stamp, NzaSatz& run, bool unterbrechungsZeilen) {
+void Lza_Auswerten(const std::string& stamp, TimeLine& line, NzaSatz& run, bool unterbrechungsZeilen) {
   LzaAuswertung a;
   a.unterbrechungsZeilen = unterbrechungsZeilen;
   a.tag = stamp.substr(0, 8);
-  if (Mlt_MltErf events; events.Open("LzaStd", stamp.c_str()) == status::kOk) {
-    MltSatz row;
-    while (events.Read(&row) == status::kOk) {
-      if (Handler h = handlerOf(row.MltObj.view())) h(a, row);
-      if (row.MltMdt.str() != a.tag) {
-        Nza_WriteDummy(a, run, a.tag);
-        a.aussen.periode.fill(0);
-        a.tag = row.MltMdt.str();
-      }
+  for (const MltSatz& row : line.Ordered()) {
+    if (Handler h = handlerOf(row.MltObj.view())) h(a, row);
+    if (row.MltMdt.str() != a.tag) {
+      Nza_WriteDummy(a, run, a.tag);
+      a.aussen.periode.fill(0);
+      a.tag = row.MltMdt.str();
     }
   }
   Nza_WriteDummy(a, run, a.tag);

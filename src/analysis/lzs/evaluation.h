@@ -10,6 +10,7 @@
 #include <string>
 
 #include "analysis/event_state.h"
+#include "analysis/timeline.h"
 #include "db/nza.h"
 
 // The Kvs590Nza column of each counter.
@@ -24,9 +25,10 @@ struct LzaAuswertung {
   bool unterbrechungsZeilen = false; // interruption rows are switched on
 };
 
-// Walks the rows of "LzaStd" and the stamp; fills the 18 duration columns of
-// the run record with the run time of the window.
-void Lza_Auswerten(const std::string& stamp, NzaSatz& run, bool unterbrechungsZeilen);
+// Walks the time line of the run; fills the 18 duration columns of the run
+// record with the run time of the window. The run stamp's day is the day
+// the walk starts on.
+void Lza_Auswerten(const std::string& stamp, TimeLine& line, NzaSatz& run, bool unterbrechungsZeilen);
 
 // Books the interval from intervallVon to intervallBis; returns its seconds.
 std::int64_t Lza_ZeitBuchen(LzaAuswertung& a);

@@ -31,7 +31,7 @@ int startBooking(MelSatz& key) {
 
 // The order events: every booking of the operation at its work place from
 // the start booking up to the note, both included.
-int orderEvents(const std::string& stamp, NzaSatz& run, std::int32_t& counter) {
+int orderEvents(const std::string& stamp, NzaSatz& run, TimeLine& line) {
   MelSatz window;
   window.ObjTyp = "M_A";
   window.KeyApl = run.NzaApl;
@@ -42,37 +42,37 @@ int orderEvents(const std::string& stamp, NzaSatz& run, std::int32_t& counter) {
   Mel_MAVon bookings;
   if (bookings.Open(&window, run.NzaEdt.c_str(), run.NzaEdtUhr.c_str()) != status::kOk) return 0;
   const int stored =
-      Mlt_Meldungen(kAuftragsEreignisse, stamp, run, counter, [&](MelSatz* m) { return bookings.Read(m); });
+      Mlt_Meldungen(kAuftragsEreignisse, stamp, run, line, [&](MelSatz* m) { return bookings.Read(m); });
   return stored;
 }
 
 }  // namespace
 
 void Lza_Laufzeit(MelSatz key, bool unterbrechungsZeilen) {
-  std::int32_t counter = 0;
+  TimeLine line;
   const MelSatz note = key;
   const std::string stamp = Laufstempel();
   if (startBooking(key) != status::kOk) return;
   NzaSatz run = LaufSatz(4, key, "        ");
   run.NzaEdt = note.KeyDat;
   run.NzaEdtUhr = note.KeyUhr;
-  if (orderEvents(stamp, run, counter) == 0) return;
-  Mlt_Eckwerte(kLaufzeitEckwerte, stamp, run, counter);
-  Lza_Auswerten(stamp, run, unterbrechungsZeilen);
-  Mlt_Loeschen("LzaStd", stamp);
+  if (orderEvents(stamp, run, line) == 0) return;
+  Mlt_Eckwerte(kLaufzeitEckwerte, stamp, run, line);
+  Lza_Auswerten(stamp, line, run, unterbrechungsZeilen);
   run.NzaErf = "LzaStd";
   Add_LaufZt_Apl(run);
   Add_LaufZt_Ges(run);
 }
 
-void Get_MerkLoeschen_Lzs(const MelSatz& key) { MerkSatzLoeschen(MerkSchluessel("LZS", key), "Get_MerkLoeschen"); }
+bool Get_MerkLoeschen_Lzs(const MelSatz& key) {
+  return MerkSatzLoeschen(MerkSchluessel("LZS", key), "Get_MerkLoeschen");
+}
 
 int Lzs_Abarbeiten() {
   const bool interruptionRows = NzpLaden().Aktiv(kInterruptionRowsKind);
   NotizenAbarbeiten("LZS", "Lzs_Abarbeiten", [interruptionRows](const MerkSatz& note) {
     const MelSatz key = SchluesselBuchung(note, true);
-    Lza_Laufzeit(key, interruptionRows);
-    Get_MerkLoeschen_Lzs(key);
+    if (Get_MerkLoeschen_Lzs(key)) Lza_Laufzeit(key, interruptionRows);
   });
   return 0;
 }

@@ -95,14 +95,15 @@ void Nza_SA_C_Ins(LzaAuswertung& a, const MltSatz& wiederAuf) {
   row.NzaUbg = a.innen.unterbrechungGrund;
   calendarOf(row, wiederAuf);
   row.NzaTnr = AuftragTeilenummer(row.NzaApk);
+  using namespace zaehler;
   const auto& i = (a.innen.schicht ? a.innen : a.aussen).unterbrechung;
-  row.NzaUza = Dauer(i[0]);
-  row.NzaUzr = Dauer(i[1]);
-  row.NzaNzu = Dauer(i[2]);
-  row.NzaBzu = Dauer(i[3]);
-  row.NzaPzu = Dauer(i[5]);
-  row.NzaRf1 = Dauer(i[6]);
-  row.NzaUbz = Dauer(static_cast<std::int64_t>(i[1]) + i[3] + i[6]);
+  row.NzaUza = Dauer(i[I0]);
+  row.NzaUzr = Dauer(i[I1]);
+  row.NzaNzu = Dauer(i[I2]);
+  row.NzaBzu = Dauer(i[I3]);
+  row.NzaPzu = Dauer(i[I5]);
+  row.NzaRf1 = Dauer(i[I6]);
+  row.NzaUbz = Dauer(static_cast<std::int64_t>(i[I1]) + i[I3] + i[I6]);
   int rc = Nza_PKeyIns(&row);
   if (rc != status::kOk) LogError("Nza_SA_C_Ins()", "Nza_PKeyIns", rc);
 }

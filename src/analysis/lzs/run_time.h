@@ -19,5 +19,6 @@ void Lza_Laufzeit(MelSatz key, bool unterbrechungsZeilen);
 void Add_LaufZt_Apl(NzaSatz run);
 void Add_LaufZt_Ges(NzaSatz run);
 
-// Deletes the worked note and every note of the same key.
-void Get_MerkLoeschen_Lzs(const MelSatz& key);
+// Deletes the note about to be worked and every note of the same key;
+// false when an earlier note of the key already took them.
+bool Get_MerkLoeschen_Lzs(const MelSatz& key);

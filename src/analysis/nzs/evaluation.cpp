@@ -1,4 +1,4 @@
-// Replays the scratch time line of a work period through the flags
+// Replays the time line of a work period through the flags
 // present / working / interrupted / in a break and sums up, per
 // combination, the seconds worked; the sums become the period's figures.
 // Interruption periods get their own figures at their end.
@@ -166,16 +166,13 @@ void storeFigures(const PeriodSeconds& p, NzaSatz& n) {
 
 }  // namespace
 
-void Nza_MPA_Auswerten(const std::string& runStamp, NzaSatz& period) {
+void Nza_MPA_Auswerten(TimeLine& line, NzaSatz& period, bool interruptionPeriods) {
   Replay r;
-  CursorRows<MltSatz> line = ReadTimeLine(kNzaMpa, runStamp);
-  // A failed open or fetch leaves what was counted so far (nothing when the
-  // open failed); it is not logged.
-  for (const MltSatz& event : line.rows) {
+  for (const MltSatz& event : line.Ordered()) {
     const Change c = changeOf(event.MltObj.view());
     if (c == Change::None) continue;
     step(r, Moment(event.MltMdt.view(), event.MltMdtUhr.view()), c);
-    if (!InterruptionPeriodsActive()) continue;
+    if (!interruptionPeriods) continue;
     if (c == Change::InterruptionStart) Nza_SA_B_Readk(r, event);
     if (c == Change::InterruptionEnd) {
       r.setUp = period.NzaRau == 1;

@@ -6,8 +6,6 @@
 #include "analysis/cursor_rows.h"
 #include "analysis/moments.h"
 #include "analysis/nzs/nzs.h"
-#include "analysis/order_events.h"
-#include "analysis/run_stamp.h"
 #include "analysis/timeline.h"
 #include "base/civil_date.h"
 #include "base/msglog.h"
@@ -27,8 +25,8 @@ struct CutMarks {
 constexpr CutMarks kWorkMarks = {"PA", "PE", "BG", "EG"};
 constexpr CutMarks kInterruptionMarks = {"PU", "PW", "UG", "WG"};
 
-MltSatz rowOf(const std::string& runStamp, const NzaSatz& n) {
-  return TimeLineRow(kNzaMpa, runStamp, n.NzaPnr.view(), n.NzaApl.view(), n.NzaApk.view(), n.NzaApp.view());
+MltSatz rowOf(const NzaSatz& n) {
+  return TimeLineRow(kNzaMpa, "", n.NzaPnr.view(), n.NzaApl.view(), n.NzaApk.view(), n.NzaApp.view());
 }
 
 void setPartStart(NzaSatz& w, const MltSatz& e, const char* mark, std::int32_t bookingNumber) {
@@ -45,12 +43,26 @@ void setPartEnd(NzaSatz& w, const MltSatz& e, const char* mark, std::int32_t boo
   w.NzaEbn = bookingNumber;
 }
 
+// What the cut wrote: whether a part of positive length was stored, and
+// whether one of the parts took the long period's own key (and so already
+// replaced it).
+struct CutResult {
+  bool positivePart = false;
+  bool partWithOwnKey = false;
+};
+
+void writePart(NzaSatz& w, const NzaSatz& x, CutResult& cut) {
+  if (!TeilSchritt_Write(w)) return;
+  if (StartMoment(w) == StartMoment(x)) cut.partWithOwnKey = true;
+  if (EndMoment(w) != StartMoment(w)) cut.positivePart = true;
+}
+
 // Walks the time line of the long period X and writes its parts.
-void cutAlongAttendance(const std::string& runStamp, const NzaSatz& x, const CutMarks& marks) {
+CutResult cutAlongAttendance(TimeLine& line, const NzaSatz& x, const CutMarks& marks) {
   NzaSatz w = x;
+  CutResult cut;
   bool present = false, inPart = false, startSeen = false;
-  CursorRows<MltSatz> line = ReadTimeLine(kNzaMpa, runStamp);
-  for (const MltSatz& e : line.rows) {
+  for (const MltSatz& e : line.Ordered()) {
     const std::string_view kind = e.MltObj.view();
     if (kind == "KM") {
       // Until a part is open, each come moves the start of the next one.
@@ -58,7 +70,7 @@ void cutAlongAttendance(const std::string& runStamp, const NzaSatz& x, const Cut
       present = true;
     } else if (kind == "GH") {
       setPartEnd(w, e, marks.generatedEnd, 0);
-      if (startSeen) TeilSchritt_Write(w);
+      if (startSeen) writePart(w, x, cut);
       inPart = present = false;
     } else if (kind == marks.startBooking) {
       setPartStart(w, e, marks.startBooking, x.NzaBbn);
@@ -66,30 +78,40 @@ void cutAlongAttendance(const std::string& runStamp, const NzaSatz& x, const Cut
     } else if (kind == marks.endBooking) {
       if (!present) setPartStart(w, e, marks.generatedStart, 0);
       setPartEnd(w, e, marks.endBooking, x.NzaEbn);
-      TeilSchritt_Write(w);
+      writePart(w, x, cut);
       startSeen = inPart = false;
     }
   }
+  return cut;
+}
+
+// Once attendance has cut the long period into parts of positive length,
+// the long row gives way to them: a row that kept its own start (one whose
+// start was generated, or that the attendance begins after) would otherwise
+// hold the same time as its parts. Without such a part the long row stays
+// and the part of no length marks its end.
+void giveWayToParts(const NzaSatz& x, const CutResult& cut) {
+  if (!cut.positivePart || cut.partWithOwnKey) return;
+  const int rc = Nza_PKeyDel(&x);
+  if (rc != status::kOk) LogError("TeilSchritt_Write", "Nza_PKeyDel", rc);
 }
 
 }  // namespace
 
-void Mlt_KommenGehen(const std::string& runStamp, NzaSatz period, std::int32_t& counter) {
+void Mlt_KommenGehen(NzaSatz period, TimeLine& line) {
   const std::string from = AddDays(period.NzaDtm.view(), -1);
   if (from.empty()) return;  // a start that is no date has no days
   CursorRows<TagSatz> days = ReadAllRows<TagSatz, Tag_Von>(period.NzaPnr.c_str(), from.c_str(), period.NzaEdt.c_str());
   for (const TagSatz& day : days.rows) {
-    MltSatz row = rowOf(runStamp, period);
+    MltSatz row = rowOf(period);
     SetEvent(row, "KM", Moment(day.TagVon.view(), day.TagUhr.view()));
-    int rc = InsertNumbered(row, counter);
-    if (rc != status::kOk) LogError("MltKommenGehen()", "Fehler Mlt_PKeyIns(1)", rc);
+    line.Add(row);
     SetEvent(row, "GH", Moment(day.TagBis.view(), day.TagEnd.view()));
-    rc = InsertNumbered(row, counter);
-    if (rc != status::kOk) LogError("Mlt_KommenGehen()", "Fehler Mlt_PKeyIns(2)", rc);
+    line.Add(row);
   }
 }
 
-void Mlt_Unterbr_Mel(const std::string& runStamp, NzaSatz period, std::int32_t& counter) {
+void Mlt_Unterbr_Mel(NzaSatz period, TimeLine& line) {
   MelSatz from;
   from.ObjTyp = "MPA";
   from.KeyApl = period.NzaApl;
@@ -101,32 +123,27 @@ void Mlt_Unterbr_Mel(const std::string& runStamp, NzaSatz period, std::int32_t& 
   CursorRows<MelSatz> bookings = ReadAllRows<MelSatz, Mel_MPAVon>(&from, period.NzaEdt.c_str(), period.NzaEdtUhr.c_str());
   for (const MelSatz& b : bookings.rows) {
     if (b.MelMsk != "PU" && b.MelMsk != "PW") continue;
-    MltSatz row = rowOf(runStamp, period);
+    MltSatz row = rowOf(period);
     SetEvent(row, b.MelMsk.view(), BookingMoment(b));
-    const int rc = InsertNumbered(row, counter);
-    if (rc != status::kOk) LogError("Mlt_Unterbr_Mel()", "Fehler Mlt_PKeyIns", rc);
+    line.Add(row);
   }
 }
 
 void Nza_LangeArbeit(NzaSatz& period) {
-  const std::string runStamp = Laufstempel();
-  std::int32_t counter = 0;
-  Mlt_BeginnEnde(runStamp, period, counter);
-  Mlt_KommenGehen(runStamp, period, counter);
-  cutAlongAttendance(runStamp, period, kWorkMarks);
-  Mlt_Loeschen(kNzaMpa, runStamp);
+  TimeLine line;
+  Mlt_BeginnEnde(period, line);
+  Mlt_KommenGehen(period, line);
+  giveWayToParts(period, cutAlongAttendance(line, period, kWorkMarks));
 }
 
 void Nza_LangeUnterbrechung(NzaSatz& period) {
-  const std::string runStamp = Laufstempel();
-  std::int32_t counter = 0;
-  Mlt_Unterbr_Mel(runStamp, period, counter);
-  Mlt_KommenGehen(runStamp, period, counter);
-  cutAlongAttendance(runStamp, period, kInterruptionMarks);
-  Mlt_Loeschen(kNzaMpa, runStamp);
+  TimeLine line;
+  Mlt_Unterbr_Mel(period, line);
+  Mlt_KommenGehen(period, line);
+  giveWayToParts(period, cutAlongAttendance(line, period, kInterruptionMarks));
 }
 
-void TeilSchritt_Write(NzaSatz& part) {
+bool TeilSchritt_Write(NzaSatz& part) {
   FoundShift shift;
   if (Nza_SchichtSuchen(part.NzaApl.str(), StartMoment(part), EndMoment(part), shift)) {
     part.NzaEmo = shift.emo;
@@ -157,4 +174,5 @@ void TeilSchritt_Write(NzaSatz& part) {
   } else if (rc != status::kOk) {
     LogError("TeilSchritt_Write", "Nza_PKeyIns", rc);
   }
+  return rc == status::kOk;
 }

@@ -7,13 +7,14 @@
 #include <optional>
 #include <string>
 
+#include "analysis/timeline.h"
 #include "db/mel.h"
 #include "db/mrk.h"
 #include "db/nza.h"
 #include "db/ztg.h"
 
-// Creator id of the rows written directly from bookings, and of the scratch
-// rows and evaluated periods of the analysis.
+// Creator id of the rows written directly from bookings, and of the time
+// line and evaluated periods of the analysis.
 inline constexpr const char* kMldToNza = "MldToNza";
 inline constexpr const char* kNzaMpa = "Nza_MPA";
 
@@ -26,44 +27,45 @@ inline constexpr std::int32_t kDayBoundaryStart = 5008;
 // A period longer than this is cut along the person's attendance.
 inline constexpr long long kLongPeriodSeconds = 12 * 60 * 60;
 
-// Whether interruption periods are kept (analysis kind 5); read once per run.
-bool InterruptionPeriodsActive();
+// `interruptionPeriods` below: whether interruption periods are kept
+// (analysis switch 5), read once per run and handed down.
 
 // ---- the run and one note ----
-void Nza_MPA(MelSatz keyBooking);
-void Nza_MPA_Meldungen(MelSatz& keyBooking);
-// Deletes the notes of the key booking's keys and booking number.
-void Get_MerkLoeschen(const MelSatz& keyBooking);
+void Nza_MPA(MelSatz keyBooking, bool interruptionPeriods);
+void Nza_MPA_Meldungen(MelSatz& keyBooking, bool interruptionPeriods);
+// Deletes the notes of the key booking's keys and booking number; false
+// when an earlier note of the key already took them.
+bool Get_MerkLoeschen(const MelSatz& keyBooking);
 
 // ---- period rows ----
-void Nza_ArbeitBeginn(MelSatz booking);
+void Nza_ArbeitBeginn(MelSatz booking, bool interruptionPeriods);
 void Nza_ZeileErfassen(NzaSatz row);
 void Nza_AuswParameter(NzaSatz& row);
-void Nza_ZeileBeenden(MelSatz booking, NzaSatz& periodKey);
+void Nza_ZeileBeenden(MelSatz booking, NzaSatz& periodKey, bool interruptionPeriods);
 void Nza_ArbeitEnde(MelSatz booking, NzaSatz& periodKey);
-void Nza_ArbeitEndeOhneBeginn(MelSatz booking, NzaSatz& periodKey);
+void Nza_ArbeitEndeOhneBeginn(MelSatz booking, NzaSatz& periodKey, bool interruptionPeriods);
 void Nza_BeginnErgaenzen(NzaSatz& row);
 void Mel_Fehlermeldung(MelSatz booking, std::int32_t code);
 
-// ---- scratch time line of a work period ----
-void Mlt_BeginnEnde(const std::string& runStamp, NzaSatz period, std::int32_t& counter);
-void Mlt_Unterbr_Nza(const std::string& runStamp, NzaSatz period, std::int32_t& counter);
-void Mlt_ZeitDaten_Bde(const std::string& runStamp, NzaSatz period, std::int32_t& counter);
-void Mlt_PZM_Tage(const std::string& runStamp, NzaSatz period, std::int32_t& counter);
+// ---- time line of a work period ----
+void Mlt_BeginnEnde(NzaSatz period, TimeLine& line);
+void Mlt_Unterbr_Nza(NzaSatz period, TimeLine& line);
+void Mlt_ZeitDaten_Bde(NzaSatz period, TimeLine& line);
+void Mlt_PZM_Tage(NzaSatz period, TimeLine& line);
 std::optional<ZtgSatz> Nza_PlanTag(const std::string& pnr, const std::string& day);
-void Mlt_PZM_Tag(const std::string& runStamp, const NzaSatz& period, const ZtgSatz& plannedDay,
-                 std::int32_t& counter);
+void Mlt_PZM_Tag(const NzaSatz& period, const ZtgSatz& plannedDay, TimeLine& line);
 void Write_Protokoll(const std::string& pnr, const std::string& day);
 
 // ---- evaluation ----
-void Nza_MPA_Auswerten(const std::string& runStamp, NzaSatz& period);
+void Nza_MPA_Auswerten(TimeLine& line, NzaSatz& period, bool interruptionPeriods);
 
 // ---- long periods ----
 void Nza_LangeArbeit(NzaSatz& period);
 void Nza_LangeUnterbrechung(NzaSatz& period);
-void Mlt_KommenGehen(const std::string& runStamp, NzaSatz period, std::int32_t& counter);
-void Mlt_Unterbr_Mel(const std::string& runStamp, NzaSatz period, std::int32_t& counter);
-void TeilSchritt_Write(NzaSatz& part);
+void Mlt_KommenGehen(NzaSatz period, TimeLine& line);
+void Mlt_Unterbr_Mel(NzaSatz period, TimeLine& line);
+// Writes a part row (or rewrites the row of its key); true when stored.
+bool TeilSchritt_Write(NzaSatz& part);
 
 // The shift of a work place that contains a moment, with its calendar day.
 struct FoundShift {

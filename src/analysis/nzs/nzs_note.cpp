@@ -6,8 +6,6 @@
 #include "analysis/cursor_rows.h"
 #include "analysis/moments.h"
 #include "analysis/nzs/nzs.h"
-#include "analysis/order_events.h"
-#include "analysis/run_stamp.h"
 #include "base/msglog.h"
 #include "base/status.h"
 
@@ -29,24 +27,23 @@ NzaSatz periodKeyOf(std::int16_t kind, const MelSatz* start) {
   return key;
 }
 
-// Builds the time line of a closed work period, evaluates it and removes
-// it again.
-void evaluateClosedPeriod(const std::string& runStamp, NzaSatz& period, std::int32_t& counter) {
-  Mlt_BeginnEnde(runStamp, period, counter);
-  Mlt_Unterbr_Nza(runStamp, period, counter);
+// Builds the time line of a closed work period and evaluates it.
+void evaluateClosedPeriod(NzaSatz& period, bool interruptionPeriods) {
+  TimeLine line;
+  Mlt_BeginnEnde(period, line);
+  Mlt_Unterbr_Nza(period, line);
   if (period.NzaPzm == 1) {
-    Mlt_PZM_Tage(runStamp, period, counter);
+    Mlt_PZM_Tage(period, line);
   } else {
-    Mlt_ZeitDaten_Bde(runStamp, period, counter);
+    Mlt_ZeitDaten_Bde(period, line);
   }
-  Nza_MPA_Auswerten(runStamp, period);
-  Mlt_Loeschen(kNzaMpa, runStamp);
+  Nza_MPA_Auswerten(line, period, interruptionPeriods);
   period.NzaErf = kNzaMpa;
 }
 
 }  // namespace
 
-void Nza_MPA_Meldungen(MelSatz& keyBooking) {
+void Nza_MPA_Meldungen(MelSatz& keyBooking, bool interruptionPeriods) {
   MelSatz probe = keyBooking;
   probe.ObjTyp = "MPA";
   probe.MelFcd = "P05";
@@ -87,26 +84,24 @@ void Nza_MPA_Meldungen(MelSatz& keyBooking) {
     const std::string_view mask = booking.MelMsk.view();
     if (mask == "PA") {
       lastWorkStart = &booking;
-      Nza_ArbeitBeginn(booking);
+      Nza_ArbeitBeginn(booking, interruptionPeriods);
     } else if (mask == "PU") {
       lastInterruptionStart = &booking;
-      Nza_ArbeitBeginn(booking);
+      Nza_ArbeitBeginn(booking, interruptionPeriods);
     } else if (mask == "PE") {
       NzaSatz key = periodKeyOf(1, lastWorkStart);
-      Nza_ZeileBeenden(booking, key);
+      Nza_ZeileBeenden(booking, key, interruptionPeriods);
     } else if (mask == "PW") {
       NzaSatz key = periodKeyOf(2, lastInterruptionStart);
-      if (InterruptionPeriodsActive()) Nza_ZeileBeenden(booking, key);
+      if (interruptionPeriods) Nza_ZeileBeenden(booking, key, interruptionPeriods);
     }
   }
   if (window.readFailed()) LogError("Mel_MPA2_Read()", "Fehler: Read MelSatz(MPA)", window.endStatus);
 }
 
-void Nza_MPA(MelSatz keyBooking) {
-  const std::string runStamp = Laufstempel();
-  std::int32_t counter = 0;
+void Nza_MPA(MelSatz keyBooking, bool interruptionPeriods) {
   const MelSatz note = keyBooking;
-  Nza_MPA_Meldungen(keyBooking);
+  Nza_MPA_Meldungen(keyBooking, interruptionPeriods);
 
   NzaSatz window;
   window.NzaSa = 1;
@@ -125,7 +120,7 @@ void Nza_MPA(MelSatz keyBooking) {
     return;
   }
   for (NzaSatz& period : periods.rows) {
-    if (period.NzaEnd >= 1) evaluateClosedPeriod(runStamp, period, counter);
+    if (period.NzaEnd >= 1) evaluateClosedPeriod(period, interruptionPeriods);
     const int rc = Nza_PKeyUpd(&period);
     if (rc != status::kOk) LogError("Nza_PKeyUpd()", "Fehler: Update NzaSatz", rc);
   }

@@ -10,22 +10,19 @@ namespace {
 
 constexpr int kInterruptionPeriodsKind = 5;
 
-bool interruptionPeriodsActive = false;
-
 }  // namespace
-
-bool InterruptionPeriodsActive() { return interruptionPeriodsActive; }
 
 // Notes that share kind, keys and booking number and differ only in their
 // moment go together: kept, they would be worked in every pass.
-void Get_MerkLoeschen(const MelSatz& keyBooking) { MerkSatzLoeschen(MerkSchluessel("NZS", keyBooking), "Get_MerkLoeschen"); }
+bool Get_MerkLoeschen(const MelSatz& keyBooking) {
+  return MerkSatzLoeschen(MerkSchluessel("NZS", keyBooking), "Get_MerkLoeschen");
+}
 
 int Nzs_Abarbeiten() {
-  interruptionPeriodsActive = NzpLaden().Aktiv(kInterruptionPeriodsKind);
-  NotizenAbarbeiten("NZS", "Nzs_Abarbeiten", [](const MerkSatz& note) {
+  const bool interruptionPeriods = NzpLaden().Aktiv(kInterruptionPeriodsKind);
+  NotizenAbarbeiten("NZS", "Nzs_Abarbeiten", [interruptionPeriods](const MerkSatz& note) {
     const MelSatz key = SchluesselBuchung(note, true);
-    Nza_MPA(key);
-    Get_MerkLoeschen(key);
+    if (Get_MerkLoeschen(key)) Nza_MPA(key, interruptionPeriods);
   });
   return 0;
 }

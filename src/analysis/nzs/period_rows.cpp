@@ -50,7 +50,7 @@ void setEnd(const MelSatz& b, NzaSatz& row) {
 
 }  // namespace
 
-void Nza_ArbeitBeginn(MelSatz booking) {
+void Nza_ArbeitBeginn(MelSatz booking, bool interruptionPeriods) {
   NzaSatz row;
   takeKeys(booking, row);
   row.NzaDtm = booking.KeyDat;
@@ -67,7 +67,7 @@ void Nza_ArbeitBeginn(MelSatz booking) {
     Nza_ZeileErfassen(row);
   } else {
     row.NzaSa = 2;
-    if (InterruptionPeriodsActive()) Nza_ZeileErfassen(row);
+    if (interruptionPeriods) Nza_ZeileErfassen(row);
   }
 }
 
@@ -112,11 +112,11 @@ void Nza_ZeileErfassen(NzaSatz row) {
   if (rc != status::kOk) LogError("Nza_ZeileErfassen", "Fehler bei Nza_PKeyIns", rc);
 }
 
-void Nza_ZeileBeenden(MelSatz booking, NzaSatz& periodKey) {
+void Nza_ZeileBeenden(MelSatz booking, NzaSatz& periodKey, bool interruptionPeriods) {
   if (sameKeys(periodKey, booking)) {
     Nza_ArbeitEnde(booking, periodKey);
   } else {
-    Nza_ArbeitEndeOhneBeginn(booking, periodKey);
+    Nza_ArbeitEndeOhneBeginn(booking, periodKey, interruptionPeriods);
   }
   if (Zeit_Differenz(EndMoment(periodKey), StartMoment(periodKey)) <= kLongPeriodSeconds) return;
   if (booking.MelMsk == "PE") {
@@ -138,7 +138,7 @@ void Nza_ArbeitEnde(MelSatz booking, NzaSatz& periodKey) {
   if (rc != status::kOk) LogError("Nza_ArbeitEnde", "Fehler bei Nza_PKeyUpd", rc);
 }
 
-void Nza_ArbeitEndeOhneBeginn(MelSatz booking, NzaSatz& periodKey) {
+void Nza_ArbeitEndeOhneBeginn(MelSatz booking, NzaSatz& periodKey, bool interruptionPeriods) {
   NzaSatz row;
   takeKeys(booking, row);
   row.NzaTnr = booking.KeyTnr;
@@ -158,7 +158,7 @@ void Nza_ArbeitEndeOhneBeginn(MelSatz booking, NzaSatz& periodKey) {
   if (booking.MelMsk == "PW") {
     row.NzaSa = 2;
     row.NzaBmk = "PU";
-    if (!InterruptionPeriodsActive()) return;
+    if (!interruptionPeriods) return;
   }
   // A start set to the day boundary keeps its own number.
   if (row.NzaFnr != kDayBoundaryStart) row.NzaFnr = kEndWithoutStart;

@@ -1,4 +1,4 @@
-// The scratch time line of one work period: its own start and end, the
+// The time line of one work period: its own start and end, the
 // interruption periods inside it and the breaks of the shift it runs in.
 #include <string>
 
@@ -14,8 +14,8 @@
 
 namespace {
 
-MltSatz rowOf(const std::string& runStamp, const NzaSatz& n) {
-  return TimeLineRow(kNzaMpa, runStamp, n.NzaPnr.view(), n.NzaApl.view(), n.NzaApk.view(), n.NzaApp.view());
+MltSatz rowOf(const NzaSatz& n) {
+  return TimeLineRow(kNzaMpa, "", n.NzaPnr.view(), n.NzaApl.view(), n.NzaApk.view(), n.NzaApp.view());
 }
 
 bool opensInterruption(const NzaSatz& i) { return i.NzaBmk == "PU" || i.NzaBmk == "UG"; }
@@ -30,19 +30,17 @@ std::string breakMoment(const std::string& startDay, int shiftStart, int minute)
 
 }  // namespace
 
-void Mlt_BeginnEnde(const std::string& runStamp, NzaSatz period, std::int32_t& counter) {
-  MltSatz start = rowOf(runStamp, period);
+void Mlt_BeginnEnde(NzaSatz period, TimeLine& line) {
+  MltSatz start = rowOf(period);
   SetEvent(start, period.NzaBmk.view(), StartMoment(period));
-  int rc = InsertNumbered(start, counter);
-  if (rc != status::kOk) LogError("Mlt_BeginnEnde()", "Fehler Mlt_PKeyIns(1)", rc);
+  line.Add(start);
 
-  MltSatz end = rowOf(runStamp, period);
+  MltSatz end = rowOf(period);
   SetEvent(end, period.NzaEmk.view(), EndMoment(period));
-  rc = InsertNumbered(end, counter);
-  if (rc != status::kOk) LogError("Mlt_BeginnEnde()", "Fehler Mlt_PKeyIns(2)", rc);
+  line.Add(end);
 }
 
-void Mlt_Unterbr_Nza(const std::string& runStamp, NzaSatz period, std::int32_t& counter) {
+void Mlt_Unterbr_Nza(NzaSatz period, TimeLine& line) {
   NzaSatz window = period;
   window.NzaSa = 2;
   // A period of no length looks for the interruptions of its whole day.
@@ -54,29 +52,25 @@ void Mlt_Unterbr_Nza(const std::string& runStamp, NzaSatz period, std::int32_t& 
       ReadAllRows<NzaSatz, Nza_PKeyVon>(&window);
   for (const NzaSatz& i : interruptions.rows) {
     if (!opensInterruption(i) && !closesInterruption(i)) continue;
-    MltSatz row = rowOf(runStamp, i);
+    MltSatz row = rowOf(i);
     SetEvent(row, i.NzaBmk.view(), StartMoment(i));
-    int rc = InsertNumbered(row, counter);
-    if (rc != status::kOk) LogError("Mlt_Unterbr_Nza(1)", "Fehler Mlt_PKeyIns", rc);
+    line.Add(row);
     // An interruption still open ends without a moment and with a kind the
     // evaluation passes over.
     SetEvent(row, i.NzaEmk.view(), EndMoment(i));
-    rc = InsertNumbered(row, counter);
-    if (rc != status::kOk) LogError("Mlt_Unterbr_Nza(2)", "Fehler Mlt_PKeyIns", rc);
+    line.Add(row);
   }
 }
 
-void Mlt_ZeitDaten_Bde(const std::string& runStamp, NzaSatz period, std::int32_t& counter) {
+void Mlt_ZeitDaten_Bde(NzaSatz period, TimeLine& line) {
   const std::string startDay = period.NzaDtm.str();
   CursorRows<EmoPausenSatz> breaks = ReadAllRows<EmoPausenSatz, Emo_Pausen>(period.NzaEmo.c_str(), period.NzaTtp.c_str(), startDay.c_str());
   for (const EmoPausenSatz& b : breaks.rows) {
-    MltSatz row = rowOf(runStamp, period);
+    MltSatz row = rowOf(period);
     SetEvent(row, "BP", breakMoment(startDay, b.EmoBeg, b.PmsBeg));
-    int rc = InsertNumbered(row, counter);
-    if (rc != status::kOk) LogError("Mlt_ZeitDaten_Bde()", "Fehler Mlt_PKeyIns(1)", rc);
+    line.Add(row);
     SetEvent(row, "EP", breakMoment(startDay, b.EmoBeg, b.PmsEnd));
-    rc = InsertNumbered(row, counter);
-    if (rc != status::kOk) LogError("Mlt_ZeitDaten_BDE()", "Fehler Mlt_PKeyIns(2)", rc);
+    line.Add(row);
   }
 }
 

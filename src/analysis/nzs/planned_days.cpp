@@ -2,6 +2,7 @@
 // period, come and go from the person's account-day bookings (clamped to
 // the planned day), the planned breaks, and a merge of repeated events.
 #include <string>
+#include <vector>
 
 #include "analysis/cursor_rows.h"
 #include "analysis/moments.h"
@@ -38,14 +39,18 @@ PlannedWindow plannedWindow(const std::string& day, const ZtgSatz& d) {
 // other event of its second, as leaving is the last thing that happens.
 class DayWriter {
  public:
-  DayWriter(const std::string& runStamp, const NzaSatz& period, std::int32_t& counter)
-      : row_(TimeLineRow(kNzaMpa, runStamp, period.NzaPnr.view(), period.NzaApl.view(), period.NzaApk.view(),
+  DayWriter(const NzaSatz& period, TimeLine& line)
+      : row_(TimeLineRow(kNzaMpa, "", period.NzaPnr.view(), period.NzaApl.view(), period.NzaApk.view(),
                          period.NzaApp.view())),
-        counter_(counter) {}
+        line_(line) {}
 
-  int write(std::string_view kind, const std::string& moment) {
+  void write(std::string_view kind, const std::string& moment) {
     SetEvent(row_, kind, moment);
-    return kind == "GH" ? InsertLastInSecond(row_, counter_) : InsertNumbered(row_, counter_);
+    if (kind == "GH") {
+      line_.AddLastInSecond(row_);
+    } else {
+      line_.Add(row_);
+    }
   }
   void setCalendar(const ZtgSatz& d, const std::string& day) {
     row_.MltWoc = d.BakWch;
@@ -56,7 +61,7 @@ class DayWriter {
 
  private:
   MltSatz row_;
-  std::int32_t& counter_;
+  TimeLine& line_;
 };
 
 // Come and go of one day from the account-day bookings between the
@@ -76,17 +81,12 @@ void comeAndGo(DayWriter& out, const std::string& pnr, const std::string& day, c
   CursorRows<BupSatz> bookings =
       ReadAllRows<BupSatz, Bup_AbrTag>(pnr.c_str(), tag.TagVon.c_str(), upTo.c_str());
   if (bookings.rows.empty()) {
-    rc = out.write("KM", plan.come);
-    if (rc != status::kOk) LogError(kComeGoFunction, "Mlt_PKeyIns(AzvSolBeg)", rc);
-    rc = out.write("GH", plan.go);
-    if (rc != status::kOk) LogError(kComeGoFunction, "Mlt_PKeyIns(AzvSolEnd)", rc);
+    out.write("KM", plan.come);
+    out.write("GH", plan.go);
     return;
   }
   bool comeWritten = false, goWritten = false;
-  auto put = [&](std::string_view kind, const std::string& moment) {
-    const int status = out.write(kind, moment);
-    if (status != status::kOk) LogError(kComeGoFunction, "Mlt_PKeyIns(1)", status);
-  };
+  auto put = [&](std::string_view kind, const std::string& moment) { out.write(kind, moment); };
   auto come = [&](const std::string& moment) {
     if (comeWritten) return;
     put("KM", moment);
@@ -143,28 +143,27 @@ void plannedBreaks(DayWriter& out, const std::string& pnr, const std::string& da
     const bool overridden = Gps_PKeyReadk(&own) == status::kOk;
     const int from = overridden ? own.GpsVon : pse.PseVon;
     const int to = overridden ? own.GpsBis : pse.PseBis;
-    int rc = out.write("BP", plannedBreakMoment(day, come, from));
-    if (rc != status::kOk) LogError(kBreakFunction, "Mlt_PKeyIns(MSK_BP)", rc);
-    rc = out.write("EP", plannedBreakMoment(day, come, to));
-    if (rc != status::kOk) LogError(kBreakFunction, "Mlt_PKeyIns(MSK_EP)", rc);
+    out.write("BP", plannedBreakMoment(day, come, from));
+    out.write("EP", plannedBreakMoment(day, come, to));
   }
   if (breaks.readFailed()) LogError(kBreakFunction, "Cursor: Pse_PKey_Read()", breaks.endStatus);
 }
 
 // Consecutive events of one kind become one: of two break ends the later
 // stays (overlapping breaks end with the last), of anything else the first.
-void mergeRepeatedEvents(const std::string& runStamp) {
-  CursorRows<MltSatz> line = ReadTimeLine(kNzaMpa, runStamp);
-  const MltSatz* previous = nullptr;
-  for (const MltSatz& row : line.rows) {
-    if (previous && row.MltObj == previous->MltObj) {
-      const MltSatz& gone = row.MltObj == "EP" ? *previous : row;
-      const int rc = Mlt_PKeyDel(&gone);
-      if (rc != status::kOk) LogError(kBreakFunction, "Mlt_PKeyDel", rc);
+void mergeRepeatedEvents(TimeLine& line) {
+  const std::vector<MltSatz> rows = line.Ordered();
+  std::vector<bool> gone(rows.size(), false);
+  std::size_t previous = rows.size();  // none yet
+  for (std::size_t k = 0; k < rows.size(); ++k) {
+    if (previous < rows.size() && rows[k].MltObj == rows[previous].MltObj) {
+      gone[rows[k].MltObj == "EP" ? previous : k] = true;
       continue;  // the row remembered stays the one before the repetition
     }
-    previous = &row;
+    previous = k;
   }
+  for (std::size_t k = rows.size(); k-- > 0;)
+    if (gone[k]) line.EraseOrdered(k);
 }
 
 }  // namespace
@@ -208,17 +207,16 @@ std::optional<ZtgSatz> Nza_PlanTag(const std::string& pnr, const std::string& da
   return planned;
 }
 
-void Mlt_PZM_Tag(const std::string& runStamp, const NzaSatz& period, const ZtgSatz& plannedDay,
-                 std::int32_t& counter) {
+void Mlt_PZM_Tag(const NzaSatz& period, const ZtgSatz& plannedDay, TimeLine& line) {
   const std::string pnr = period.NzaPnr.str();
   const std::string day = plannedDay.ZtgVon.str();
-  DayWriter out(runStamp, period, counter);
+  DayWriter out(period, line);
   comeAndGo(out, pnr, day, plannedDay);
   if (!plannedDay.AzvPsm.empty()) plannedBreaks(out, pnr, day, plannedDay);
-  mergeRepeatedEvents(runStamp);
+  mergeRepeatedEvents(line);
 }
 
-void Mlt_PZM_Tage(const std::string& runStamp, NzaSatz period, std::int32_t& counter) {
+void Mlt_PZM_Tage(NzaSatz period, TimeLine& line) {
   const std::string from = AddDays(period.NzaDtm.view(), -1);
   if (from.empty()) return;  // a start that is no date has no days
   CursorRows<BakSatz> days =
@@ -227,6 +225,6 @@ void Mlt_PZM_Tage(const std::string& runStamp, NzaSatz period, std::int32_t& cou
     std::optional<ZtgSatz> planned = Nza_PlanTag(period.NzaPnr.str(), day.BakDtm.str());
     if (!planned) continue;
     planned->ZtgVon = day.BakDtm;  // the day its values are placed on
-    Mlt_PZM_Tag(runStamp, period, *planned, counter);
+    Mlt_PZM_Tag(period, *planned, line);
   }
 }

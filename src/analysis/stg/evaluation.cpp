@@ -29,24 +29,12 @@ void end(Stoppage& s, const MltSatz& row, bool LzaZustand::*flag) {
   s.z.*flag = false;
 }
 
-void kommen(Stoppage& s, const MltSatz& row) {
-  s.z.schichtBeginn = s.z.schichtEnde = EventZeit(row);
-  start(s, row, &LzaZustand::schicht);
-}
+void kommen(Stoppage& s, const MltSatz& row) { SchichtBeginnt(s.z, EventZeit(row), [&s] { book(s); }); }
 
 // Time outside shifts is never booked: the interval simply goes on.
 void gehen(Stoppage& s, const MltSatz& row) {
-  LzaZustand& z = s.z;
-  const std::string t = EventZeit(row);
-  z.schichtEnde = t;
-  if (!z.IrgendeinFlag()) {
-    z.schichtBeginn = t;
-    z.intervallVon = t;
-    z.schicht = true;
-  }
-  z.intervallBis = t;
-  book(s);
-  z.schicht = false;
+  SchichtEndeBuchen(s.z, EventZeit(row), [&s] { book(s); });
+  s.z.schicht = false;
 }
 
 void pauseBeginn(Stoppage& s, const MltSatz& row) { start(s, row, &LzaZustand::pause); }
@@ -59,13 +47,16 @@ void stillstandBeginn(Stoppage& s, const MltSatz& row) {
   s.z.unterbrochen = true;
 }
 
+// An end without an open stoppage has no period to write: its start would
+// be that of an earlier period.
 void stillstandEnde(Stoppage& s, const MltSatz& row) {
   LzaZustand& z = s.z;
+  const bool stoppageOpen = z.unterbrochen;
   const std::string t = EventZeit(row);
   IntervallOhneFlag(z, t, &LzaZustand::unterbrochen);
   z.unterbrechungBis = t;
   IntervallBuchen(z, t, [&s] { book(s); });
-  if (s.periodRows) Nza_SA_M_Ins(z, row);
+  if (s.periodRows && stoppageOpen) Nza_SA_M_Ins(z, row);
   z.unterbrechung.fill(0);
   z.unterbrechungGrund = "    ";
   z.unterbrochen = false;
@@ -85,28 +76,21 @@ Handler handlerOf(std::string_view kind) {
 }  // namespace
 
 std::int64_t Dlz_ZeitBuchen(LzaZustand& z) {
+  using namespace zaehler;
   const long long x = Zeit_Differenz(z.intervallBis, z.intervallVon);
   if (z.schicht && z.unterbrochen) {
-    const auto seconds = static_cast<std::int32_t>(x);
-    if (z.pause) {
-      z.unterbrechung[3] += seconds;
-      z.unterbrechung[5] += seconds;
-    } else {
-      z.unterbrechung[3] += seconds;
-      z.unterbrechung[0] += seconds;
-      z.unterbrechung[2] += seconds;
-    }
+    // Stoppage time inside a shift: all of it, and of it the time in
+    // breaks or the time outside them.
+    static const std::initializer_list<int> kInBreak = {I3, I5}, kOutsideBreaks = {I3, I0, I2};
+    for (int k : z.pause ? kInBreak : kOutsideBreaks) z.unterbrechung[k] += static_cast<std::int32_t>(x);
   }
   return x;
 }
 
-void Dlz_Auswerten(const std::string& stamp, bool periodenZeilen) {
+void Dlz_Auswerten(TimeLine& line, bool periodenZeilen) {
   Stoppage s;
   s.periodRows = periodenZeilen;
-  Mlt_MltErf events;
-  if (events.Open("DlzStd", stamp.c_str()) != status::kOk) return;
-  MltSatz row;
-  while (events.Read(&row) == status::kOk)
+  for (const MltSatz& row : line.Ordered())
     if (Handler h = handlerOf(row.MltObj.view())) h(s, row);
 }
 
@@ -131,12 +115,13 @@ void Nza_SA_M_Ins(const LzaZustand& z, const MltSatz& ende) {
   row.NzaWtg = ende.MltWtg;
   row.NzaJtg = ende.MltJtg;
   row.NzaErf = "DlzStd";
+  using namespace zaehler;
   const auto& i = z.unterbrechung;
-  row.NzaUza = Dauer(i[0]);
-  row.NzaNzu = Dauer(i[2]);
-  row.NzaBzu = Dauer(i[3]);
-  row.NzaPzu = Dauer(i[5]);
-  row.NzaUbz = Dauer(static_cast<std::int64_t>(i[2]) + i[5]);
+  row.NzaUza = Dauer(i[I0]);
+  row.NzaNzu = Dauer(i[I2]);
+  row.NzaBzu = Dauer(i[I3]);
+  row.NzaPzu = Dauer(i[I5]);
+  row.NzaUbz = Dauer(static_cast<std::int64_t>(i[I2]) + i[I5]);
   int rc = Nza_PKeyIns(&row);
   if (rc != status::kOk) LogError("Nza_SA_M_Ins()", "Nza_PKeyIns", rc);
 }

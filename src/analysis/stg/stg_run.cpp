@@ -35,7 +35,7 @@ int stoppageBegin(MelSatz& key) {
 // ends of the stoppage, and no stoppage would ever be measured; bookings of
 // other objects in the same second as either end stay outside.
 int stoppageEvents(const std::string& stamp, const MelSatz& begin, std::int32_t noteBnr, NzaSatz& run,
-                   std::int32_t& counter) {
+                   TimeLine& line) {
   MelSatz window;
   window.ObjTyp = "M__";
   window.KeyApl = run.NzaApl;
@@ -48,7 +48,7 @@ int stoppageEvents(const std::string& stamp, const MelSatz& begin, std::int32_t 
   Mel_MVon bookings;
   if (bookings.Open(&window, run.NzaEdt.c_str(), run.NzaEdtUhr.c_str()) != status::kOk) return 0;
   enum { kBegin, kInside, kNoted, kDone } phase = kBegin;
-  const int stored = Mlt_Meldungen(kArbeitsplatzEreignisse, stamp, run, counter, [&](MelSatz* out) {
+  const int stored = Mlt_Meldungen(kArbeitsplatzEreignisse, stamp, run, line, [&](MelSatz* out) {
     switch (phase) {
       case kBegin:
         phase = kInside;
@@ -73,7 +73,7 @@ int stoppageEvents(const std::string& stamp, const MelSatz& begin, std::int32_t 
 }  // namespace
 
 void Dlz_Laufzeit(MelSatz key, bool periodenZeilen) {
-  std::int32_t counter = 0;
+  TimeLine line;
   const MelSatz note = key;
   const std::string stamp = Laufstempel();
   if (stoppageBegin(key) != status::kOk) return;
@@ -81,13 +81,12 @@ void Dlz_Laufzeit(MelSatz key, bool periodenZeilen) {
   run.NzaEdt = note.KeyDat;
   run.NzaEdtUhr = note.KeyUhr;
   const std::int32_t noteBnr = note.KeyBnr;
-  if (stoppageEvents(stamp, key, noteBnr, run, counter) == 0) return;
-  Mlt_Eckwerte(kStoerungEckwerte, stamp, run, counter);
-  Dlz_Auswerten(stamp, periodenZeilen);
-  Mlt_Loeschen("DlzStd", stamp);
+  if (stoppageEvents(stamp, key, noteBnr, run, line) == 0) return;
+  Mlt_Eckwerte(kStoerungEckwerte, stamp, run, line);
+  Dlz_Auswerten(line, periodenZeilen);
 }
 
-void Get_MerkSTGLoeschen(const MelSatz& key) {
+bool Get_MerkSTGLoeschen(const MelSatz& key) {
   MerkSatz note;
   note.MrkKng = "STG";
   note.MrkApl = key.KeyApl;
@@ -95,15 +94,14 @@ void Get_MerkSTGLoeschen(const MelSatz& key) {
   note.MrkApp = "00000";
   note.MrkPnr = "00000000";
   note.MrkBnr = key.KeyBnr;
-  MerkSatzLoeschen(note, "Get_MerkSTGLoeschen");
+  return MerkSatzLoeschen(note, "Get_MerkSTGLoeschen");
 }
 
 int Dlz_Abarbeiten() {
   const bool periodRows = NzpLaden().Aktiv(kPeriodRowsKind);
   NotizenAbarbeiten("STG", "Dlz_Abarbeiten", [periodRows](const MerkSatz& note) {
     const MelSatz key = SchluesselBuchung(note, false);
-    Dlz_Laufzeit(key, periodRows);
-    Get_MerkSTGLoeschen(key);
+    if (Get_MerkSTGLoeschen(key)) Dlz_Laufzeit(key, periodRows);
   });
   return 0;
 }

@@ -7,17 +7,18 @@
 #include <string>
 
 #include "analysis/event_state.h"
+#include "analysis/timeline.h"
 #include "db/mel.h"
 
 // One note, given as its key booking (work place, KeyBnr, KeyDat/KeyUhr of
 // the note, KeySek "99").
 void Dlz_Laufzeit(MelSatz key, bool periodenZeilen);
 
-// Walks the event rows of "DlzStd" and the stamp.
-void Dlz_Auswerten(const std::string& stamp, bool periodenZeilen);
+// Walks the time line of one note.
+void Dlz_Auswerten(TimeLine& line, bool periodenZeilen);
 
 // Books the interval while inside a shift; returns its seconds.
 std::int64_t Dlz_ZeitBuchen(LzaZustand& z);
 
 void Nza_SA_M_Ins(const LzaZustand& z, const MltSatz& ende);
-void Get_MerkSTGLoeschen(const MelSatz& key);
+bool Get_MerkSTGLoeschen(const MelSatz& key);

@@ -3,6 +3,8 @@
 // wherever it appears.
 #pragma once
 
+#include <cstddef>
+#include <iterator>
 #include <string_view>
 
 namespace html {
@@ -22,5 +24,22 @@ inline constexpr StateStyle kIdle{"idle", "not used", "#9e9e9e"};
 // In the order a stretch of time (or a work place) takes the first that
 // applies.
 inline constexpr StateStyle kStates[] = {kStopped, kInterrupted, kSetUp, kRunning, kIdle};
+
+}  // namespace html
+
+namespace html {
+
+// What the day report draws behind the states: the shift, its breaks and
+// the time a person is logged on at a work place.
+inline constexpr StateStyle kShift{"shift", "shift", "#dbe9f6"};
+inline constexpr StateStyle kBreak{"break", "break", "#8a8a8a"};
+inline constexpr StateStyle kPresent{"present", "present", "#cfe8d2"};
+
+// The position of a state in kStates.
+constexpr std::size_t StateIndex(std::string_view key) {
+  std::size_t i = 0;
+  while (i + 1 < std::size(kStates) && kStates[i].key != key) ++i;
+  return i;
+}
 
 }  // namespace html

@@ -1,187 +1,167 @@
+// The day's page: header, summary, time line and the period rows' tables,
+// with the styles of the shared palette; no scripts.
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 #include <fstream>
 #include <sstream>
 
 #include "app/html/html_text.h"
+#include "app/html/state_style.h"
 #include "app/report/report_day.h"
+#include "app/report/report_page_parts.h"
+#include "app/report/report_summary.h"
+#include "app/report/report_timeline.h"
 
 namespace report {
 namespace {
 
 using html::Escape;
 
-constexpr int kWidth = 1280;
-constexpr int kLabelWidth = 230;
-constexpr int kRight = 20;
-constexpr int kLaneHeight = 30;
-constexpr int kAxisHeight = 28;
-constexpr int kHeadingHeight = 26;
-constexpr int kMinutes = 1440;
+constexpr const char* kStyle = R"(
+body { font-family: sans-serif; margin: 16px; color: #222; }
+h1 { font-size: 20px; margin: 0 0 4px 0; }
+h2 { font-size: 16px; margin: 22px 0 4px 0; }
+summary h2 { display: inline; }
+h3 { font-size: 13px; margin: 14px 0 2px 0; }
+pre.rows { font-size: 12px; margin: 0; }
+p.note, p.source { color: #555; font-size: 12px; margin: 2px 0 10px 0; max-width: 1260px; }
+nav a { margin-right: 16px; }
+svg text { font-size: 12px; fill: #222; pointer-events: none; }
+svg text.detail { font-size: 10px; fill: #666; }
+svg text.heading { font-size: 14px; font-weight: bold; }
+svg text.group { font-size: 12px; font-weight: bold; fill: #444; }
+svg text.shift-name { font-size: 10px; fill: #333; }
+svg rect.shift-name { fill: #dbe9f6; stroke: #9fbfdd; }
+svg text.hour { font-size: 10px; text-anchor: middle; fill: #555; }
+svg line.tick { stroke: #ddd; stroke-width: 1; pointer-events: none; }
+rect.lane-bg { fill: #fafafa; stroke: #e4e4e4; }
+rect.break { fill-opacity: 0.45; pointer-events: none; }
+rect.swatch { fill-opacity: 1; }
+g.unknown text.label { fill: #b00; font-style: italic; }
+table { border-collapse: collapse; margin: 6px 0 2px 0; font-size: 13px; }
+caption { text-align: left; font-weight: bold; padding: 4px 0; }
+th, td { border: 1px solid #ccc; padding: 3px 8px; text-align: left; }
+td.none { color: #888; }
+tr.group td { background: #f1f1f1; font-weight: bold; }
+tr.plant td { background: #e3e3e3; font-weight: bold; }
+tr.outside td { color: #666; font-style: italic; }
+tr.unknown td { color: #b00; font-style: italic; }
+)";
 
-double xOf(int minute) {
-  return kLabelWidth + static_cast<double>(minute) * (kWidth - kLabelWidth - kRight) / kMinutes;
-}
-
-struct Kind {
-  const char* name;
-  const char* legend;
-  double top, height;  // within the lane, as parts of its height
-};
-
-// Bars of a lane lie on top of each other: what interrupts is drawn
-// narrower on top of what it interrupts.
-constexpr Kind kKinds[] = {
-    {"shift", "shift", 0.0, 1.0},          {"break", "break", 0.0, 1.0},
-    {"setup", "set-up", 0.2, 0.6},         {"work", "work", 0.2, 0.6},
-    {"interruption", "interruption", 0.35, 0.3}, {"stoppage", "stoppage", 0.1, 0.8},
-};
-
-const Kind& kindOf(const std::string& name) {
-  for (const Kind& k : kKinds)
-    if (name == k.name) return k;
-  return kKinds[3];
-}
-
-std::string number(double v) {
-  char text[48];
-  std::snprintf(text, sizeof text, "%.1f", v);
-  return text;
-}
-
-std::string clock(int minute) {
-  char text[48];
-  std::snprintf(text, sizeof text, "%02d:%02d", minute / 60, minute % 60);
-  return text;
-}
-
-void rect(std::ostringstream& out, const Bar& bar, int laneTop) {
-  const Kind& k = kindOf(bar.kind);
-  const double x = xOf(bar.from), w = std::max(1.0, xOf(bar.to) - x);
-  out << "<rect class=\"" << k.name << "\" x=\"" << number(x) << "\" y=\""
-      << number(laneTop + 3 + k.top * (kLaneHeight - 6)) << "\" width=\"" << number(w) << "\" height=\""
-      << number(k.height * (kLaneHeight - 6)) << "\"><title>" << Escape(k.legend) << " " << clock(bar.from) << "-"
-      << clock(bar.to) << (bar.label.empty() ? "" : " ") << Escape(bar.label) << "</title></rect>\n";
-}
-
-void lane(std::ostringstream& out, const Lane& l, int top, const char* group) {
-  out << "<g class=\"lane " << group << "\" data-title=\"" << Escape(l.title) << "\">\n";
-  out << "<rect class=\"lane-bg\" x=\"" << kLabelWidth << "\" y=\"" << top << "\" width=\""
-      << kWidth - kLabelWidth - kRight << "\" height=\"" << kLaneHeight << "\"/>\n";
-  out << "<text class=\"label\" x=\"6\" y=\"" << top + 13 << "\">" << Escape(l.title) << "</text>\n";
-  out << "<text class=\"detail\" x=\"6\" y=\"" << top + 26 << "\">" << Escape(l.detail) << "</text>\n";
-  for (const Bar& b : l.bands) rect(out, b, top);
-  for (const Bar& b : l.bars) rect(out, b, top);
-  out << "</g>\n";
-}
-
-void axis(std::ostringstream& out, int top, int bottom) {
-  for (int h = 0; h <= 24; ++h) {
-    const std::string x = number(xOf(h * 60));
-    out << "<line class=\"tick\" x1=\"" << x << "\" y1=\"" << top + 18 << "\" x2=\"" << x << "\" y2=\"" << bottom
-        << "\"/>\n";
-    out << "<text class=\"hour\" x=\"" << x << "\" y=\"" << top + 14 << "\">" << (h < 10 ? "0" : "") << h
-        << "</text>\n";
-  }
-}
-
-int heading(std::ostringstream& out, const char* text, int top) {
-  out << "<text class=\"heading\" x=\"6\" y=\"" << top + 18 << "\">" << text << "</text>\n";
-  return top + kHeadingHeight;
-}
-
-std::string timeline(const Day& day) {
-  const int lanes = static_cast<int>(day.workPlaces.size() + day.persons.size());
-  const int height = kAxisHeight + 2 * kHeadingHeight + lanes * kLaneHeight + 60;
+// The colours of the states, from the one palette the pages share.
+std::string paletteStyle() {
   std::ostringstream out;
-  out << "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"timeline\" width=\"" << kWidth << "\" height=\"" << height
-      << "\" viewBox=\"0 0 " << kWidth << " " << height << "\" role=\"img\" aria-label=\"time line of the day\">\n";
-  axis(out, 0, height - 50);
-  int top = heading(out, "Work places", kAxisHeight);
-  for (const Lane& l : day.workPlaces) {
-    lane(out, l, top, "work-place");
-    top += kLaneHeight;
-  }
-  top = heading(out, "Persons", top);
-  for (const Lane& l : day.persons) {
-    lane(out, l, top, "person");
-    top += kLaneHeight;
-  }
-  // The legend.
-  int x = kLabelWidth;
-  for (const Kind& k : kKinds) {
-    out << "<rect class=\"" << k.name << " swatch\" x=\"" << x << "\" y=\"" << top + 20 << "\" width=\"18\" height=\"12\"/>"
-        << "<text class=\"legend\" x=\"" << x + 24 << "\" y=\"" << top + 30 << "\">" << k.legend << "</text>\n";
-    x += 140;
-  }
-  out << "</svg>\n";
+  for (const html::StateStyle& s : html::kStates) out << "rect." << s.key << " { fill: " << s.colour << "; }\n";
+  for (const html::StateStyle* s : {&html::kShift, &html::kBreak, &html::kPresent})
+    out << "rect." << s->key << " { fill: " << s->colour << "; }\n";
   return out.str();
 }
 
-std::string table(const Table& t) {
+std::string dateOf(const std::string& day) {
+  return day.substr(6, 2) + "." + day.substr(4, 2) + "." + day.substr(0, 4);
+}
+
+// A table as columns of fixed-width text: the period rows of a plant run
+// into thousands, and one text node costs the browser far less than a cell
+// each.
+std::string textTable(const Table& t) {
+  std::vector<std::size_t> width(t.head.size(), 0);
+  for (std::size_t c = 0; c < t.head.size(); ++c) width[c] = t.head[c].size();
+  for (const auto& row : t.rows)
+    for (std::size_t c = 0; c < row.size() && c < width.size(); ++c) width[c] = std::max(width[c], row[c].size());
+  auto line = [&](const std::vector<std::string>& cells) {
+    std::string text;
+    for (std::size_t c = 0; c < cells.size() && c < width.size(); ++c)
+      text += cells[c] + std::string(width[c] - cells[c].size() + 2, ' ');
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return Escape(text) + "\n";
+  };
+  std::ostringstream out;
+  out << "<h3>" << Escape(t.caption) << "</h3>\n<pre class=\"rows\">" << line(t.head);
+  for (const auto& row : t.rows) out << line(row);
+  if (t.rows.empty()) out << "none\n";
+  out << "</pre>\n<p class=\"source\">" << Escape(t.source) << "</p>\n";
+  return out.str();
+}
+
+void navigation(std::ostringstream& out, const Links& links) {
+  if (links.previous.empty() && links.next.empty() && links.index.empty()) return;
+  out << "<nav>";
+  if (!links.previous.empty()) out << "<a rel=\"prev\" href=\"" << Escape(links.previous) << "\">&larr; day before</a>";
+  if (!links.index.empty()) out << "<a href=\"" << Escape(links.index) << "\">all days</a>";
+  if (!links.next.empty()) out << "<a rel=\"next\" href=\"" << Escape(links.next) << "\">day after &rarr;</a>";
+  out << "</nav>\n";
+}
+
+}  // namespace
+
+std::string PageHead(const std::string& title) {
+  std::ostringstream out;
+  out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" << Escape(title)
+      << "</title>\n<style>" << kStyle << paletteStyle() << "</style>\n</head>\n<body>\n";
+  return out.str();
+}
+
+std::string TableHtml(const Table& t) {
   std::ostringstream out;
   out << "<table>\n<caption>" << Escape(t.caption) << "</caption>\n<thead><tr>";
   for (const std::string& h : t.head) out << "<th>" << Escape(h) << "</th>";
   out << "</tr></thead>\n<tbody>\n";
-  if (t.rows.empty())
-    out << "<tr><td colspan=\"" << t.head.size() << "\" class=\"none\">none</td></tr>\n";
-  for (const auto& row : t.rows) {
-    out << "<tr>";
-    for (const std::string& cell : row) out << "<td>" << Escape(cell) << "</td>";
+  if (t.rows.empty()) out << "<tr><td colspan=\"" << t.head.size() << "\" class=\"none\">none</td></tr>\n";
+  for (std::size_t r = 0; r < t.rows.size(); ++r) {
+    const bool marked = r < t.rowClasses.size() && !t.rowClasses[r].empty();
+    out << (marked ? "<tr class=\"" + t.rowClasses[r] + "\">" : std::string("<tr>"));
+    for (const std::string& cell : t.rows[r]) out << "<td>" << Escape(cell) << "</td>";
     out << "</tr>\n";
   }
   out << "</tbody>\n</table>\n";
+  if (!t.source.empty()) out << "<p class=\"source\">" << Escape(t.source) << "</p>\n";
   return out.str();
 }
 
-constexpr const char* kStyle = R"(
-body { font-family: sans-serif; margin: 16px; color: #222; }
-h1 { font-size: 20px; margin: 0 0 8px 0; }
-p.note { color: #555; font-size: 13px; }
-svg text { font-size: 12px; fill: #222; }
-svg text.detail { font-size: 10px; fill: #666; }
-svg text.heading { font-size: 14px; font-weight: bold; }
-svg text.hour { font-size: 10px; text-anchor: middle; fill: #555; }
-svg line.tick { stroke: #ddd; stroke-width: 1; }
-rect.lane-bg { fill: #fafafa; stroke: #e4e4e4; }
-rect.shift { fill: #dbe9f6; }
-rect.break { fill: #b9b9b9; fill-opacity: 0.6; }
-rect.setup { fill: #f0a020; }
-rect.work { fill: #3c9a4c; }
-rect.interruption { fill: #d62f2f; }
-rect.stoppage { fill: #6a1b9a; fill-opacity: 0.55; }
-table { border-collapse: collapse; margin: 18px 0; font-size: 13px; }
-caption { text-align: left; font-weight: bold; padding: 4px 0; }
-th, td { border: 1px solid #ccc; padding: 3px 8px; text-align: left; }
-td.none { color: #888; }
-)";
-
-}  // namespace
-
-std::string RenderPage(const Day& day) {
-  const std::string date = day.day.substr(6, 2) + "." + day.day.substr(4, 2) + "." + day.day.substr(0, 4);
+std::string RenderPage(const Day& day, bool fullDay, const Links& links) {
   std::ostringstream out;
-  out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>Shop floor day "
-      << Escape(date) << "</title>\n<style>" << kStyle << "</style>\n</head>\n<body>\n";
-  out << "<h1>Shop floor day " << Escape(date) << "</h1>\n";
-  out << "<p class=\"note\">Shifts and breaks from the shift calendar; set-up, work and interruptions of the order "
-         "operations, stoppages of the work places and the periods of the persons from the day's bookings. "
-         "Figures in hours.minutes.</p>\n";
-  out << timeline(day);
-  for (const Table& t : day.tables) out << table(t);
+  out << PageHead("Shop floor day " + dateOf(day.day));
+  navigation(out, links);
+  out << "<h1>Shop floor day " << Escape(dateOf(day.day)) << "</h1>\n";
+  out << "<p class=\"note\">As of the newest booking of the day, "
+      << (day.newest.empty() ? std::string("none") : Escape(day.newest)) << "; page made " << Escape(day.madeAt)
+      << ". All durations in hours:minutes (7:40 is seven hours and forty minutes).</p>\n";
+  out << "<h2>Summary</h2>\n";
+  for (const Table& t : SummaryTables(day)) out << TableHtml(t);
+  out << "<h2>The day</h2>\n<p class=\"note\">Shifts (named over each group) and breaks from the shift calendar; "
+         "set-up, work and interruptions of the order operations and the stoppages (lower row of a work place) "
+         "from the bookings. Hover over a period for its times, length and reason.</p>\n";
+  out << Timeline(day, AxisOf(day, fullDay));
+  // Closed until asked for: a plant's period rows run into thousands, and
+  // the browser lays out nothing of a closed section.
+  out << "<details>\n<summary><h2>Period rows of the analyses</h2></summary>\n";
+  for (const Table& t : day.details) out << textTable(t);
+  out << "</details>\n";
+  navigation(out, links);
   out << "</body>\n</html>\n";
   return out.str();
 }
 
-bool WriteDayReport(const std::string& day, const std::string& path, std::string* error) {
-  const std::string page = RenderPage(CollectDay(day));
+bool WriteText(const std::string& text, const std::string& path, std::string* error) {
+  if (path == "-") {
+    const bool ok = std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+    if (!ok) *error = "cannot write to standard output";
+    return ok;
+  }
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file << page;
+  file << text;
   file.close();
   if (!file) {
     *error = "cannot write " + path;
     return false;
   }
   return true;
+}
+
+bool WriteDayReport(const std::string& day, const std::string& path, bool fullDay, std::string* error) {
+  return WriteText(RenderPage(CollectDay(day), fullDay), path, error);
 }
 
 }  // namespace report

@@ -1,0 +1,17 @@
+// Pieces that the day pages and the index of a range share.
+#pragma once
+
+#include <string>
+
+#include "app/report/report_day.h"
+
+namespace report {
+
+// The page up to and including <body>, with the styles.
+std::string PageHead(const std::string& title);
+
+// A table with its caption and the line that says where its figures come
+// from.
+std::string TableHtml(const Table& table);
+
+}  // namespace report

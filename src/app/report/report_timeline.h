@@ -1,0 +1,24 @@
+// The day as an inline SVG time line: a lane per work place, grouped by
+// work-place group, and a lane per person, grouped by the work place they
+// worked at most.
+#pragma once
+
+#include <string>
+
+#include "app/report/report_day.h"
+
+namespace report {
+
+// The hours drawn: the span of the day's shifts and periods in whole
+// hours, or the whole day.
+struct Axis {
+  int from = 0, to = kDaySeconds;
+};
+Axis AxisOf(const Day& day, bool fullDay);
+
+std::string Timeline(const Day& day, const Axis& axis);
+
+// "hh:mm" of a second of the day.
+std::string Clock(int second);
+
+}  // namespace report
