@@ -70,10 +70,6 @@ class Session {
   // The write went through: its savepoint is released with the next one.
   void writeDone(const std::string& savepoint);
 
-  // Starts a read-only transaction (one snapshot, no writes) for a reader
-  // beside the worker; end it with rollback().
-  int beginReadOnly();
-
   // Ends whatever transaction is open (commit or roll back).
   int commit();
   int rollback();
@@ -97,6 +93,11 @@ class Session {
   // Units and groups are begun and ended by their guards alone.
   friend class UnitOfWork;
   friend class GroupOfUnits;
+  friend class ReadOnlySnapshot;
+
+  // Starts a read-only transaction (one snapshot, no writes) for a reader
+  // beside the worker; ended with rollback().
+  int beginReadOnly();
 
   // Starts a transaction that the following units share.
   int beginGroup();

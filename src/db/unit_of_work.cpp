@@ -70,4 +70,14 @@ UnitEnd GroupOfUnits::rollback() {
   return endOf(rc != status::kOk ? rc : kRolledBack, !s.alive(), s.unitLostConnection());
 }
 
+ReadOnlySnapshot::ReadOnlySnapshot() : begin_(Session::get().beginReadOnly()), open_(begin_ == status::kOk) {}
+
+ReadOnlySnapshot::~ReadOnlySnapshot() { end(); }
+
+int ReadOnlySnapshot::end() {
+  if (!open_) return status::kOk;
+  open_ = false;
+  return Session::get().rollback();
+}
+
 }  // namespace db

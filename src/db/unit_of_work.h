@@ -77,4 +77,22 @@ class GroupOfUnits {
   bool open_ = false;
 };
 
+// A read-only transaction for a reader beside the worker (the board): one
+// snapshot of the database, nothing written, let go of by the destructor.
+class ReadOnlySnapshot {
+ public:
+  ReadOnlySnapshot();
+  ~ReadOnlySnapshot();
+  ReadOnlySnapshot(const ReadOnlySnapshot&) = delete;
+  ReadOnlySnapshot& operator=(const ReadOnlySnapshot&) = delete;
+
+  int beginStatus() const { return begin_; }
+  // Lets go of the snapshot; the status of the rollback.
+  int end();
+
+ private:
+  int begin_ = 0;
+  bool open_ = false;
+};
+
 }  // namespace db

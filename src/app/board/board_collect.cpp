@@ -8,7 +8,7 @@
 #include "app/board/board_rows.h"
 #include "base/datetime.h"
 #include "base/status.h"
-#include "db/session.h"
+#include "db/unit_of_work.h"
 
 namespace board {
 namespace {
@@ -149,12 +149,10 @@ int buildTiles(const std::string& now, int staleMinutes, Board& out) {
 int CollectBoard(const std::string& now, int staleMinutes, Board& out) {
   out = Board();
   out.made = now;
-  db::Session& session = db::Session::get();
-  int rc = session.beginReadOnly();
-  if (rc == status::kOk) rc = buildTiles(now, staleMinutes, out);
-  // Nothing was written: ending the reader's transaction either way only
-  // lets go of its snapshot.
-  const int end = session.rollback();
+  db::ReadOnlySnapshot snapshot;
+  if (snapshot.beginStatus() != status::kOk) return snapshot.beginStatus();
+  const int rc = buildTiles(now, staleMinutes, out);
+  const int end = snapshot.end();
   return rc != status::kOk ? rc : end;
 }
 
