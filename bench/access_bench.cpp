@@ -37,13 +37,13 @@
 #include "analysis/lzs/run_time.h"
 #include "analysis/note_unit.h"
 #include "analysis/nzs/nzs.h"
-#include "db/DbMel.h"
-#include "db/access.h"
-#include "db/dbdb.h"
-#include "db/nza.h"
-#include "db/schema.h"
-#include "db/session.h"
-#include "db/unit_of_work.h"
+#include "db/tables/booking_records.h"
+#include "db/engine/access.h"
+#include "db/engine/dbdb.h"
+#include "db/tables/nza.h"
+#include "db/tables/schema.h"
+#include "db/engine/session.h"
+#include "db/engine/unit_of_work.h"
 
 namespace {
 

@@ -23,16 +23,16 @@
 #include <string>
 #include <vector>
 
-#include "db/apk.h"
-#include "db/apl.h"
-#include "db/app.h"
-#include "db/dbdb.h"
-#include "db/fzu.h"
-#include "db/prv.h"
-#include "db/rcv.h"
-#include "db/schema.h"
-#include "db/session.h"
-#include "db/unit_of_work.h"
+#include "db/tables/apk.h"
+#include "db/tables/apl.h"
+#include "db/tables/app.h"
+#include "db/engine/dbdb.h"
+#include "db/tables/fzu.h"
+#include "db/tables/prv.h"
+#include "db/tables/rcv.h"
+#include "db/tables/schema.h"
+#include "db/engine/session.h"
+#include "db/engine/unit_of_work.h"
 #include "intake/receive.h"
 
 namespace {

@@ -25,8 +25,8 @@
 #include <vector>
 
 #include "app/report/report_day.h"
-#include "db/dbdb.h"
-#include "db/session.h"
+#include "db/engine/dbdb.h"
+#include "db/engine/session.h"
 
 namespace {
 

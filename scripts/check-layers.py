@@ -3,22 +3,35 @@
 pair of folders that include each other (directly or through others).
 
 Layers from the bottom up; each may include itself and what is listed:
-  base; db; booking; analysis (base, db only); intake; app; demo.
+  base; db/engine; db/tables; booking; analysis (base and db only); intake;
+  app; demo. The database layer is two: the engine (connection, backends,
+  statements, units of work) and the tables above it.
 Prints each break and a summary line; exits 1 when there is any."""
 import os
 import re
 import sys
 
+DB = {"db/engine", "db/tables"}
 MAY_INCLUDE = {
     "base": {"base"},
-    "db": {"base", "db"},
-    "booking": {"base", "db", "booking"},
-    "analysis": {"base", "db", "analysis"},
-    "intake": {"base", "db", "booking", "intake"},
-    "app": {"base", "db", "booking", "analysis", "intake", "app"},
-    "demo": {"base", "db", "booking", "analysis", "intake", "app", "demo"},
+    "db/engine": {"base", "db/engine"},
+    "db/tables": {"base", "db/engine", "db/tables"},
+    "booking": {"base", "booking"} | DB,
+    "analysis": {"base", "analysis"} | DB,
+    "intake": {"base", "booking", "intake"} | DB,
+    "app": {"base", "booking", "analysis", "intake", "app"} | DB,
+    "demo": {"base", "booking", "analysis", "intake", "app", "demo"} | DB,
 }
-INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"/]+)/[^"]+"')
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
+
+
+def layer_of(parts):
+    """The layer of a path below src/: its first folder, or db/<second>."""
+    if len(parts) < 2:
+        return None
+    if parts[0] == "db":
+        return "db/" + parts[1] if len(parts) > 2 else "db"
+    return parts[0]
 
 
 def includes(src):
@@ -28,12 +41,13 @@ def includes(src):
             if not name.endswith((".h", ".cpp")):
                 continue
             path = os.path.join(directory, name)
-            folder = os.path.relpath(path, src).split(os.sep)[0]
+            folder = layer_of(os.path.relpath(path, src).split(os.sep))
             with open(path, errors="replace") as f:
                 for number, line in enumerate(f, 1):
                     m = INCLUDE.match(line)
-                    if m:
-                        yield folder, m.group(1), "%s:%d" % (os.path.relpath(path, src), number)
+                    target = layer_of(m.group(1).split("/")) if m else None
+                    if target:
+                        yield folder, target, "%s:%d" % (os.path.relpath(path, src), number)
 
 
 def main():

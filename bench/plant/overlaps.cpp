@@ -1,6 +1,6 @@
 #include "plant/overlaps.h"
 
-#include "db/access.h"
+#include "db/engine/access.h"
 
 namespace plant {
 

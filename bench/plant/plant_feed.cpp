@@ -1,8 +1,8 @@
 // Telegrams into the receive queue, as the receiving component puts them.
 #include <algorithm>
 
-#include "db/rcv.h"
-#include "db/unit_of_work.h"
+#include "db/tables/rcv.h"
+#include "db/engine/unit_of_work.h"
 #include "plant/plant.h"
 
 namespace plant {

@@ -11,8 +11,8 @@
 #include <string>
 
 #include "analysis/timeline.h"
-#include "db/mlt.h"
-#include "db/nza.h"
+#include "db/tables/mlt.h"
+#include "db/tables/nza.h"
 
 struct EckwertQuelle {
   const char* erfasser;     // MltErf of the rows: "LzaStd" or "DlzStd"

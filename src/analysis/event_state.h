@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "db/mlt.h"
+#include "db/tables/mlt.h"
 
 inline constexpr int kLzaZaehler = 18;
 inline constexpr int kLzaUnterbrechungen = 7;

@@ -6,10 +6,10 @@
 
 #include "base/msglog.h"
 #include "base/status.h"
-#include "db/mel.h"
-#include "db/mrk.h"
-#include "db/nza.h"
-#include "db/unit_of_work.h"
+#include "db/tables/mel.h"
+#include "db/tables/mrk.h"
+#include "db/tables/nza.h"
+#include "db/engine/unit_of_work.h"
 
 namespace {
 

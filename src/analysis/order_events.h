@@ -11,8 +11,8 @@
 #include <string_view>
 
 #include "analysis/timeline.h"
-#include "db/mel.h"
-#include "db/nza.h"
+#include "db/tables/mel.h"
+#include "db/tables/nza.h"
 
 struct EreignisQuelle {
   const char* erfasser;  // MltErf of the rows

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "db/aem.h"
+#include "db/tables/aem.h"
 
 // The assignments of `apg` (a work place with kind 2, a group with kind 1)
 // valid on `day`, one row per shift of the assigned model, read to the end

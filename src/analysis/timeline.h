@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "db/mlt.h"
+#include "db/tables/mlt.h"
 
 // A cleared row carrying the keys of the period it describes.
 MltSatz TimeLineRow(std::string_view erf, std::string_view runStamp, std::string_view pnr, std::string_view apl,

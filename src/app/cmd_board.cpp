@@ -14,7 +14,7 @@
 #include "app/board/board.h"
 #include "app/commands.h"
 #include "base/datetime.h"
-#include "db/session.h"
+#include "db/engine/session.h"
 
 namespace {
 

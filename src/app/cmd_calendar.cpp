@@ -10,11 +10,11 @@
 #include "app/commands.h"
 #include "base/civil_date.h"
 #include "base/status.h"
-#include "db/aem.h"
-#include "db/bak.h"
-#include "db/emo.h"
-#include "db/kal.h"
-#include "db/unit_of_work.h"
+#include "db/tables/aem.h"
+#include "db/tables/bak.h"
+#include "db/tables/emo.h"
+#include "db/tables/kal.h"
+#include "db/engine/unit_of_work.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <iostream>
 #include <string>
 
-#include "db/access.h"
-#include "db/rcv.h"
-#include "db/unit_of_work.h"
+#include "db/engine/access.h"
+#include "db/tables/rcv.h"
+#include "db/engine/unit_of_work.h"
 #include "intake/classify.h"
 #include "app/commands.h"
 #include "base/datetime.h"

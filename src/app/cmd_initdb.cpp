@@ -2,8 +2,8 @@
 #include <string>
 
 #include "app/login.h"
-#include "db/schema.h"
-#include "db/session.h"
+#include "db/tables/schema.h"
+#include "db/engine/session.h"
 #include "app/commands.h"
 
 LoginResult LoginWithConfiguration(const Options& options, bool createMissing) {

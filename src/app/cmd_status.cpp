@@ -22,10 +22,10 @@
 #include "app/standby.h"
 #include "base/datetime.h"
 #include "base/status.h"
-#include "db/lease.h"
-#include "db/mrk.h"
-#include "db/rcv.h"
-#include "db/session.h"
+#include "db/engine/lease.h"
+#include "db/tables/mrk.h"
+#include "db/tables/rcv.h"
+#include "db/engine/session.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "base/config.h"
 #include "base/status.h"
-#include "db/dbdb.h"
+#include "db/engine/dbdb.h"
 
 namespace {
 

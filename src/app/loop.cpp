@@ -2,10 +2,10 @@
 
 #include "analysis/analyses.h"
 #include "app/login.h"
-#include "db/dbdb.h"
-#include "db/mrk.h"
-#include "db/rcv.h"
-#include "db/session.h"
+#include "db/engine/dbdb.h"
+#include "db/tables/mrk.h"
+#include "db/tables/rcv.h"
+#include "db/engine/session.h"
 #include "intake/receive.h"
 #include "base/msglog.h"
 

@@ -4,8 +4,8 @@
 
 #include "base/msglog.h"
 #include "base/status.h"
-#include "db/lease.h"
-#include "db/session.h"
+#include "db/engine/lease.h"
+#include "db/engine/session.h"
 
 std::string LeaseHolderName(pid_t pid) {
   char host[256] = {};

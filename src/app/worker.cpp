@@ -10,14 +10,14 @@
 #include <cstdlib>
 #include <string>
 
-#include "db/bnr.h"
+#include "db/tables/bnr.h"
 #include "app/login.h"
-#include "db/dbdb.h"
+#include "db/engine/dbdb.h"
 #include "app/loop.h"
 #include "base/msglog.h"
 #include "app/process_objects.h"
 #include "app/standby.h"
-#include "db/session.h"
+#include "db/engine/session.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The booking row of Kvs560Mel.
 #pragma once
 
-#include "db/mel.h"
+#include "db/tables/mel.h"
 
 // Inserts the finished booking as it is (MelDat becomes the database time);
 // logs a failure. Returns the insert's status.

@@ -10,7 +10,7 @@
 
 #include <string_view>
 
-#include "db/mel.h"
+#include "db/tables/mel.h"
 #include "booking/telegram.h"
 
 // Stores the object kind, the sort key within the second, the keys,

@@ -10,8 +10,8 @@
 #include "booking/numbers.h"
 #include "booking/person.h"
 #include "booking/upload_row.h"
-#include "db/mel.h"
-#include "db/prv.h"
+#include "db/tables/mel.h"
+#include "db/tables/prv.h"
 #include "booking/vector/generate.h"
 #include "booking/vector/state_vector.h"
 

@@ -1,8 +1,8 @@
 // Booking one telegram of class 1.
 #pragma once
 
-#include "db/fzu.h"
-#include "db/switches.h"
+#include "db/tables/fzu.h"
+#include "db/tables/switches.h"
 #include "booking/telegram.h"
 
 // Why a telegram was not booked when the number it drew was 0.

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "db/apk.h"
-#include "db/apl.h"
+#include "db/tables/apk.h"
+#include "db/tables/apl.h"
 #include "base/status.h"
 #include "base/msglog.h"
 

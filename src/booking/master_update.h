@@ -1,8 +1,8 @@
 // Order, operation and work-place updates that follow a booking.
 #pragma once
 
-#include "db/app.h"
-#include "db/mel.h"
+#include "db/tables/app.h"
+#include "db/tables/mel.h"
 
 // "A01" .. "A07": moves the status of the order and of the operation,
 // stamps their start and end, adds the quantities, counts finished

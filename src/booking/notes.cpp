@@ -3,10 +3,10 @@
 #include <string>
 #include <string_view>
 
-#include "db/mrk.h"
+#include "db/tables/mrk.h"
 #include "base/status.h"
 #include "base/msglog.h"
-#include "db/switches.h"
+#include "db/tables/switches.h"
 
 namespace {
 

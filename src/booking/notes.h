@@ -7,9 +7,9 @@
 // analysis kind asks for notes.
 #pragma once
 
-#include "db/fzu.h"
-#include "db/mel.h"
-#include "db/switches.h"
+#include "db/tables/fzu.h"
+#include "db/tables/mel.h"
+#include "db/tables/switches.h"
 
 void MerkSaetze_Schreiben(MelSatz mel, FzuSatz fzu, const NzpSchalter& schalter);
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "db/bnr.h"
+#include "db/tables/bnr.h"
 #include "base/msglog.h"
 
 namespace {

@@ -6,8 +6,8 @@
 
 #include <string_view>
 
-#include "db/mel.h"
-#include "db/pps.h"
+#include "db/tables/mel.h"
+#include "db/tables/pps.h"
 
 // Sets KeyBnr to the next booking number; leaves it unchanged and logs
 // when no number could be drawn. Returns the counter's status.

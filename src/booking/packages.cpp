@@ -5,7 +5,7 @@
 
 #include "booking/master_update.h"
 #include "booking/upload_row.h"
-#include "db/apk.h"
+#include "db/tables/apk.h"
 #include "base/status.h"
 #include "base/msglog.h"
 

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "base/msglog.h"
-#include "db/pass_reads.h"
+#include "db/tables/pass_reads.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The person behind the badge of a telegram.
 #pragma once
 
-#include "db/mel.h"
-#include "db/prv.h"
+#include "db/tables/mel.h"
+#include "db/tables/prv.h"
 #include "booking/telegram.h"
 
 // The person number "99999999" marks a person that could not be resolved.

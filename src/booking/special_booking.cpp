@@ -4,9 +4,9 @@
 #include <string_view>
 
 #include "booking/upload_row.h"
-#include "db/app.h"
-#include "db/mel.h"
-#include "db/pass_reads.h"
+#include "db/tables/app.h"
+#include "db/tables/mel.h"
+#include "db/tables/pass_reads.h"
 #include "base/status.h"
 #include "base/datetime.h"
 #include "base/msglog.h"

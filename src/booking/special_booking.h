@@ -4,7 +4,7 @@
 // handed to the planning system as an upload row. Nothing else is booked.
 #pragma once
 
-#include "db/fzu.h"
+#include "db/tables/fzu.h"
 #include "booking/telegram.h"
 
 // Other class-2 codes are consumed without effect.

@@ -3,8 +3,8 @@
 
 #include <string_view>
 
-#include "db/mel.h"
-#include "db/pps.h"
+#include "db/tables/mel.h"
+#include "db/tables/pps.h"
 
 // The upload row of a telegram's booking (numbers drawn as "MldToNza").
 void PPS_SatzSchreiben(MelSatz mel);

@@ -15,10 +15,10 @@
 #include <system_error>
 
 #include "app/login.h"
-#include "db/dbdb.h"
-#include "db/rcv.h"
-#include "db/schema.h"
-#include "db/session.h"
+#include "db/engine/dbdb.h"
+#include "db/tables/rcv.h"
+#include "db/tables/schema.h"
+#include "db/engine/session.h"
 #include "app/commands.h"
 #include "app/report/report_day.h"
 #include "base/config.h"

@@ -1,6 +1,6 @@
 #include "demo/function_codes.h"
 
-#include "db/fzu.h"
+#include "db/tables/fzu.h"
 
 namespace {
 

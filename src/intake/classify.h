@@ -10,7 +10,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "db/pass_reads.h"
+#include "db/tables/pass_reads.h"
 #include "booking/telegram.h"
 
 inline constexpr std::size_t kTelegramLimit = 512;    // characters a telegram may have

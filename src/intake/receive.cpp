@@ -7,9 +7,9 @@
 #include <utility>
 
 #include "base/civil_date.h"
-#include "db/rvs.h"
-#include "db/session.h"
-#include "db/unit_of_work.h"
+#include "db/tables/rvs.h"
+#include "db/engine/session.h"
+#include "db/engine/unit_of_work.h"
 #include "base/status.h"
 #include "intake/classify.h"
 #include "base/msglog.h"

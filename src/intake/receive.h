@@ -16,7 +16,7 @@
 #include <string>
 #include <string_view>
 
-#include "db/rcv.h"
+#include "db/tables/rcv.h"
 
 struct GroupLimits {
   int telegrams = 50;  // 1: every telegram commits on its own

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "db/DbMel.h"
-#include "db/Dbstd.h"
+#include "db/tables/booking_records.h"
+#include "db/tables/master_records.h"
 
 namespace nzs_floor {
 

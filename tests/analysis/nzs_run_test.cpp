@@ -10,7 +10,7 @@
 
 #include "analysis/analyses.h"
 #include "base/status.h"
-#include "db/failure.h"
+#include "db/engine/failure.h"
 #include "db_fixture.h"
 #include "fault_injection.h"
 #include "nzs_floor.h"

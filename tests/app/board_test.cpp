@@ -12,10 +12,10 @@
 #include <thread>
 #include <vector>
 
-#include "db/apk.h"
-#include "db/apl.h"
-#include "db/app.h"
-#include "db/rcv.h"
+#include "db/tables/apk.h"
+#include "db/tables/apl.h"
+#include "db/tables/app.h"
+#include "db/tables/rcv.h"
 #include "demo/demo_shop_floor.h"
 #include "demo/terminal_telegram.h"
 #include "intake/receive.h"

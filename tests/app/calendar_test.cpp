@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "db/aem.h"
-#include "db/emo.h"
+#include "db/tables/aem.h"
+#include "db/tables/emo.h"
 #include "intake_support.h"
 #include "program.h"
 

@@ -29,9 +29,9 @@
 #include <thread>
 #include <vector>
 
-#include "db/bnr.h"
-#include "db/dbdb.h"
-#include "db/session.h"
+#include "db/tables/bnr.h"
+#include "db/engine/dbdb.h"
+#include "db/engine/session.h"
 #include "db_fixture.h"
 #include "base/config.h"
 

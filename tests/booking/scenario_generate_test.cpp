@@ -3,7 +3,7 @@
 // persons resumed when they log off an interrupted order.
 #include <gtest/gtest.h>
 
-#include "db/session.h"
+#include "db/engine/session.h"
 #include "db_fixture.h"
 #include "intake/receive.h"
 #include "scenario_support.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "booking/master_update.h"
-#include "db/session.h"
+#include "db/engine/session.h"
 #include "db_fixture.h"
 #include "scenario_support.h"
 #include "fault_injection.h"

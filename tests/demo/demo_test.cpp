@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <string>
 
-#include "db/dbdb.h"
-#include "db/session.h"
+#include "db/engine/dbdb.h"
+#include "db/engine/session.h"
 #include "db_fixture.h"
 #include "base/config.h"
 

@@ -31,9 +31,9 @@
 #include <thread>
 #include <vector>
 
-#include "db/dbdb.h"
-#include "db/session.h"
-#include "db/unit_of_work.h"
+#include "db/engine/dbdb.h"
+#include "db/engine/session.h"
+#include "db/engine/unit_of_work.h"
 #include "replicated_pair.h"
 #include "server_script.h"
 #include "standby_support.h"

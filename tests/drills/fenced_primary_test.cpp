@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "db/dbdb.h"
-#include "db/session.h"
+#include "db/engine/dbdb.h"
+#include "db/engine/session.h"
 #include "replicated_pair.h"
 #include "server_script.h"
 #include "standby_support.h"

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "db/session.h"
+#include "db/engine/session.h"
 #include "replicated_pair.h"
 #include "server_script.h"
 #include "standby_support.h"

@@ -9,8 +9,8 @@
 
 #include <sqlite3.h>
 
-#include "db/failure.h"
-#include "db/session.h"
+#include "db/engine/failure.h"
+#include "db/engine/session.h"
 #include "intake/receive.h"
 #include "intake_support.h"
 #include "fault_injection.h"

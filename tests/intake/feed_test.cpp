@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "db/bnr.h"
+#include "db/tables/bnr.h"
 #include "intake/receive.h"
 #include "intake_support.h"
 #include "program.h"

@@ -12,10 +12,10 @@
 #include <iostream>
 #include <string>
 
-#include "db/dbdb.h"
-#include "db/schema.h"
-#include "db/session.h"
-#include "db/unit_of_work.h"
+#include "db/engine/dbdb.h"
+#include "db/tables/schema.h"
+#include "db/engine/session.h"
+#include "db/engine/unit_of_work.h"
 #include "intake/receive.h"
 #include "intake_support.h"
 

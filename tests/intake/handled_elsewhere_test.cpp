@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "db/session.h"
+#include "db/engine/session.h"
 #include "intake/receive.h"
 #include "intake_support.h"
 

@@ -2,12 +2,12 @@
 // queue order and the telegrams that cannot be backed up as they are.
 #include <gtest/gtest.h>
 
-#include "db/nzp.h"
-#include "db/rvs.h"
+#include "db/tables/nzp.h"
+#include "db/tables/rvs.h"
 #include "intake/classify.h"
 #include "intake/receive.h"
 #include "intake_support.h"
-#include "db/switches.h"
+#include "db/tables/switches.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <memory>
 #include <string>
 
-#include "db/backend.h"
+#include "db/engine/backend.h"
 #include "app/login.h"
-#include "db/dbdb.h"
-#include "db/session.h"
+#include "db/engine/dbdb.h"
+#include "db/engine/session.h"
 #include "intake/receive.h"
 #include "intake_support.h"
 #include "app/loop.h"

@@ -10,8 +10,8 @@
 #include <memory>
 #include <string>
 
-#include "db/dbdb.h"
-#include "db/session.h"
+#include "db/engine/dbdb.h"
+#include "db/engine/session.h"
 #include "server_script.h"
 #include "standby_support.h"
 

@@ -3,7 +3,7 @@
 // to the backup and then booked statement by statement as far as it goes.
 #include <gtest/gtest.h>
 
-#include "db/session.h"
+#include "db/engine/session.h"
 #include "intake/receive.h"
 #include "intake_support.h"
 

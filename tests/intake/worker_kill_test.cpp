@@ -10,11 +10,11 @@
 #include <string>
 #include <thread>
 
-#include "db/bnr.h"
-#include "db/dbdb.h"
-#include "db/schema.h"
-#include "db/session.h"
-#include "db/unit_of_work.h"
+#include "db/tables/bnr.h"
+#include "db/engine/dbdb.h"
+#include "db/tables/schema.h"
+#include "db/engine/session.h"
+#include "db/engine/unit_of_work.h"
 #include "intake_support.h"
 #include "base/config.h"
 #include "program.h"

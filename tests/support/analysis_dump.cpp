@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "db/access.h"
-#include "db/tables.h"
+#include "db/engine/access.h"
+#include "db/tables/tables.h"
 #include "db_fixture.h"
 #include "plant/overlaps.h"
 

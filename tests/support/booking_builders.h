@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "db/DbMel.h"
+#include "db/tables/booking_records.h"
 
 namespace booking {
 

@@ -8,10 +8,10 @@
 #include <memory>
 #include <string>
 
-#include "db/access.h"
-#include "db/dbdb.h"
-#include "db/schema.h"
-#include "db/session.h"
+#include "db/engine/access.h"
+#include "db/engine/dbdb.h"
+#include "db/tables/schema.h"
+#include "db/engine/session.h"
 
 namespace testdb {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "db/backend.h"
+#include "db/engine/backend.h"
 
 namespace testdb {
 

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "db/session.h"
+#include "db/engine/session.h"
 
 namespace testdb {
 

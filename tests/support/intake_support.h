@@ -10,9 +10,9 @@
 #include <fstream>
 #include <string_view>
 
-#include "db/fzu.h"
-#include "db/prv.h"
-#include "db/rcv.h"
+#include "db/tables/fzu.h"
+#include "db/tables/prv.h"
+#include "db/tables/rcv.h"
 #include "db_fixture.h"
 #include "base/config.h"
 #include "scenario_support.h"

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "base/civil_date.h"
-#include "db/Dbstd.h"
-#include "db/date_text.h"
+#include "db/tables/master_records.h"
+#include "db/engine/date_text.h"
 #include "db_fixture.h"
 
 namespace master {

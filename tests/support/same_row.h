@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "db/table.h"
+#include "db/engine/table.h"
 
 template <class Record>
 void ExpectSameRow(const db::Table& table, const Record& want, const Record& got) {

@@ -8,10 +8,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "db/access.h"
-#include "db/field.h"
-#include "db/nzp.h"
-#include "db/rcv.h"
+#include "db/engine/access.h"
+#include "db/engine/field.h"
+#include "db/tables/nzp.h"
+#include "db/tables/rcv.h"
 #include "db_fixture.h"
 #include "intake/receive.h"
 #include "base/msglog.h"

@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "demo/terminal_telegram.h"
-#include "db/Dbstd.h"
-#include "db/DbMel.h"
-#include "db/apk.h"
-#include "db/apl.h"
-#include "db/app.h"
-#include "db/fzu.h"
-#include "db/prv.h"
+#include "db/tables/master_records.h"
+#include "db/tables/booking_records.h"
+#include "db/tables/apk.h"
+#include "db/tables/apl.h"
+#include "db/tables/app.h"
+#include "db/tables/fzu.h"
+#include "db/tables/prv.h"
 
 namespace scenario {
 

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "db/dbdb.h"
-#include "db/schema.h"
-#include "db/session.h"
+#include "db/engine/dbdb.h"
+#include "db/tables/schema.h"
+#include "db/engine/session.h"
 
 namespace testdb {
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <thread>
 
-#include "db/bnr.h"
-#include "db/session.h"
-#include "db/unit_of_work.h"
+#include "db/tables/bnr.h"
+#include "db/engine/session.h"
+#include "db/engine/unit_of_work.h"
 #include "intake_support.h"
 #include "program.h"
 

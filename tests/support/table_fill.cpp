@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "db/field.h"
+#include "db/engine/field.h"
 
 namespace testdb {
 

@@ -2,7 +2,7 @@
 // tables alike.
 #pragma once
 
-#include "db/table.h"
+#include "db/engine/table.h"
 
 namespace testdb {
 

@@ -11,7 +11,7 @@
 
 #include "analysis/event_state.h"
 #include "analysis/timeline.h"
-#include "db/nza.h"
+#include "db/tables/nza.h"
 
 // The Kvs590Nza column of each counter.
 extern double NzaSatz::*const kLzaSpalten[kLzaZaehler];

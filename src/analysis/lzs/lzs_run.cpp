@@ -7,8 +7,8 @@
 #include "analysis/run_stamp.h"
 #include "base/msglog.h"
 #include "base/status.h"
-#include "db/mrk.h"
-#include "db/switches.h"
+#include "db/tables/mrk.h"
+#include "db/tables/switches.h"
 
 namespace {
 

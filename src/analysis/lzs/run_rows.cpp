@@ -4,7 +4,7 @@
 #include "analysis/lzs/evaluation.h"
 #include "base/msglog.h"
 #include "base/status.h"
-#include "db/apk.h"
+#include "db/tables/apk.h"
 
 namespace {
 

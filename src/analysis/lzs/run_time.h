@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "db/mel.h"
-#include "db/nza.h"
+#include "db/tables/mel.h"
+#include "db/tables/nza.h"
 
 // One note, given as its key booking (keys, KeyBnr, KeyDat/KeyUhr of the
 // note, KeySek "99").

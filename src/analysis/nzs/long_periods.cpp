@@ -10,8 +10,8 @@
 #include "base/civil_date.h"
 #include "base/msglog.h"
 #include "base/status.h"
-#include "db/bak.h"
-#include "db/tag.h"
+#include "db/tables/bak.h"
+#include "db/tables/tag.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <string>
 
 #include "analysis/timeline.h"
-#include "db/mel.h"
-#include "db/mrk.h"
-#include "db/nza.h"
-#include "db/ztg.h"
+#include "db/tables/mel.h"
+#include "db/tables/mrk.h"
+#include "db/tables/nza.h"
+#include "db/tables/ztg.h"
 
 // Creator id of the rows written directly from bookings, and of the time
 // line and evaluated periods of the analysis.

@@ -4,7 +4,7 @@
 #include "analysis/analyses.h"
 #include "analysis/note_unit.h"
 #include "analysis/nzs/nzs.h"
-#include "db/switches.h"
+#include "db/tables/switches.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "base/datetime.h"
 #include "base/msglog.h"
 #include "base/status.h"
-#include "db/emo.h"
+#include "db/tables/emo.h"
 
 namespace {
 

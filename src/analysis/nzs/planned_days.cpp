@@ -12,13 +12,13 @@
 #include "base/datetime.h"
 #include "base/msglog.h"
 #include "base/status.h"
-#include "db/bak.h"
-#include "db/bup.h"
-#include "db/err.h"
-#include "db/gaz.h"
-#include "db/gps.h"
-#include "db/pse.h"
-#include "db/tag.h"
+#include "db/tables/bak.h"
+#include "db/tables/bup.h"
+#include "db/tables/err.h"
+#include "db/tables/gaz.h"
+#include "db/tables/gps.h"
+#include "db/tables/pse.h"
+#include "db/tables/tag.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include "base/datetime.h"
 #include "base/msglog.h"
 #include "base/status.h"
-#include "db/aem.h"
-#include "db/apl.h"
-#include "db/bak.h"
-#include "db/emo.h"
-#include "db/prv.h"
+#include "db/tables/aem.h"
+#include "db/tables/apl.h"
+#include "db/tables/bak.h"
+#include "db/tables/emo.h"
+#include "db/tables/prv.h"
 
 namespace {
 

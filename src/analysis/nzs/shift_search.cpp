@@ -8,9 +8,9 @@
 #include "base/civil_date.h"
 #include "base/datetime.h"
 #include "base/status.h"
-#include "db/aem.h"
-#include "db/apl.h"
-#include "db/emo.h"
+#include "db/tables/aem.h"
+#include "db/tables/apl.h"
+#include "db/tables/emo.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "base/datetime.h"
 #include "base/msglog.h"
 #include "base/status.h"
-#include "db/nza.h"
+#include "db/tables/nza.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include "analysis/stg/stoppage.h"
 #include "base/msglog.h"
 #include "base/status.h"
-#include "db/mrk.h"
-#include "db/switches.h"
+#include "db/tables/mrk.h"
+#include "db/tables/switches.h"
 
 namespace {
 

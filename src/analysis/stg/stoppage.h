@@ -8,7 +8,7 @@
 
 #include "analysis/event_state.h"
 #include "analysis/timeline.h"
-#include "db/mel.h"
+#include "db/tables/mel.h"
 
 // One note, given as its key booking (work place, KeyBnr, KeyDat/KeyUhr of
 // the note, KeySek "99").

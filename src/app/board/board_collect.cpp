@@ -8,7 +8,7 @@
 #include "app/board/board_rows.h"
 #include "base/datetime.h"
 #include "base/status.h"
-#include "db/unit_of_work.h"
+#include "db/engine/unit_of_work.h"
 
 namespace board {
 namespace {

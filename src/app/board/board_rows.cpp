@@ -1,7 +1,7 @@
 #include "app/board/board_rows.h"
 
 #include "base/status.h"
-#include "db/access.h"
+#include "db/engine/access.h"
 
 namespace {
 

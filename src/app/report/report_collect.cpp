@@ -15,10 +15,10 @@
 #include "base/civil_date.h"
 #include "base/datetime.h"
 #include "base/status.h"
-#include "db/aem.h"
-#include "db/emo.h"
-#include "db/prv.h"
-#include "db/report_rows.h"
+#include "db/tables/aem.h"
+#include "db/tables/emo.h"
+#include "db/tables/prv.h"
+#include "app/report/report_rows.h"
 
 namespace report {
 namespace {

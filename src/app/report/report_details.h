@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/report/report_day.h"
-#include "db/report_rows.h"
+#include "app/report/report_rows.h"
 
 namespace report {
 

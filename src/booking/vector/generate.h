@@ -1,7 +1,7 @@
 // Follow-up bookings generated for the persons and operations a booking touches.
 #pragma once
 
-#include "db/mel.h"
+#include "db/tables/mel.h"
 
 // Chooses the generator of the booking's message code; codes without one
 // generate nothing. Generated bookings leave no notes and, apart from those

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string_view>
 
-#include "db/map.h"
-#include "db/mel.h"
+#include "db/tables/map.h"
+#include "db/tables/mel.h"
 
 inline constexpr std::string_view kGeneratedBy = "MldGen";
 inline constexpr std::string_view kUnknownPerson = "99999999";

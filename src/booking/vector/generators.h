@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "db/mel.h"
+#include "db/tables/mel.h"
 
 // Persons of the work place ("MP_" vectors) and the booking's own person
 // are logged on to the work-place order ("PA").

@@ -3,8 +3,8 @@
 // a copy of the flags its object was left with.
 #pragma once
 
-#include "db/map.h"
-#include "db/mel.h"
+#include "db/tables/map.h"
+#include "db/tables/mel.h"
 
 // Moves the vector of the booking's object by its message code and copies
 // the resulting 16 flags into the booking; may set MelFnr.

@@ -5,8 +5,8 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "db/map.h"
-#include "db/mel.h"
+#include "db/tables/map.h"
+#include "db/tables/mel.h"
 
 // Key parts an object kind does not use hold zeros of their full width.
 inline constexpr std::string_view kNoWorkPlace = "0000000000";

@@ -2,8 +2,8 @@
 // error numbers carried from booking to booking, and failure logging.
 #include <gtest/gtest.h>
 
-#include "db/map.h"
-#include "db/mel.h"
+#include "db/tables/map.h"
+#include "db/tables/mel.h"
 #include "db_fixture.h"
 #include "scenario_support.h"
 #include "booking/vector/generate.h"

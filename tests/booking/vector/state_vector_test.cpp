@@ -2,8 +2,8 @@
 // refused codes and the flags each booking keeps.
 #include <gtest/gtest.h>
 
-#include "db/map.h"
-#include "db/session.h"
+#include "db/tables/map.h"
+#include "db/engine/session.h"
 #include "db_fixture.h"
 #include "scenario_support.h"
 #include "booking/vector/state_vector.h"

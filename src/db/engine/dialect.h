@@ -1,0 +1,26 @@
+// Statement texts are written once, in the dialect the worker's statements
+// have always used (TO_CHAR/TO_DATE with 'yyyymmdd' formats, sysdate,
+// trunc(sysdate), named binds :bN). This is the one place that turns them
+// into what each backend understands.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "db/engine/backend.h"
+
+namespace db {
+
+struct TranslatedSql {
+  std::string text;
+  int paramCount = 0;  // distinct :bN names, numbered by first appearance
+};
+
+TranslatedSql translate(std::string_view sql, Dialect dialect);
+
+// The start of a reader's transaction: one snapshot for all its selects,
+// no writes, and on the server no long wait behind another's lock. On the
+// embedded database (write-ahead log) a reader never blocks the writer.
+const char* readOnlyBegin(Dialect dialect);
+
+}  // namespace db
