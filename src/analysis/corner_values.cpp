@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "analysis/shift_assignments.h"
+#include "analysis/calendar_reads.h"
 #include "base/civil_date.h"
 #include "base/datetime.h"
 #include "base/msglog.h"
@@ -19,7 +19,7 @@ namespace {
 bool calendarHasDay(const std::string& day) {
   BakSatz bak;
   bak.BakDtm = day;
-  return Bak_Datum(&bak) == status::kOk;
+  return CalendarDay(&bak) == status::kOk;
 }
 
 // The cursor gives one row per shift of a model; the corner values of one
@@ -41,7 +41,7 @@ void cornerValuesOf(const EckwertQuelle& q, const std::string& stamp, NzaSatz& r
 
 void cornerValuesOfDay(const EckwertQuelle& q, const std::string& stamp, NzaSatz& run, const std::string& day,
                        TimeLine& line) {
-  std::vector<AemSatz> rows = ShiftAssignments(run.NzaApl.str(), 2, day);
+  std::vector<AemSatz> rows = ShiftAssignments(run.NzaApl.str(), 2, day).rows;
   if (rows.empty()) {
     AplSatz apl;
     apl.AplApl = run.NzaApl;
@@ -50,7 +50,7 @@ void cornerValuesOfDay(const EckwertQuelle& q, const std::string& stamp, NzaSatz
       LogError(q.logFunktion, "Apl_PKeyReadk", rc);
       return;
     }
-    rows = ShiftAssignments(apl.AplApg.str(), 1, day);
+    rows = ShiftAssignments(apl.AplApg.str(), 1, day).rows;
   }
   cornerValuesOf(q, stamp, run, day, rows, line);
 }
@@ -84,14 +84,12 @@ void Mlt_Eckwerte(const EckwertQuelle& q, const std::string& stamp, NzaSatz run,
 
 void BDE_Eckwerte(const EckwertQuelle& q, const std::string& stamp, const NzaSatz& run, const std::string& day,
                   TimeLine& line) {
-  Emo_Pausen breaks;
-  if (breaks.Open(run.NzaEmo.c_str(), run.NzaTtp.c_str(), day.c_str()) != status::kOk) return;
+  const CursorRows<EmoPausenSatz> breaks = BreaksOfModel(run.NzaEmo.str(), run.NzaTtp.str(), day);
   const std::string nextDay = AddDays(day, 1);
   // A new shift is a change of model, begin or end: a shift beginning at
   // midnight (minute 0) is one too.
   std::string previousShift;
-  EmoPausenSatz p;
-  while (breaks.Read(&p) == status::kOk) {
+  for (const EmoPausenSatz& p : breaks.rows) {
     const std::string shift = p.EmoEmo.str() + "|" + std::to_string(p.EmoBeg) + "|" + std::to_string(p.EmoEnd);
     if (shift != previousShift) {
       writeCorner(q, stamp, run, p, "KM", day, p.EmoBeg, line);

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/calendar_reads.h"
 #include "base/msglog.h"
 #include "base/status.h"
 #include "db/tables/mel.h"
@@ -115,6 +116,7 @@ class NoteRun {
 void NotizenAbarbeiten(const char* kind, std::string_view runName, const std::function<void(const MerkSatz&)>& work) {
   Mrk_MrkKng notes;
   if (notes.Open(kind) != status::kOk) return;
+  const CalendarReads calendar;  // the shift calendar read once for the run
   NoteRun run(runName, work);
   MerkSatz note;
   while (notes.Read(&note) == status::kOk)

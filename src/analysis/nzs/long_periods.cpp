@@ -3,6 +3,7 @@
 // own, and an end booked while absent becomes a part of no length.
 #include <string>
 
+#include "analysis/calendar_reads.h"
 #include "analysis/cursor_rows.h"
 #include "analysis/moments.h"
 #include "analysis/nzs/nzs.h"
@@ -155,7 +156,7 @@ bool TeilSchritt_Write(NzaSatz& part) {
   } else {
     BakSatz bak;
     bak.BakDtm = part.NzaDtm;
-    if (Bak_Datum(&bak) == status::kOk) {
+    if (CalendarDay(&bak) == status::kOk) {
       part.NzaJwo = std::to_string(bak.BakJhr);
       part.NzaWtg = bak.BakWtg;
       part.NzaJtg = bak.BakJtg;

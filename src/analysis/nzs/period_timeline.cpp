@@ -2,6 +2,7 @@
 // interruption periods inside it and the breaks of the shift it runs in.
 #include <string>
 
+#include "analysis/calendar_reads.h"
 #include "analysis/cursor_rows.h"
 #include "analysis/moments.h"
 #include "analysis/nzs/nzs.h"
@@ -64,7 +65,7 @@ void Mlt_Unterbr_Nza(NzaSatz period, TimeLine& line) {
 
 void Mlt_ZeitDaten_Bde(NzaSatz period, TimeLine& line) {
   const std::string startDay = period.NzaDtm.str();
-  CursorRows<EmoPausenSatz> breaks = ReadAllRows<EmoPausenSatz, Emo_Pausen>(period.NzaEmo.c_str(), period.NzaTtp.c_str(), startDay.c_str());
+  CursorRows<EmoPausenSatz> breaks = BreaksOfModel(period.NzaEmo.str(), period.NzaTtp.str(), startDay);
   for (const EmoPausenSatz& b : breaks.rows) {
     MltSatz row = rowOf(period);
     SetEvent(row, "BP", breakMoment(startDay, b.EmoBeg, b.PmsBeg));

@@ -3,6 +3,7 @@
 // contains the start, and whether the person works to a time model.
 #include <string>
 
+#include "analysis/calendar_reads.h"
 #include "analysis/cursor_rows.h"
 #include "analysis/moments.h"
 #include "analysis/nzs/nzs.h"
@@ -29,7 +30,7 @@ bool shiftContains(int b, int e, int t) {
 }
 
 CursorRows<AemSatz> assignments(const std::string& apg, std::int32_t kind, const std::string& day) {
-  return ReadAllRows<AemSatz, Aem_Schicht>(apg.c_str(), kind, day.c_str());
+  return ShiftAssignments(apg, kind, day);
 }
 
 // Takes the calendar columns from the first assignment, then looks for the
@@ -94,7 +95,7 @@ void Nza_AuswParameter(NzaSatz& row) {
 
   PrvSatz prv;
   prv.PrvPnr = row.NzaPnr;
-  row.NzaPzm = Prv_PKeyReadk(&prv) == status::kOk ? prv.PrvPzm : 2;
+  row.NzaPzm = PersonRead(&prv) == status::kOk ? prv.PrvPzm : 2;
 }
 
 void Nza_BeginnErgaenzen(NzaSatz& row) {
@@ -104,7 +105,7 @@ void Nza_BeginnErgaenzen(NzaSatz& row) {
   if (row.NzaPzm != 1) {
     const int t = Std_Min(row.NzaEdtUhr.view());
     const int t2 = t + 1440;
-    CursorRows<EmoSatz> shifts = ReadAllRows<EmoSatz, Emo_Schicht>(row.NzaEmo.c_str(), row.NzaTtp.c_str());
+    CursorRows<EmoSatz> shifts = ShiftsOfModel(row.NzaEmo.str(), row.NzaTtp.str());
     bool found = false;
     // Every fitting shift is applied in turn: the last one decides.
     for (const EmoSatz& shift : shifts.rows) {

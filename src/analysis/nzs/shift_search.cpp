@@ -2,6 +2,7 @@
 // shift assignments when it has any, else those of its group.
 #include <string>
 
+#include "analysis/calendar_reads.h"
 #include "analysis/cursor_rows.h"
 #include "analysis/moments.h"
 #include "analysis/nzs/nzs.h"
@@ -49,9 +50,9 @@ int Nza_SchichtSuchen(const std::string& apl, const std::string& start, const st
   const std::string lastDay = end.substr(0, 8);
   // A text that is no date gives an empty day and ends the search.
   for (std::string day = AddDays(start.substr(0, 8), -1); !day.empty() && day <= lastDay; day = AddDays(day, 1)) {
-    CursorRows<AemSatz> assignments = ReadAllRows<AemSatz, Aem_Schicht>(apg.c_str(), kind, day.c_str());
+    CursorRows<AemSatz> assignments = ShiftAssignments(apg, kind, day);
     for (const AemSatz& aem : assignments.rows) {
-      CursorRows<EmoSatz> shifts = ReadAllRows<EmoSatz, Emo_Schicht>(aem.AemEmo.c_str(), aem.KalBtp.c_str());
+      CursorRows<EmoSatz> shifts = ShiftsOfModel(aem.AemEmo.str(), aem.KalBtp.str());
       for (const EmoSatz& shift : shifts.rows) {
         if (!contains(day, shift, start)) continue;
         found.emo = shift.EmoEmo.str();

@@ -8,7 +8,7 @@
 #include <tuple>
 #include <utility>
 
-#include "analysis/shift_assignments.h"
+#include "analysis/calendar_reads.h"
 #include "app/html/html_text.h"
 #include "app/report/report_day.h"
 #include "app/report/report_details.h"
@@ -82,8 +82,8 @@ void shiftsOfModel(const AemSatz& aem, const std::string& day, int offset, Lane&
 void shiftBands(const std::string& group, const std::string& day, Lane& lane) {
   for (int back : {1, 0}) {
     const std::string d = AddDays(day, -back);
-    std::vector<AemSatz> rows = ShiftAssignments(lane.key, 2, d);
-    if (rows.empty()) rows = ShiftAssignments(group, 1, d);
+    std::vector<AemSatz> rows = ShiftAssignments(lane.key, 2, d).rows;
+    if (rows.empty()) rows = ShiftAssignments(group, 1, d).rows;
     std::set<std::pair<std::string, std::string>> done;
     for (const AemSatz& aem : rows)
       if (done.insert({aem.AemEmo.str(), aem.KalBtp.str()}).second)

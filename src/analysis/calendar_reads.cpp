@@ -1,0 +1,92 @@
+#include "analysis/calendar_reads.h"
+
+#include <map>
+
+#include "base/status.h"
+#include "db/engine/session.h"
+
+namespace {
+
+template <class Record>
+struct Keyed {
+  int rc;
+  Record record;
+};
+
+struct Kept {
+  std::uint64_t connection = 0;  // the session generation the answers came from
+  std::map<std::string, CursorRows<AemSatz>> assignments;
+  std::map<std::string, CursorRows<EmoSatz>> shifts;
+  std::map<std::string, CursorRows<EmoPausenSatz>> breaks;
+  std::map<std::string, Keyed<BakSatz>> days;
+  std::map<std::string, Keyed<PrvSatz>> persons;
+};
+
+int gRunDepth = 0;  // runs begun and not yet ended
+
+Kept nothingRead() {
+  Kept k;
+  k.connection = db::Session::get().generation();
+  return k;
+}
+
+Kept& kept() {
+  static Kept reads;
+  if (reads.connection != db::Session::get().generation()) reads = nothingRead();
+  return reads;
+}
+
+// The rows of a selection, from `answers` when it was read to its end before.
+template <class Rec, class Read>
+CursorRows<Rec> selection(std::map<std::string, CursorRows<Rec>>& answers, const std::string& key, Read read) {
+  if (gRunDepth == 0) return read();
+  if (const auto known = answers.find(key); known != answers.end()) return known->second;
+  CursorRows<Rec> rows = read();
+  if (rows.opened() && !rows.readFailed()) answers[key] = rows;
+  return rows;
+}
+
+// A keyed read's result, from `answers` when the key was asked before. The
+// reads fill every field of the record or clear all but the key, so a copy
+// is exactly what the read would leave.
+template <class Rec>
+int keyed(std::map<std::string, Keyed<Rec>>& answers, const std::string& key, Rec* record, int (*read)(Rec*)) {
+  if (gRunDepth == 0) return read(record);
+  if (const auto known = answers.find(key); known != answers.end()) {
+    *record = known->second.record;
+    return known->second.rc;
+  }
+  const int rc = read(record);
+  if (rc == status::kOk || rc == status::kNoRow) answers[key] = Keyed<Rec>{rc, *record};
+  return rc;
+}
+
+}  // namespace
+
+CalendarReads::CalendarReads() {
+  if (gRunDepth++ == 0) kept() = nothingRead();
+}
+
+CalendarReads::~CalendarReads() {
+  if (--gRunDepth == 0) kept() = nothingRead();
+}
+
+CursorRows<AemSatz> ShiftAssignments(const std::string& apg, std::int32_t kind, const std::string& day) {
+  return selection(kept().assignments, apg + '|' + std::to_string(kind) + '|' + day,
+                   [&] { return ReadAllRows<AemSatz, Aem_Schicht>(apg.c_str(), kind, day.c_str()); });
+}
+
+CursorRows<EmoSatz> ShiftsOfModel(const std::string& emo, const std::string& dayType) {
+  return selection(kept().shifts, emo + '|' + dayType,
+                   [&] { return ReadAllRows<EmoSatz, Emo_Schicht>(emo.c_str(), dayType.c_str()); });
+}
+
+CursorRows<EmoPausenSatz> BreaksOfModel(const std::string& emo, const std::string& dayType, const std::string& day) {
+  return selection(kept().breaks, emo + '|' + dayType + '|' + day, [&] {
+    return ReadAllRows<EmoPausenSatz, Emo_Pausen>(emo.c_str(), dayType.c_str(), day.c_str());
+  });
+}
+
+int CalendarDay(BakSatz* bak) { return keyed(kept().days, bak->BakDtm.str(), bak, Bak_Datum); }
+
+int PersonRead(PrvSatz* prv) { return keyed(kept().persons, prv->PrvPnr.str(), prv, Prv_PKeyReadk); }

@@ -1,0 +1,48 @@
+// The shift calendar as the analyses read it: calendar days, the shift
+// assignments of work places and groups, the shifts of a model and their
+// breaks, and the persons' time models. Only other programs write them, and
+// a plant's notes ask the same few of them again and again: while a run of
+// notes is going (a CalendarReads lives) each selection is read once and
+// answered from memory after, which on a database server saves a round trip
+// per question. Outside a run every call reads.
+//
+// Only whole answers are kept: the rows of a selection read to its end, a
+// row or 1403 for a keyed read. A failed read is asked again the next time,
+// and a new connection forgets what the old one read.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "analysis/cursor_rows.h"
+#include "db/tables/aem.h"
+#include "db/tables/bak.h"
+#include "db/tables/emo.h"
+#include "db/tables/prv.h"
+
+// A run of notes, from construction to destruction. Runs may nest; the
+// outermost one decides what is kept.
+class CalendarReads {
+ public:
+  CalendarReads();
+  ~CalendarReads();
+  CalendarReads(const CalendarReads&) = delete;
+  CalendarReads& operator=(const CalendarReads&) = delete;
+};
+
+// The assignments of `apg` (a work place with kind 2, a group with kind 1)
+// valid on `day`, one row per shift of the assigned model.
+CursorRows<AemSatz> ShiftAssignments(const std::string& apg, std::int32_t kind, const std::string& day);
+
+// The shifts of model `emo` on day type `dayType`.
+CursorRows<EmoSatz> ShiftsOfModel(const std::string& emo, const std::string& dayType);
+
+// The breaks of model `emo` on day type `dayType`, of the break-model links
+// valid on `day`.
+CursorRows<EmoPausenSatz> BreaksOfModel(const std::string& emo, const std::string& dayType, const std::string& day);
+
+// Bak_Datum: the calendar day bak->BakDtm.
+int CalendarDay(BakSatz* bak);
+
+// Prv_PKeyReadk: the person prv->PrvPnr.
+int PersonRead(PrvSatz* prv);
