@@ -151,7 +151,11 @@ for _ in $(seq 100); do
 done
 as_root grep -q "<h1>Shop floor</h1>" "$page_dir/board.html" ||
   fail "the board unit wrote no page: $(cat "$scratch/board.err")"
-as_root kill -TERM "$(pgrep -P "$board_pid")"
+# The board itself, not runuser: runuser passes a signal on and then ends
+# by it, whatever its child made of it.
+board_process="$(pgrep -u "$SERVICE_USER" -x bdemorvelt | head -n 1)"
+[[ -n "$board_process" ]] || fail "the board is not running as $SERVICE_USER"
+as_root kill -TERM "$board_process"
 board_rc=0
 wait "$board_pid" || board_rc=$?
 board_pid=""
