@@ -1,10 +1,10 @@
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "analysis/duration.h"
 #include "analysis/stg/stoppage.h"
 #include "base/datetime.h"
-#include "base/msglog.h"
-#include "base/status.h"
 #include "db/tables/nza.h"
 
 namespace {
@@ -12,6 +12,7 @@ namespace {
 struct Stoppage {
   LzaZustand z;
   bool periodRows = false;
+  std::vector<NzaSatz> rows;  // the periods closed so far
 };
 
 using Handler = void (*)(Stoppage&, const MltSatz&);
@@ -56,7 +57,7 @@ void stillstandEnde(Stoppage& s, const MltSatz& row) {
   IntervallOhneFlag(z, t, &LzaZustand::unterbrochen);
   z.unterbrechungBis = t;
   IntervallBuchen(z, t, [&s] { book(s); });
-  if (s.periodRows && stoppageOpen) Nza_SA_M_Ins(z, row);
+  if (s.periodRows && stoppageOpen) s.rows.push_back(StoppageRow(z, row));
   z.unterbrechung.fill(0);
   z.unterbrechungGrund = "    ";
   z.unterbrochen = false;
@@ -87,14 +88,15 @@ std::int64_t Dlz_ZeitBuchen(LzaZustand& z) {
   return x;
 }
 
-void Dlz_Auswerten(TimeLine& line, bool periodenZeilen) {
+std::vector<NzaSatz> Dlz_Auswerten(TimeLine& line, bool periodenZeilen) {
   Stoppage s;
   s.periodRows = periodenZeilen;
   for (const MltSatz& row : line.Ordered())
     if (Handler h = handlerOf(row.MltObj.view())) h(s, row);
+  return std::move(s.rows);
 }
 
-void Nza_SA_M_Ins(const LzaZustand& z, const MltSatz& ende) {
+NzaSatz StoppageRow(const LzaZustand& z, const MltSatz& ende) {
   NzaSatz row;
   row.NzaSa = 13;
   row.NzaApl = ende.MltApl;
@@ -122,6 +124,5 @@ void Nza_SA_M_Ins(const LzaZustand& z, const MltSatz& ende) {
   row.NzaBzu = Dauer(i[I3]);
   row.NzaPzu = Dauer(i[I5]);
   row.NzaUbz = Dauer(static_cast<std::int64_t>(i[I2]) + i[I5]);
-  int rc = Nza_PKeyIns(&row);
-  if (rc != status::kOk) LogError("Nza_SA_M_Ins()", "Nza_PKeyIns", rc);
+  return row;
 }

@@ -83,7 +83,10 @@ void Dlz_Laufzeit(MelSatz key, bool periodenZeilen) {
   const std::int32_t noteBnr = note.KeyBnr;
   if (stoppageEvents(stamp, key, noteBnr, run, line) == 0) return;
   Mlt_Eckwerte(kStoerungEckwerte, stamp, run, line);
-  Dlz_Auswerten(line, periodenZeilen);
+  for (NzaSatz& row : Dlz_Auswerten(line, periodenZeilen)) {
+    const int rc = Nza_PKeyIns(&row);
+    if (rc != status::kOk) LogError("Nza_SA_M_Ins()", "Nza_PKeyIns", rc);
+  }
 }
 
 bool Get_MerkSTGLoeschen(const MelSatz& key) {
