@@ -1,6 +1,7 @@
 #include "analysis/lzs/evaluation.h"
 
 #include <string_view>
+#include <utility>
 
 #include "analysis/duration.h"
 #include "base/datetime.h"
@@ -135,7 +136,8 @@ std::int64_t Lza_ZeitBuchen(LzaAuswertung& a) {
   return x;
 }
 
-void Lza_Auswerten(const std::string& stamp, TimeLine& line, NzaSatz& run, bool unterbrechungsZeilen) {
+std::vector<LzaZeile> Lza_Auswerten(const std::string& stamp, TimeLine& line, NzaSatz& run,
+                                    bool unterbrechungsZeilen) {
   LzaAuswertung a;
   a.unterbrechungsZeilen = unterbrechungsZeilen;
   a.tag = stamp.substr(0, 8);
@@ -149,4 +151,5 @@ void Lza_Auswerten(const std::string& stamp, TimeLine& line, NzaSatz& run, bool 
   }
   Nza_WriteDummy(a, run, a.tag);
   for (int k = 0; k < kLzaZaehler; ++k) run.*kLzaSpalten[k] = Dauer(a.innen.summe[k] + a.aussen.summe[k]);
+  return std::move(a.zeilen);
 }

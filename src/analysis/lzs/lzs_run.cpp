@@ -58,7 +58,7 @@ void Lza_Laufzeit(MelSatz key, bool unterbrechungsZeilen) {
   run.NzaEdtUhr = note.KeyUhr;
   if (orderEvents(stamp, run, line) == 0) return;
   Mlt_Eckwerte(kLaufzeitEckwerte, stamp, run, line);
-  Lza_Auswerten(stamp, line, run, unterbrechungsZeilen);
+  Lza_ZeilenSchreiben(Lza_Auswerten(stamp, line, run, unterbrechungsZeilen));
   run.NzaErf = "LzaStd";
   Add_LaufZt_Apl(run);
   Add_LaufZt_Ges(run);

@@ -67,7 +67,7 @@ void Nza_ArbeitsGangSatz(LzaAuswertung& a, const MltSatz& gehen) {
   setMoment(row.NzaEdt, row.NzaEdtUhr, a.innen.schichtEnde);
   row.NzaUbg = "0000";
   calendarOf(row, gehen);
-  writeOrAdd(row, a.innen.periode, "Nza_ArbeitsGangSatz()", "Nza_ArbeitsGangSatz");
+  a.zeilen.push_back({row, a.innen.periode, true, "Nza_ArbeitsGangSatz()", "Nza_ArbeitsGangSatz"});
 }
 
 void Nza_WriteDummy(LzaAuswertung& a, const NzaSatz& run, const std::string& day) {
@@ -82,7 +82,7 @@ void Nza_WriteDummy(LzaAuswertung& a, const NzaSatz& run, const std::string& day
     row.NzaEmo = "Dummy";
     row.NzaTtp = "0";
     row.NzaJwo = "0";
-    writeOrAdd(row, a.aussen.periode, "Nza_WriteDummy", "Nza_WriteDummy");
+    a.zeilen.push_back({row, a.aussen.periode, true, "Nza_WriteDummy", "Nza_WriteDummy"});
   }
   for (int k = 0; k < kLzaZaehler; ++k) a.aussen.summe[k] += a.aussen.periode[k];
 }
@@ -94,7 +94,6 @@ void Nza_SA_C_Ins(LzaAuswertung& a, const MltSatz& wiederAuf) {
   setMoment(row.NzaEdt, row.NzaEdtUhr, a.innen.unterbrechungBis);
   row.NzaUbg = a.innen.unterbrechungGrund;
   calendarOf(row, wiederAuf);
-  row.NzaTnr = AuftragTeilenummer(row.NzaApk);
   using namespace zaehler;
   const auto& i = (a.innen.schicht ? a.innen : a.aussen).unterbrechung;
   row.NzaUza = Dauer(i[I0]);
@@ -104,6 +103,17 @@ void Nza_SA_C_Ins(LzaAuswertung& a, const MltSatz& wiederAuf) {
   row.NzaPzu = Dauer(i[I5]);
   row.NzaRf1 = Dauer(i[I6]);
   row.NzaUbz = Dauer(static_cast<std::int64_t>(i[I1]) + i[I3] + i[I6]);
-  int rc = Nza_PKeyIns(&row);
-  if (rc != status::kOk) LogError("Nza_SA_C_Ins()", "Nza_PKeyIns", rc);
+  a.zeilen.push_back({row, {}, false, "Nza_SA_C_Ins()", ""});
+}
+
+void Lza_ZeilenSchreiben(std::vector<LzaZeile> rows) {
+  for (LzaZeile& z : rows) {
+    if (z.addToStored) {
+      writeOrAdd(z.row, z.counters, z.insertFunction, z.updateFunction);
+      continue;
+    }
+    z.row.NzaTnr = AuftragTeilenummer(z.row.NzaApk);
+    const int rc = Nza_PKeyIns(&z.row);
+    if (rc != status::kOk) LogError(z.insertFunction, "Nza_PKeyIns", rc);
+  }
 }
