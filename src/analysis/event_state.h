@@ -10,6 +10,7 @@
 #include <string>
 
 #include "db/tables/mlt.h"
+#include "db/tables/nza.h"
 
 inline constexpr int kLzaZaehler = 18;
 inline constexpr int kLzaUnterbrechungen = 7;
@@ -22,6 +23,12 @@ namespace zaehler {
 enum : int { Nza, Bza, Uza, Abz, Pza, Nzr, Bzr, Uzr, Rbz, Pzr, Ist, Sol, Pau, Nzu, Bzu, Ubz, Pzu, Rf1 };
 enum : int { I0, I1, I2, I3, I4, I5, I6 };
 }  // namespace zaehler
+
+// The Kvs590Nza column each counter fills.
+inline double NzaSatz::*const kLzaSpalten[kLzaZaehler] = {
+    &NzaSatz::NzaNza, &NzaSatz::NzaBza, &NzaSatz::NzaUza, &NzaSatz::NzaAbz, &NzaSatz::NzaPza, &NzaSatz::NzaNzr,
+    &NzaSatz::NzaBzr, &NzaSatz::NzaUzr, &NzaSatz::NzaRbz, &NzaSatz::NzaPzr, &NzaSatz::NzaIst, &NzaSatz::NzaSol,
+    &NzaSatz::NzaPau, &NzaSatz::NzaNzu, &NzaSatz::NzaBzu, &NzaSatz::NzaUbz, &NzaSatz::NzaPzu, &NzaSatz::NzaRf1};
 
 struct LzaZustand {
   std::string schichtBeginn, schichtEnde;  // yyyymmddHHMMSS

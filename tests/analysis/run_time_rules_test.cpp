@@ -4,35 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "analysis/lzs/evaluation.h"
-#include "analysis/timeline.h"
+#include "event_lines.h"
 
 namespace {
-
-constexpr const char* kDay = "20261207";
-
-// The counters by their figure columns, in the order of LzaZaehler.
-constexpr const char* kCounterNames[kLzaZaehler] = {"Nza", "Bza", "Uza", "Abz", "Pza", "Nzr", "Bzr", "Uzr", "Rbz",
-                                                    "Pzr", "Ist", "Sol", "Pau", "Nzu", "Bzu", "Ubz", "Pzu", "Rf1"};
-
-// "AB 063000" or "AU 080000 0007" (kind, time of kDay, reason).
-TimeLine lineOf(const std::vector<std::string>& events) {
-  TimeLine line;
-  for (const std::string& e : events) {
-    std::istringstream in(e);
-    std::string kind, time, reason;
-    in >> kind >> time >> reason;
-    MltSatz row = TimeLineRow("LzaStd", "20261207230000", "", "WP1", "FA1", "00010");
-    SetEvent(row, kind, std::string(kDay) + time);
-    row.MltUbg = reason;
-    line.Add(row);
-  }
-  return line;
-}
 
 std::string minutes(double figure) {
   char text[32];
@@ -48,7 +26,7 @@ std::string shapeOf(const LzaZeile& z) {
                       r.NzaPnr.str() + ":";
   if (z.addToStored) {
     for (int k = 0; k < kLzaZaehler; ++k)
-      if (z.counters[k] != 0) shape += std::string(" ") + kCounterNames[k] + "=" + std::to_string(z.counters[k] / 60);
+      if (z.counters[k] != 0) shape += std::string(" ") + event_lines::kFigureNames[k] + "=" + std::to_string(z.counters[k] / 60);
     return shape;
   }
   return shape + " " + r.NzaUbg.str() + " Bzu=" + minutes(r.NzaBzu) + " Uza=" + minutes(r.NzaUza) +
@@ -89,7 +67,7 @@ TEST(RunTimeRules, EventListGivesRowsPerShiftDayAndInterruption) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    TimeLine line = lineOf(c.events);
+    TimeLine line = event_lines::LineOf("LzaStd", "", c.events);
     NzaSatz run;
     std::vector<std::string> rows;
     for (const LzaZeile& z : Lza_Auswerten("20261207230000", line, run, c.interruptionRows)) rows.push_back(shapeOf(z));

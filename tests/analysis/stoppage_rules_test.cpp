@@ -4,31 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "analysis/stg/stoppage.h"
-#include "analysis/timeline.h"
+#include "event_lines.h"
 
 namespace {
-
-constexpr const char* kDay = "20261207";
-
-// "KM 060000" or "BS 100000 0101" (kind, time of kDay, reason).
-TimeLine lineOf(const std::vector<std::string>& events) {
-  TimeLine line;
-  for (const std::string& e : events) {
-    std::istringstream in(e);
-    std::string kind, time, reason;
-    in >> kind >> time >> reason;
-    MltSatz row = TimeLineRow("DlzStd", "20261208000000", "00000000", "WP1", "000000000000", "00000");
-    SetEvent(row, kind, std::string(kDay) + time);
-    row.MltUbg = reason;
-    line.Add(row);
-  }
-  return line;
-}
 
 // "HHMMSS-HHMMSS reason: in shift, outside breaks, in breaks, counted".
 std::string shapeOf(const NzaSatz& r) {
@@ -75,7 +57,7 @@ TEST(StoppageRules, EventListGivesPeriodsInShiftTimeOnly) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    TimeLine line = lineOf(c.events);
+    TimeLine line = event_lines::LineOf("DlzStd", "00000000", c.events);
     std::vector<std::string> rows;
     for (const NzaSatz& r : Dlz_Auswerten(line, c.periodRows)) rows.push_back(shapeOf(r));
     EXPECT_EQ(c.rows, rows);

@@ -124,11 +124,6 @@ void book(const LzaZustand& flags, LzaZustand& into, std::int32_t x) {
 
 }  // namespace
 
-double NzaSatz::*const kLzaSpalten[kLzaZaehler] = {
-    &NzaSatz::NzaNza, &NzaSatz::NzaBza, &NzaSatz::NzaUza, &NzaSatz::NzaAbz, &NzaSatz::NzaPza, &NzaSatz::NzaNzr,
-    &NzaSatz::NzaBzr, &NzaSatz::NzaUzr, &NzaSatz::NzaRbz, &NzaSatz::NzaPzr, &NzaSatz::NzaIst, &NzaSatz::NzaSol,
-    &NzaSatz::NzaPau, &NzaSatz::NzaNzu, &NzaSatz::NzaBzu, &NzaSatz::NzaUbz, &NzaSatz::NzaPzu, &NzaSatz::NzaRf1};
-
 std::int64_t Lza_ZeitBuchen(LzaAuswertung& a) {
   const LzaZustand& flags = a.innen;
   const long long x = Zeit_Differenz(flags.intervallBis, flags.intervallVon);

@@ -14,8 +14,6 @@
 #include "analysis/timeline.h"
 #include "db/tables/nza.h"
 
-// The Kvs590Nza column of each counter.
-extern double NzaSatz::*const kLzaSpalten[kLzaZaehler];
 
 // A row the evaluation gives. A row of a shift or of a day outside shifts
 // is added to the row stored under its key (its counters added to the

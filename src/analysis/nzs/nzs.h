@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "analysis/timeline.h"
 #include "db/tables/mel.h"
@@ -57,7 +58,22 @@ void Mlt_PZM_Tag(const NzaSatz& period, const ZtgSatz& plannedDay, TimeLine& lin
 void Write_Protokoll(const std::string& pnr, const std::string& day);
 
 // ---- evaluation ----
-void Nza_MPA_Auswerten(TimeLine& line, NzaSatz& period, bool interruptionPeriods);
+// The figures of one interruption period (in seconds), collected while a
+// work period is evaluated: its net time (kept in two columns), gross time,
+// time in breaks and time present; set-up's interruptions are kept apart.
+struct NzsUnterbrechung {
+  NzaSatz key;  // NzaSa 2 and the keys of the period, from its start
+  long long ersteNetto = 0, zweiteNetto = 0, brutto = 0, pause = 0, anwesend = 0;
+  bool ruesten = false;
+};
+
+// Walks the time line of a closed work period: fills its 18 figure columns
+// and gives the figures of the interruption periods that ended in it (none
+// unless `interruptionPeriods`). Reads and writes nothing.
+std::vector<NzsUnterbrechung> Nza_MPA_Auswerten(TimeLine& line, NzaSatz& period, bool interruptionPeriods);
+
+// Writes an interruption period's figures into its stored row.
+void Nza_SA_B_Schreiben(const NzsUnterbrechung& u);
 
 // ---- long periods ----
 void Nza_LangeArbeit(NzaSatz& period);

@@ -37,7 +37,7 @@ void evaluateClosedPeriod(NzaSatz& period, bool interruptionPeriods) {
   } else {
     Mlt_ZeitDaten_Bde(period, line);
   }
-  Nza_MPA_Auswerten(line, period, interruptionPeriods);
+  for (const NzsUnterbrechung& u : Nza_MPA_Auswerten(line, period, interruptionPeriods)) Nza_SA_B_Schreiben(u);
   period.NzaErf = kNzaMpa;
 }
 
