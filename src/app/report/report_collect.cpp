@@ -155,7 +155,8 @@ class Periods {
     }
   };
 
-  void close(const Key& key, int at) {
+  // `key` by value: closeAll passes the key of the entry this erases.
+  void close(Key key, int at) {
     auto it = open_.find(key);
     if (it == open_.end()) return;
     Bar bar = std::move(it->second);
