@@ -14,20 +14,21 @@
 #include <string>
 #include <system_error>
 
-#include "app/login.h"
-#include "db/engine/dbdb.h"
-#include "db/tables/rcv.h"
-#include "db/tables/schema.h"
-#include "db/engine/session.h"
+#include "app/board/board.h"
 #include "app/commands.h"
+#include "app/login.h"
+#include "app/loop.h"
 #include "app/report/report_day.h"
 #include "base/config.h"
 #include "base/datetime.h"
+#include "base/msglog.h"
+#include "db/engine/dbdb.h"
+#include "db/engine/session.h"
+#include "db/tables/rcv.h"
+#include "db/tables/schema.h"
 #include "demo/demo_day.h"
 #include "demo/demo_shop_floor.h"
 #include "demo/demo_summary.h"
-#include "app/loop.h"
-#include "base/msglog.h"
 
 namespace {
 
@@ -95,6 +96,23 @@ bool QueueTelegrams(const std::string& day, const std::vector<DemoTelegram>& tel
   return true;
 }
 
+constexpr const char* kBoard = "board.html";
+constexpr int kDemoStaleMinutes = 30;  // as `bdemorvelt board` marks by default
+
+// The live board as it stands right after the demo day's last booking, read
+// the way `bdemorvelt board` reads it.
+bool WriteDemoBoard(const std::string& day, const std::string& path, std::string* error) {
+  board::Board shopFloor;
+  int rc = board::CollectBoard(day + "235959", kDemoStaleMinutes, shopFloor);
+  if (rc == 0 && !shopFloor.newestBooking.empty())
+    rc = board::CollectBoard(shopFloor.newestBooking, kDemoStaleMinutes, shopFloor);
+  if (rc != 0) {
+    *error = "cannot read the shop floor for the board (" + std::to_string(rc) + ")";
+    return false;
+  }
+  return board::ReplaceFile(path, board::RenderBoard(shopFloor, {}), error);
+}
+
 }  // namespace
 
 int RunDemo(const Options& options) {
@@ -126,6 +144,10 @@ int RunDemo(const Options& options) {
   const std::string report = "report-" + run.day + ".html";
   if (report::WriteDayReport(run.day, report, false, &error))
     std::printf("\nThe day's picture and figures: %s/%s\n", run.directory.c_str(), report.c_str());
+  else
+    Fail(error);
+  if (WriteDemoBoard(run.day, kBoard, &error))
+    std::printf("The shop floor at the end of the day: %s/%s\n", run.directory.c_str(), kBoard);
   else
     Fail(error);
   db::Session::get().disconnect();

@@ -1,7 +1,7 @@
-// The day report of the demo day as a person sees it: opened in headless
-// Chromium, with a probe script added to a copy of the page; its figures
-// against the period rows; the range and standard output through the
-// binary.
+// The day report and the board of the demo day as a person sees them:
+// opened in headless Chromium, with a probe script added to a copy of the
+// page; the report's figures against the period rows; the range and
+// standard output through the binary.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -43,6 +43,22 @@ for (const r of document.querySelectorAll(
 }
 for (const s of document.querySelectorAll('rect.swatch'))
   lines.push('legend|' + s.getAttribute('class').split(' ')[0] + '|' + getComputedStyle(s).fill);
+const pre = document.createElement('pre');
+pre.id = 'probe';
+pre.textContent = '\n' + lines.join('\n') + '\n';
+document.body.appendChild(pre);
+</script>
+)";
+
+// Added before </body> of a copy of the board: every tile, whether the
+// browser gives it a size, its work place and the state it shows.
+constexpr const char* kTileProbe = R"(<script>
+const lines = [];
+for (const t of document.querySelectorAll('article.tile')) {
+  const b = t.getBoundingClientRect();
+  lines.push((b.width > 0 && b.height > 0 ? 'shown' : 'not shown') + '|' + t.dataset.workPlace + '|' +
+             t.querySelector('p.state b').textContent);
+}
 const pre = document.createElement('pre');
 pre.id = 'probe';
 pre.textContent = '\n' + lines.join('\n') + '\n';
@@ -266,6 +282,26 @@ TEST_F(DemoReport, RangeLinksItsDaysAndStandardOutputTakesOnePage) {
   EXPECT_EQ(2, report({before, after}));
 }
 
+TEST_F(DemoReport, BoardShowsEveryWorkPlaceInItsState) {
+  ASSERT_NE(std::string::npos, output().find("The shop floor at the end of the day: " + (dir_ / "demo").string() +
+                                              "/board.html"))
+      << output();
+  if (!fs::exists(kChromium)) GTEST_SKIP() << "no " << kChromium;
+  std::string page = ReadFile((dir_ / "demo" / "board.html").string());
+  page.insert(page.rfind("</body>"), kTileProbe);
+  const fs::path probed = dir_ / "board-probed.html";
+  std::ofstream(probed) << page;
+  const std::string dom = renderedDom(probed);
+  const auto at = dom.find("<pre id=\"probe\">");
+  ASSERT_NE(std::string::npos, at) << dom;
+  // The lathe still turns the flange; the other three stand idle.
+  EXPECT_EQ("<pre id=\"probe\">\nshown|ASSY-00004|not used\nshown|DRILL-0003|not used\nshown|LATHE-0002|work\n"
+            "shown|MILL-00001|not used\n</pre>",
+            dom.substr(at, dom.find("</pre>", at) + 6 - at));
+  EXPECT_NE(std::string::npos, dom.find(">work 1<")) << dom;
+  EXPECT_NE(std::string::npos, dom.find(">not used 3<")) << dom;
+}
+
 TEST_F(DemoReport, TextsFromTheDatabaseShowAsText) {
   sqlite3* db = nullptr;
   ASSERT_EQ(SQLITE_OK, sqlite3_open((dir_ / "demo" / "bde.db").c_str(), &db));
@@ -285,6 +321,16 @@ TEST_F(DemoReport, TextsFromTheDatabaseShowAsText) {
   const std::string dom = renderedDom(page);
   EXPECT_NE(std::string::npos, dom.find("&lt;b&gt;Tom &amp; \"Jerry\"&lt;/b&gt;")) << dom;
   EXPECT_EQ(std::string::npos, dom.find("<b>Tom"));
+
+  // The board shows the same texts as text.
+  const fs::path board = dir_ / "escaped-board.html";
+  ASSERT_EQ(0, run((dir_ / "demo").string(), {"--config", "korvantis.ini", "board", "--out", board.string()}))
+      << output();
+  const std::string boardHtml = ReadFile(board.string());
+  EXPECT_NE(std::string::npos, boardHtml.find("&lt;b&gt;Tom &amp; &quot;Jerry&quot;&lt;/b&gt;")) << boardHtml;
+  EXPECT_EQ(std::string::npos, boardHtml.find("<b>Tom"));
+  const std::string boardDom = renderedDom(board);
+  EXPECT_NE(std::string::npos, boardDom.find("&lt;b&gt;Tom &amp; \"Jerry\"&lt;/b&gt;")) << boardDom;
 }
 
 }  // namespace

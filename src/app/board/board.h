@@ -57,7 +57,8 @@ struct PageSettings {
 // Reads the board in one short read-only transaction of the connected
 // session, so that the worker never waits for it. `staleMinutes` marks the
 // tiles unchanged for longer. Returns 0 or the status that failed.
-int CollectBoard(const std::string& now, int staleMinutes, Board& out);
+// `now` by value: it may be a field of `out`, which is cleared first.
+int CollectBoard(std::string now, int staleMinutes, Board& out);
 
 // The page, every text from the database escaped.
 std::string RenderBoard(const Board& board, const PageSettings& settings);

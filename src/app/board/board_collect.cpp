@@ -146,7 +146,7 @@ int buildTiles(const std::string& now, int staleMinutes, Board& out) {
 
 }  // namespace
 
-int CollectBoard(const std::string& now, int staleMinutes, Board& out) {
+int CollectBoard(std::string now, int staleMinutes, Board& out) {
   out = Board();
   out.made = now;
   db::ReadOnlySnapshot snapshot;

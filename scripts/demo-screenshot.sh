@@ -1,27 +1,36 @@
 #!/usr/bin/env bash
-# Makes the picture of the demo day's report that the README shows: runs the
-# demo into a scratch directory, opens its report in headless Chromium and
-# saves a screenshot, then checks that every colour of the legend is in it.
+# Makes the pictures of the demo that the README shows: runs the demo into a
+# scratch directory, opens its day report or its board in headless Chromium
+# and saves a screenshot; for the report it then checks that every colour of
+# the legend is in it.
 #
-#   bash scripts/report-screenshot.sh [BINARY] [PNG]
+#   bash scripts/demo-screenshot.sh report|board [BINARY] [PNG]
 #
-# BINARY defaults to build/bdemorvelt, PNG to doc/report-demo-day.png.
+# BINARY defaults to build/bdemorvelt, PNG to doc/report-demo-day.png or
+# doc/board.png.
 set -euo pipefail
 
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-binary="$(realpath "${1:-$repo_root/build/bdemorvelt}")"
-png="$(realpath -m "${2:-$repo_root/doc/report-demo-day.png}")"
+which_page="${1:-}"
+case "$which_page" in
+  report) line='The day.s picture and figures: ' size=1320,1250 default_png=doc/report-demo-day.png ;;
+  board) line='The shop floor at the end of the day: ' size=1320,280 default_png=doc/board.png ;;
+  *) echo "usage: demo-screenshot.sh report|board [BINARY] [PNG]" >&2; exit 2 ;;
+esac
+binary="$(realpath "${2:-$repo_root/build/bdemorvelt}")"
+png="$(realpath -m "${3:-$repo_root/$default_png}")"
 chromium="${CHROMIUM:-/usr/bin/chromium}"
 
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 BDEMORVELT_IPC_DIR="$scratch" "$binary" demo "$scratch/demo" >"$scratch/demo.txt"
-page="$(sed -n 's/^The day.s picture and figures: //p' "$scratch/demo.txt")"
-[[ -f "$page" ]] || { echo "no report in the demo's output" >&2; exit 1; }
+page="$(sed -n "s/^$line//p" "$scratch/demo.txt")"
+[[ -f "$page" ]] || { echo "no $which_page in the demo's output" >&2; exit 1; }
 
-"$chromium" --headless --no-sandbox --disable-gpu --user-data-dir="$scratch/chromium" --hide-scrollbars --window-size=1320,1250 \
+"$chromium" --headless --no-sandbox --disable-gpu --user-data-dir="$scratch/chromium" --hide-scrollbars --window-size="$size" \
   --screenshot="$png" "file://$page" >/dev/null 2>&1
 echo "$png"
+[[ "$which_page" == report ]] || exit 0
 
 # Every legend colour of the palette is on the picture.
 python3 - "$png" "$repo_root/src/app/html/state_style.h" <<'PY'
