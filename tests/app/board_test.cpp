@@ -182,6 +182,46 @@ TEST_P(BoardTest, EachWorkPlaceShowsTheFirstStateThatApplies) {
   EXPECT_NE(std::string::npos, output().find("tile work\""));
 }
 
+// While a board rewrites its page every second from a connection of its
+// own, a worker drains a long queue to its end: every telegram booked, none
+// left waiting for the database, and the board goes on replacing its page
+// and ends cleanly when asked to.
+TEST_P(BoardTest, RewritingEverySecondNeverHoldsUpADrain) {
+  constexpr int kQuantities = 1500;
+  onOrder("A03", 100, kAnna, kCover, "ASSY-00004");
+  for (int i = 0; i < kQuantities; ++i)
+    queue("A06", 99, terminal::WithQuantities(terminal::OrderKeys(kAnna, kCover, "00010", "ASSY-00004"), 1, 0));
+
+  const std::string page = dir_ + "/wall.html";
+  Program board(dir_, dir_ + "/ipc",
+                {"--config", dir_ + "/korvantis.ini", "--log", dir_ + "/Msg/Board.txt", "board", "--every", "1",
+                 "--out", page},
+                "", dir_ + "/board.txt");
+  // Replacing the page gives it a new inode each time.
+  auto pageInode = [&page] {
+    struct stat st {};
+    return stat(page.c_str(), &st) == 0 ? st.st_ino : 0;
+  };
+  auto waitForNewPage = [&](ino_t seen) {
+    for (int i = 0; i < 300 && (pageInode() == 0 || pageInode() == seen); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    return pageInode();
+  };
+  const ino_t first = waitForNewPage(0);
+  ASSERT_NE(0u, first) << ReadFile(dir_ + "/board.txt");
+
+  ASSERT_EQ(0, run({"--once"})) << output();
+  EXPECT_EQ(0, testdb::CountRows("Kvs570Rcv"));
+  EXPECT_EQ(kQuantities + 1, testdb::CountRows("Kvs571Rvs"));
+  EXPECT_EQ(std::string::npos, ReadFile(dir_ + "/Msg/BdeMorvelt.txt").find("wartet"));
+
+  const ino_t later = waitForNewPage(first);
+  EXPECT_NE(first, later);
+  EXPECT_NE(later, waitForNewPage(later));
+  EXPECT_EQ(0, board.terminate()) << ReadFile(dir_ + "/board.txt");
+  EXPECT_NE(std::string::npos, ReadFile(page).find("data-work-place=\"ASSY-00004\""));
+}
+
 INSTANTIATE_DB_TEST(BoardTest);
 
 }  // namespace

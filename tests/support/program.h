@@ -83,6 +83,13 @@ class Program {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
 
+  // Asks the program to stop (SIGTERM) and waits for its exit code.
+  int terminate() {
+    if (pid_ <= 0) return -1;
+    kill(pid_, SIGTERM);
+    return wait();
+  }
+
   void kill9() {
     if (pid_ <= 0) return;
     kill(pid_, SIGKILL);
