@@ -3,24 +3,32 @@
 // single-row commits on the same database -- and, on a database server,
 // the round trips one telegram costs.
 //
-//   booking_bench SERVICE... [--backlogs N,N...] [--one-by-one]
+//   booking_bench SERVICE... [--backlogs N,N...] [--one-by-one] [--board BINARY]
 //
 // Each SERVICE is a service name as the worker takes it: sqlite:PATH
 // (created when missing) or a postgresql:// URI; several are measured in
 // one run. The tables the benchmark writes are emptied first. Each backlog
 // (default 2000 and 10000 telegrams) is queued whole, then drained by one
 // pass. --one-by-one commits every telegram on its own, as without groups.
+// --board drains each backlog a second time while BINARY's live board
+// (`board --every 1`) rewrites its page from a connection of its own.
 //
 // The telegrams follow a shop floor of 20 work places and 40 persons: on
 // each work place a person logs on, starts an order operation, reports a
 // quantity, is interrupted, resumes, finishes with a quantity and logs off,
 // one order operation after another. Every telegram is booked as one unit
 // of work with its backup row and its queue delete.
-#include <sstream>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "db/tables/apk.h"
@@ -34,6 +42,7 @@
 #include "db/engine/session.h"
 #include "db/engine/unit_of_work.h"
 #include "intake/receive.h"
+#include "plant/worker_config.h"
 
 namespace {
 
@@ -178,6 +187,7 @@ struct Options {
   std::vector<std::string> services;
   std::vector<int> backlogs{2000, 10000};
   GroupLimits groups;
+  std::string board;  // the binary whose board runs beside a second drain
 };
 
 bool ParseOptions(int argc, char** argv, Options& o) {
@@ -185,6 +195,8 @@ bool ParseOptions(int argc, char** argv, Options& o) {
     const std::string arg = argv[k];
     if (arg == "--one-by-one") {
       o.groups.telegrams = 1;
+    } else if (arg == "--board" && k + 1 < argc) {
+      o.board = argv[++k];
     } else if (arg == "--backlogs" && k + 1 < argc) {
       o.backlogs.clear();
       std::stringstream list(argv[++k]);
@@ -227,6 +239,52 @@ Drained DrainBacklog(int wanted, const GroupLimits& groups) {
   return d;
 }
 
+// `board --every 1` of `binary` on `service`, started in a directory of its
+// own, until it is destroyed; it has written its first page once started.
+class BoardBeside {
+ public:
+  BoardBeside(const std::string& binary, const std::string& service) {
+    dir_ = std::filesystem::temp_directory_path() / ("booking-bench-board-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir_ / "Msg");
+    plant::WorkerLogin login = plant::LoginOf(service);
+    if (login.net8.rfind("sqlite:", 0) == 0)  // an absolute path may not fit into the value
+      login.net8 = "sqlite:" + std::filesystem::relative(login.net8.substr(7), dir_).string();
+    plant::WriteWorkerConfig((dir_ / "korvantis.ini").string(), login);
+    const std::string page = (dir_ / "board.html").string();
+    pid_ = fork();
+    if (pid_ == 0) {
+      if (chdir(dir_.c_str()) != 0) _exit(126);
+      setenv("BDEMORVELT_IPC_DIR", dir_.c_str(), 1);
+      execl(binary.c_str(), binary.c_str(), "--config", "korvantis.ini", "board", "--every", "1", "--out",
+            page.c_str(), static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    for (int i = 0; i < 300 && !std::filesystem::exists(page); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    started_ = std::filesystem::exists(page);
+  }
+  ~BoardBeside() {
+    if (pid_ > 0) {
+      kill(pid_, SIGTERM);
+      waitpid(pid_, nullptr, 0);
+    }
+    std::filesystem::remove_all(dir_);
+  }
+  bool started() const { return started_; }
+
+ private:
+  std::filesystem::path dir_;
+  pid_t pid_ = -1;
+  bool started_ = false;
+};
+
+void PrintDrain(const char* label, int backlog, const Drained& d, double rawRate, bool server) {
+  std::printf("  %-14s %6d: %8.0f telegrams/s, %5.2f per single-row commit", label, backlog, d.rate,
+              d.rate / rawRate);
+  if (server) std::printf(", %5.1f round trips per telegram", d.tripsPerTelegram);
+  std::printf("%s\n", d.left ? " (some left in the queue!)" : "");
+}
+
 int Measure(const std::string& service, const Options& o) {
   std::string error;
   if (dbConnectWith("", "", service, true, &error) != 0 ||
@@ -243,11 +301,17 @@ int Measure(const std::string& service, const Options& o) {
   int failures = 0;
   for (int backlog : o.backlogs) {
     const Drained d = DrainBacklog(backlog, o.groups);
-    std::printf("  backlog %6d:        %8.0f telegrams/s, %5.2f per single-row commit", backlog, d.rate,
-                d.rate / rawRate);
-    if (server) std::printf(", %5.1f round trips per telegram", d.tripsPerTelegram);
-    std::printf("%s\n", d.left ? " (some left in the queue!)" : "");
+    PrintDrain("backlog", backlog, d, rawRate, server);
     failures += d.left != 0;
+    if (o.board.empty()) continue;
+    BoardBeside board(o.board, service);
+    if (!board.started()) {
+      std::fprintf(stderr, "booking_bench: the board of %s wrote no page\n", o.board.c_str());
+      return failures + 1;
+    }
+    const Drained b = DrainBacklog(backlog, o.groups);
+    PrintDrain("with the board", backlog, b, rawRate, server);
+    failures += b.left != 0;
   }
   EmptyTables();
   db::Session::get().disconnect();
@@ -259,7 +323,7 @@ int Measure(const std::string& service, const Options& o) {
 int main(int argc, char** argv) {
   Options options;
   if (!ParseOptions(argc, argv, options)) {
-    std::fprintf(stderr, "usage: booking_bench SERVICE... [--backlogs N,N...] [--one-by-one]\n");
+    std::fprintf(stderr, "usage: booking_bench SERVICE... [--backlogs N,N...] [--one-by-one] [--board BINARY]\n");
     return 2;
   }
   int failures = 0;

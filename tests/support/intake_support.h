@@ -14,6 +14,7 @@
 #include "db/tables/prv.h"
 #include "db/tables/rcv.h"
 #include "db_fixture.h"
+#include "plant/worker_config.h"
 #include "base/config.h"
 #include "scenario_support.h"
 
@@ -82,24 +83,14 @@ inline std::int64_t Count(const std::string& table, const std::string& where) {
 // The login of the current test database as a configuration file holds it:
 // a value has room for 51 characters only, too few for most URIs, so a URI's
 // user and password go into LOGIN and PASS and its server into "host:port/db".
-struct Login {
-  std::string login, pass, net8;
-};
+using Login = plant::WorkerLogin;
 
 inline Login CurrentLogin() {
-  Login l{testdb::CurrentLogin(), testdb::CurrentPassword(), testdb::CurrentService()};
-  const std::string scheme = "postgresql://";
-  if (l.net8.rfind(scheme, 0) != 0) return l;
-  std::string rest = l.net8.substr(scheme.size());
-  rest = rest.substr(0, rest.find('?'));
-  if (const std::size_t at = rest.rfind('@'); at != std::string::npos) {
-    const std::string credentials = rest.substr(0, at);
-    const std::size_t colon = credentials.find(':');
-    l.login = credentials.substr(0, colon);
-    l.pass = colon == std::string::npos ? "" : credentials.substr(colon + 1);
-    rest = rest.substr(at + 1);
+  Login l = plant::LoginOf(testdb::CurrentService());
+  if (l.login.empty() && l.pass.empty()) {
+    l.login = testdb::CurrentLogin();
+    l.pass = testdb::CurrentPassword();
   }
-  l.net8 = rest;
   return l;
 }
 
@@ -113,12 +104,7 @@ inline Login LoginFrom(const std::string& workDir) {
   return l;
 }
 
-inline void WriteConfig(const std::string& path, const Login& l) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << "[db];BDE;\n1;LOGIN;" << Wert_Verschluesseln(l.login, kIniKey) << "\n[db];BDE;\n2;PASS;"
-      << Wert_Verschluesseln(l.pass, kIniKey) << "\n[db];BDE;\n3;NET8;" << Wert_Verschluesseln(l.net8, kIniKey)
-      << "\n";
-}
+inline void WriteConfig(const std::string& path, const Login& l) { plant::WriteWorkerConfig(path, l); }
 
 // A database holding the function codes and the person above.
 class CodesAndPersonTest : public DbTest {
