@@ -44,8 +44,11 @@ std::string reasonOf(std::string_view ubg) {
   return r.find_first_not_of('0') == std::string::npos ? "" : r;
 }
 
+// A badge without a person in the master data is shown as such, as the
+// day report shows it.
 Person personOf(const BoardVectorRow& v) {
-  return {v.MapPnr.str(), v.PrvNam.empty() ? v.MapPnr.str() : trimmed(v.PrvNam.view()), v.Map00U == "1"};
+  const std::string name = v.PrvNam.empty() ? "unknown badge " + v.MapPnr.str() : trimmed(v.PrvNam.view());
+  return {v.MapPnr.str(), name, v.Map00U == "1"};
 }
 
 void addPerson(std::vector<Person>& persons, const Person& p) {
