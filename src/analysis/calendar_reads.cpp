@@ -20,6 +20,7 @@ struct Kept {
   std::map<std::string, CursorRows<EmoPausenSatz>> breaks;
   std::map<std::string, Keyed<BakSatz>> days;
   std::map<std::string, Keyed<PrvSatz>> persons;
+  std::map<std::string, Keyed<AplSatz>> workPlaces;
 };
 
 int gRunDepth = 0;  // runs begun and not yet ended
@@ -90,3 +91,5 @@ CursorRows<EmoPausenSatz> BreaksOfModel(const std::string& emo, const std::strin
 int CalendarDay(BakSatz* bak) { return keyed(kept().days, bak->BakDtm.str(), bak, Bak_Datum); }
 
 int PersonRead(PrvSatz* prv) { return keyed(kept().persons, prv->PrvPnr.str(), prv, Prv_PKeyReadk); }
+
+int WorkPlaceRead(AplSatz* apl) { return keyed(kept().workPlaces, apl->AplApl.str(), apl, Apl_PKeyReadk); }

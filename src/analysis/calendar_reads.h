@@ -1,10 +1,11 @@
 // The shift calendar as the analyses read it: calendar days, the shift
 // assignments of work places and groups, the shifts of a model and their
-// breaks, and the persons' time models. Only other programs write them, and
-// a plant's notes ask the same few of them again and again: while a run of
-// notes is going (a CalendarReads lives) each selection is read once and
-// answered from memory after, which on a database server saves a round trip
-// per question. Outside a run every call reads.
+// breaks, the persons' time models and the groups of the work places. The
+// analyses never write them, and a plant's notes ask the same few of them
+// again and again: while the analyses of a pass or a run of notes are going
+// (a CalendarReads lives) each selection is read once and answered from
+// memory after, which on a database server saves a round trip per question.
+// Outside a run every call reads.
 //
 // Only whole answers are kept: the rows of a selection read to its end, a
 // row or 1403 for a keyed read. A failed read is asked again the next time,
@@ -16,6 +17,7 @@
 
 #include "analysis/cursor_rows.h"
 #include "db/tables/aem.h"
+#include "db/tables/apl.h"
 #include "db/tables/bak.h"
 #include "db/tables/emo.h"
 #include "db/tables/prv.h"
@@ -46,3 +48,8 @@ int CalendarDay(BakSatz* bak);
 
 // Prv_PKeyReadk: the person prv->PrvPnr.
 int PersonRead(PrvSatz* prv);
+
+// Apl_PKeyReadk: the work place apl->AplApl, for the group whose shift
+// assignments it follows. The drain writes work places, the analyses do
+// not, so within the analyses of a pass the row stays as read.
+int WorkPlaceRead(AplSatz* apl);

@@ -45,7 +45,7 @@ void cornerValuesOfDay(const EckwertQuelle& q, const std::string& stamp, NzaSatz
   if (rows.empty()) {
     AplSatz apl;
     apl.AplApl = run.NzaApl;
-    int rc = Apl_PKeyReadk(&apl);
+    int rc = WorkPlaceRead(&apl);
     if (rc != status::kOk) {
       LogError(q.logFunktion, "Apl_PKeyReadk", rc);
       return;

@@ -1,9 +1,11 @@
 #include "app/loop.h"
 
 #include "analysis/analyses.h"
+#include "analysis/calendar_reads.h"
 #include "app/login.h"
 #include "db/engine/dbdb.h"
 #include "db/tables/mrk.h"
+#include "db/tables/pass_reads.h"
 #include "db/tables/rcv.h"
 #include "db/engine/session.h"
 #include "intake/receive.h"
@@ -20,6 +22,10 @@ void RunPass(const PassPhases& p) {
     p.drainQueue();
     p.commit();
   }
+  // The analyses of a pass read the switches and the shift calendar once
+  // for all three runs; the drain before them writes neither.
+  const PassReads masterData;
+  const CalendarReads calendar;
   std::int32_t nzs = 0, lzs = 0;
   p.countNotes("NZS", &nzs);
   p.countNotes("LZS", &lzs);

@@ -189,13 +189,13 @@ long FailEachStatementInTurn(int status) {
 }
 
 TEST_P(NzsRunTest, NoteIsWorkedWhollyOrNotAtAllWhenTheConnectionIsLost) {
-  EXPECT_GT(FailEachStatementInTurn(status::kNotConnected), 12);
+  EXPECT_GT(FailEachStatementInTurn(status::kNotConnected), 8);
 }
 
 TEST_P(NzsRunTest, NoteIsWorkedWhollyOrNotAtAllWhenTheDiskIsFull) {
   const int diskFull =
       GetParam() == testdb::Backend::Sqlite ? db::SqliteStatus(SQLITE_FULL) : db::PostgresStatus("53100");
-  EXPECT_GT(FailEachStatementInTurn(diskFull), 12);
+  EXPECT_GT(FailEachStatementInTurn(diskFull), 8);
 }
 
 INSTANTIATE_DB_TEST(NzsRunTest);

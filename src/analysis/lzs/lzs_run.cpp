@@ -8,7 +8,7 @@
 #include "base/msglog.h"
 #include "base/status.h"
 #include "db/tables/mrk.h"
-#include "db/tables/switches.h"
+#include "db/tables/pass_reads.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ bool Get_MerkLoeschen_Lzs(const MelSatz& key) {
 }
 
 int Lzs_Abarbeiten() {
-  const bool interruptionRows = NzpLaden().Aktiv(kInterruptionRowsKind);
+  const bool interruptionRows = NzpPassSwitches().Aktiv(kInterruptionRowsKind);
   NotizenAbarbeiten("LZS", "Lzs_Abarbeiten", [interruptionRows](const MerkSatz& note) {
     const MelSatz key = SchluesselBuchung(note, true);
     if (Get_MerkLoeschen_Lzs(key)) Lza_Laufzeit(key, interruptionRows);

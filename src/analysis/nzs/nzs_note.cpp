@@ -5,6 +5,7 @@
 
 #include "analysis/cursor_rows.h"
 #include "analysis/moments.h"
+#include "analysis/nzs/note_periods.h"
 #include "analysis/nzs/nzs.h"
 #include "base/msglog.h"
 #include "base/status.h"
@@ -65,6 +66,14 @@ void Nza_MPA_Meldungen(MelSatz& keyBooking, bool interruptionPeriods) {
   from.ObjTyp = "MPA";
   from.KeyDat = logOn.KeyDat;
   from.KeyUhr = logOn.KeyUhr;
+  NzaSatz rowsFrom;
+  rowsFrom.NzaApl = keyBooking.KeyApl;
+  rowsFrom.NzaApk = keyBooking.KeyApk;
+  rowsFrom.NzaApp = keyBooking.KeyApp;
+  rowsFrom.NzaPnr = keyBooking.KeyPnr;
+  rowsFrom.NzaDtm = logOn.KeyDat;
+  rowsFrom.NzaDtmUhr = logOn.KeyUhr;
+  KeepNotePeriods(rowsFrom);
   // The person's bookings on the operation from the log-on up to the note
   // (its log texts keep the name Mel_MPA2).
   CursorRows<MelSatz> window =
@@ -100,6 +109,7 @@ void Nza_MPA_Meldungen(MelSatz& keyBooking, bool interruptionPeriods) {
 }
 
 void Nza_MPA(MelSatz keyBooking, bool interruptionPeriods) {
+  const NotePeriods rows;  // the person's period rows on the operation, read once
   const MelSatz note = keyBooking;
   Nza_MPA_Meldungen(keyBooking, interruptionPeriods);
 
@@ -114,14 +124,14 @@ void Nza_MPA(MelSatz keyBooking, bool interruptionPeriods) {
   window.NzaEdt = note.KeyDat;
   window.NzaEdtUhr = note.KeyUhr;
   CursorRows<NzaSatz> periods =
-      ReadAllRows<NzaSatz, Nza_PKeyVon>(&window);
+      PeriodsInWindow(window);
   if (!periods.opened()) {
     LogError("Nza_PKeyVon_Open(SA_A)", "Fehler: Open Cursor", periods.openStatus);
     return;
   }
   for (NzaSatz& period : periods.rows) {
     if (period.NzaEnd >= 1) evaluateClosedPeriod(period, interruptionPeriods);
-    const int rc = Nza_PKeyUpd(&period);
+    const int rc = PeriodUpdate(&period);
     if (rc != status::kOk) LogError("Nza_PKeyUpd()", "Fehler: Update NzaSatz", rc);
   }
   if (periods.readFailed()) LogError("Nza_PKeyVon_Read()", "Fehler: Read NzaSatz", periods.endStatus);

@@ -4,7 +4,7 @@
 #include "analysis/analyses.h"
 #include "analysis/note_unit.h"
 #include "analysis/nzs/nzs.h"
-#include "db/tables/switches.h"
+#include "db/tables/pass_reads.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ bool Get_MerkLoeschen(const MelSatz& keyBooking) {
 }
 
 int Nzs_Abarbeiten() {
-  const bool interruptionPeriods = NzpLaden().Aktiv(kInterruptionPeriodsKind);
+  const bool interruptionPeriods = NzpPassSwitches().Aktiv(kInterruptionPeriodsKind);
   NotizenAbarbeiten("NZS", "Nzs_Abarbeiten", [interruptionPeriods](const MerkSatz& note) {
     const MelSatz key = SchluesselBuchung(note, true);
     if (Get_MerkLoeschen(key)) Nza_MPA(key, interruptionPeriods);

@@ -81,7 +81,7 @@ void Nza_AuswParameter(NzaSatz& row) {
   } else {
     AplSatz apl;
     apl.AplApl = row.NzaApl;
-    const int rc = Apl_PKeyReadk(&apl);
+    const int rc = WorkPlaceRead(&apl);
     if (rc != status::kOk) LogError(kLogFunction, "Apl_PKeyReadk", rc);
     CursorRows<AemSatz> group = assignments(apl.AplApg.str(), 1, day);
     if (group.opened()) {

@@ -26,7 +26,7 @@ void assignmentOwner(const std::string& apl, std::string& apg, std::int32_t& kin
   }
   AplSatz place;
   place.AplApl = apl;
-  Apl_PKeyReadk(&place);
+  WorkPlaceRead(&place);
   apg = place.AplApg.str();
   kind = 1;
 }

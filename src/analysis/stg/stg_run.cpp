@@ -7,7 +7,7 @@
 #include "base/msglog.h"
 #include "base/status.h"
 #include "db/tables/mrk.h"
-#include "db/tables/switches.h"
+#include "db/tables/pass_reads.h"
 
 namespace {
 
@@ -101,7 +101,7 @@ bool Get_MerkSTGLoeschen(const MelSatz& key) {
 }
 
 int Dlz_Abarbeiten() {
-  const bool periodRows = NzpLaden().Aktiv(kPeriodRowsKind);
+  const bool periodRows = NzpPassSwitches().Aktiv(kPeriodRowsKind);
   NotizenAbarbeiten("STG", "Dlz_Abarbeiten", [periodRows](const MerkSatz& note) {
     const MelSatz key = SchluesselBuchung(note, false);
     if (Get_MerkSTGLoeschen(key)) Dlz_Laufzeit(key, periodRows);

@@ -28,6 +28,8 @@ struct Value {
   std::int64_t asInt() const;
   double asReal() const;
   std::string asText() const;
+
+  bool operator==(const Value&) const = default;
 };
 
 }  // namespace db

@@ -37,6 +37,9 @@ constexpr db::Field kKeyWindow[] = {DB_FIELD(NzaSatz, NzaSa),  DB_FIELD(NzaSatz,
                                     DB_MOMENT(NzaSatz, NzaEdt, NzaEdtUhr)};
 constexpr db::Field kPersonWindow[] = {DB_FIELD(NzaSatz, NzaPnr), DB_MOMENT(NzaSatz, NzaDtm, NzaDtmUhr),
                                        DB_MOMENT(NzaSatz, NzaEdt, NzaEdtUhr)};
+constexpr db::Field kOperationFrom[] = {DB_FIELD(NzaSatz, NzaApl), DB_FIELD(NzaSatz, NzaApk),
+                                        DB_FIELD(NzaSatz, NzaApp), DB_FIELD(NzaSatz, NzaPnr),
+                                        DB_MOMENT(NzaSatz, NzaDtm, NzaDtmUhr)};
 constexpr db::Field kPlaceWindow[] = {DB_FIELD(NzaSatz, NzaApl), DB_FIELD(NzaSatz, NzaApk),
                                       DB_FIELD(NzaSatz, NzaApp), DB_FIELD(NzaSatz, NzaPnr),
                                       DB_MOMENT(NzaSatz, NzaDtm, NzaDtmUhr),
@@ -71,6 +74,14 @@ db::Query& personWorkQuery() {
                          "where ((NzaSa=1 and NzaPnr=:b0) and TO_CHAR(NzaEdt,'yyyymmddHH24MISS')>=:b1 and "
                          "TO_CHAR(NzaEdt,'yyyymmddHH24MISS')<=:b2 and (TO_CHAR(NzaDtm,'yyyymmddHH24MISS')<:b1 or "
                          "TO_CHAR(NzaDtm,'yyyymmddHH24MISS')>:b2)) order by 6,7");
+  return q;
+}
+
+db::Query& operationFromQuery() {
+  static db::Query q("Nza_MpaAb",
+                     nza().select() +
+                         "where ((((NzaSa in (1,2) and NzaApl=:b0) and NzaApk=:b1) and NzaApp=:b2) and NzaPnr=:b3) "
+                         "and TO_CHAR(NzaDtm,'yyyymmddHH24MISS')>=:b4 order by NzaSa,NzaDtm");
   return q;
 }
 
@@ -122,6 +133,9 @@ int Nza_PKeyVon::Open(const NzaSatz* window) { return cursor_.open(window, kKeyW
 
 Nza_Sa1Pnr::Nza_Sa1Pnr() : RecordCursor(personWorkQuery(), nza().rowFields()) {}
 int Nza_Sa1Pnr::Open(const NzaSatz* window) { return cursor_.open(window, kPersonWindow); }
+
+Nza_MpaAb::Nza_MpaAb() : RecordCursor(operationFromQuery(), nza().rowFields()) {}
+int Nza_MpaAb::Open(const NzaSatz* from) { return cursor_.open(from, kOperationFrom); }
 
 Nza_Sa2Von::Nza_Sa2Von() : RecordCursor(placeInterruptionQuery(), nza().rowFields()) {}
 int Nza_Sa2Von::Open(const NzaSatz* window) { return cursor_.open(window, kPlaceWindow); }

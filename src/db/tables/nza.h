@@ -101,6 +101,13 @@ class Nza_Sa1Pnr : public db::RecordCursor<NzaSatz> {
   Nza_Sa1Pnr();
   int Open(const NzaSatz* window);
 };
+// Work and interruption periods (NzaSa 1 and 2) of NzaApl, NzaApk, NzaApp,
+// NzaPnr whose start is at or after NzaDtm/NzaDtmUhr, by kind and start.
+class Nza_MpaAb : public db::RecordCursor<NzaSatz> {
+ public:
+  Nza_MpaAb();
+  int Open(const NzaSatz* from);
+};
 // Interruption periods (NzaSa 2) of NzaApl, NzaApk, NzaApp, NzaPnr whose
 // start or end lies in the window.
 class Nza_Sa2Von : public db::RecordCursor<NzaSatz> {
