@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <regex>
 #include <string_view>
 #include <utility>
 
@@ -161,10 +162,34 @@ std::string Table::keyTerms(KeyNames key, bool writeBinds) const {
   return "where (" + joined(terms, " and ") + ")";
 }
 
-std::string Table::update(KeyNames key) const {
+// The key columns are not set: the where clause already holds them to the
+// values the record carries, and a column the set list leaves alone spares
+// the database the upkeep of every index made of key columns only. The
+// statement's placeholders are numbered as they first appear, so the binds
+// follow that order.
+RowUpdate Table::update(KeyNames key) const {
+  auto inKey = [&](const std::string& column) {
+    for (const char* name : key)
+      if (column == name) return true;
+    return false;
+  };
   std::vector<std::string> sets;
-  for (const auto& [column, value] : assignments()) sets.push_back(column + "=" + value);
-  return std::string("update ") + name_ + " set " + joined(sets, ",") + " " + keyTerms(key, true);
+  for (const auto& [column, value] : assignments())
+    if (!inKey(column)) sets.push_back(column + "=" + value);
+  RowUpdate u;
+  u.sql = std::string("update ") + name_ + " set " + joined(sets, ",") + " " + keyTerms(key, true);
+  std::vector<bool> seen(writeFields_.size(), false);
+  static const std::regex kBind(":b([0-9]+)");
+  for (auto m = std::sregex_iterator(u.sql.begin(), u.sql.end(), kBind); m != std::sregex_iterator(); ++m) {
+    const std::size_t n = std::stoul((*m)[1].str());
+    if (n >= writeFields_.size()) {
+      std::fprintf(stderr, "table %s: an update binds a Given column\n", name_);
+      std::abort();
+    }
+    if (!seen[n]) u.binds.push_back(writeFields_[n]);
+    seen[n] = true;
+  }
+  return u;
 }
 
 KeyCondition Table::key(KeyNames key) const {

@@ -43,6 +43,13 @@ struct Column {
 using Columns = std::span<const Column>;
 using KeyNames = std::initializer_list<const char*>;
 
+// An update of the row of a key and the record fields that bind it, in
+// the order the statement uses them.
+struct RowUpdate {
+  std::string sql;
+  std::vector<Field> binds;
+};
+
 // A condition on key columns and the record fields that bind it.
 struct KeyCondition {
   std::string where;  // "where (...)", binds :b0.. in key order
@@ -63,10 +70,12 @@ class Table {
   const std::string& select() const { return select_; }
   Fields rowFields() const { return rowFields_; }
 
-  // Insert and update bind writeFields(), each moment joined into one
-  // value, followed by the values of the Given columns.
+  // Insert binds writeFields(), each moment joined into one value,
+  // followed by the values of the Given columns.
   const std::string& insert() const { return insert_; }
-  std::string update(KeyNames key) const;
+  // Sets every written column but those of the key on the row of the
+  // record's key. A table with Given columns has no update.
+  RowUpdate update(KeyNames key) const;
   Fields writeFields() const { return writeFields_; }
 
   KeyCondition key(KeyNames key) const;

@@ -37,8 +37,9 @@ int Apk_PKeyReadk(ApkSatz* a) {
 }
 
 int Apk_PKeyUpd(const ApkSatz* a) {
-  static db::Query q("Apk_PKeyUpd", apk().update(kKey));
-  return db::writeRecord(q, a, apk().writeFields());
+  static const db::RowUpdate u = apk().update(kKey);
+  static db::Query q("Apk_PKeyUpd", u.sql);
+  return db::writeRecord(q, a, u.binds);
 }
 
 int Apk_PKeyIns(const ApkSatz* a) {

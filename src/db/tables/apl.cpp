@@ -38,8 +38,9 @@ int Apl_PKeyReadk(AplSatz* a) {
 }
 
 int Apl_PKeyUpd(const AplSatz* a) {
-  static db::Query q("Apl_PKeyUpd", apl().update(kKey));
-  return db::writeRecord(q, a, apl().writeFields());
+  static const db::RowUpdate u = apl().update(kKey);
+  static db::Query q("Apl_PKeyUpd", u.sql);
+  return db::writeRecord(q, a, u.binds);
 }
 
 int Apl_PKeyIns(const AplSatz* a) {

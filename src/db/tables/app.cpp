@@ -50,8 +50,9 @@ int App_PKeyReadk(AppSatz* a) {
 }
 
 int App_PKeyUpd(const AppSatz* a) {
-  static db::Query q("App_PKeyUpd", app().update(kKey));
-  return db::writeRecord(q, a, app().writeFields());
+  static const db::RowUpdate u = app().update(kKey);
+  static db::Query q("App_PKeyUpd", u.sql);
+  return db::writeRecord(q, a, u.binds);
 }
 
 App_Zf2::App_Zf2() : RecordCursor(packageQuery(), app().rowFields()) {}

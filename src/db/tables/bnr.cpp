@@ -36,8 +36,9 @@ int Bnr_PKeyIns(const BnrSatz* b) {
 }
 
 int Bnr_PKeyUpd(const BnrSatz* b) {
-  static db::Query q("Bnr_PKeyUpd", bnr().update(kKey));
-  return db::writeRecord(q, b, bnr().writeFields());
+  static const db::RowUpdate u = bnr().update(kKey);
+  static db::Query q("Bnr_PKeyUpd", u.sql);
+  return db::writeRecord(q, b, u.binds);
 }
 
 // One statement counts up and hands the number back: a single round trip

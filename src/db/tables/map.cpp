@@ -66,8 +66,9 @@ int Map_PKeyIns(const MapSatz* v) {
 }
 
 int Map_PKeyUpd(const MapSatz* v) {
-  static db::Query q("Map_PKeyUpd", map().update(kKey));
-  return db::writeRecord(q, v, map().writeFields());
+  static const db::RowUpdate u = map().update(kKey);
+  static db::Query q("Map_PKeyUpd", u.sql);
+  return db::writeRecord(q, v, u.binds);
 }
 
 int Map_PKeyDel(const MapSatz* v) {

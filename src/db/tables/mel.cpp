@@ -44,8 +44,9 @@ int Mel_PKeyIns(const MelSatz* m) {
 }
 
 int Mel_PKeyUpd(const MelSatz* m) {
-  static db::Query q("Mel_PKeyUpd", mel().update(kKey));
-  return db::writeRecord(q, m, mel().writeFields());
+  static const db::RowUpdate u = mel().update(kKey);
+  static db::Query q("Mel_PKeyUpd", u.sql);
+  return db::writeRecord(q, m, u.binds);
 }
 
 int Mel_PKeyReadk(MelSatz* m) {

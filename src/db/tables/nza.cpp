@@ -106,8 +106,9 @@ int Nza_PKeyIns(const NzaSatz* n) {
 }
 
 int Nza_PKeyUpd(const NzaSatz* n) {
-  static db::Query q("Nza_PKeyUpd", nza().update(kKey));
-  return db::writeRecord(q, n, nza().writeFields());
+  static const db::RowUpdate u = nza().update(kKey);
+  static db::Query q("Nza_PKeyUpd", u.sql);
+  return db::writeRecord(q, n, u.binds);
 }
 
 int Nza_PKeyDel(const NzaSatz* n) {

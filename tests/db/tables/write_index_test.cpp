@@ -32,7 +32,8 @@ template <class Rec>
 Statement Update(const char* routine, const db::Table& table, db::KeyNames key) {
   Rec r{};
   testdb::FillRecord(table, &r, 0);
-  return {routine, table.update(key), db::fieldValues(&r, table.writeFields()), *key.begin()};
+  const db::RowUpdate u = table.update(key);
+  return {routine, u.sql, db::fieldValues(&r, u.binds), *key.begin()};
 }
 
 template <class Rec>
