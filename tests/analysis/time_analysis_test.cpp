@@ -206,7 +206,7 @@ TEST_P(RunTimeScenario, FailureOfTheDatabaseLeavesTheNotePendingAndNothingHalfDo
       GetParam() == testdb::Backend::Sqlite ? db::SqliteStatus(13) : db::PostgresStatus("53100");
   {
     testdb::FaultInjection faults;
-    faults.FailRoutine("Nza_ReadSA_EH", diskFull, 2);  // the total over all work places
+    faults.FailRoutine("Nza_PKeyIns", diskFull, 3);  // the total over all work places
     Lzs_Abarbeiten();
     EXPECT_TRUE(faults.Fired());
   }

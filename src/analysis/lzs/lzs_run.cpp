@@ -2,6 +2,7 @@
 #include "analysis/corner_values.h"
 #include "analysis/lzs/evaluation.h"
 #include "analysis/lzs/run_time.h"
+#include "analysis/note_rows.h"
 #include "analysis/note_unit.h"
 #include "analysis/order_events.h"
 #include "analysis/run_stamp.h"
@@ -49,6 +50,7 @@ int orderEvents(const std::string& stamp, NzaSatz& run, TimeLine& line) {
 }  // namespace
 
 void Lza_Laufzeit(MelSatz key, bool unterbrechungsZeilen) {
+  const NoteRows rows;  // the operation's run-time rows and totals, read once
   TimeLine line;
   const MelSatz note = key;
   const std::string stamp = Laufstempel();
@@ -57,6 +59,7 @@ void Lza_Laufzeit(MelSatz key, bool unterbrechungsZeilen) {
   run.NzaEdt = note.KeyDat;
   run.NzaEdtUhr = note.KeyUhr;
   if (orderEvents(stamp, run, line) == 0) return;
+  KeepRunRows(run);
   Mlt_Eckwerte(kLaufzeitEckwerte, stamp, run, line);
   Lza_ZeilenSchreiben(Lza_Auswerten(stamp, line, run, unterbrechungsZeilen));
   run.NzaErf = "LzaStd";

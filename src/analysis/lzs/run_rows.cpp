@@ -2,6 +2,7 @@
 // per interruption.
 #include "analysis/duration.h"
 #include "analysis/lzs/evaluation.h"
+#include "analysis/note_rows.h"
 #include "base/msglog.h"
 #include "base/status.h"
 #include "db/tables/apk.h"
@@ -40,15 +41,15 @@ void calendarOf(NzaSatz& row, const MltSatz& event) {
 // under its key.
 void writeOrAdd(NzaSatz row, const LzaZaehler& counters, const char* insertFunction, const char* updateFunction) {
   NzaSatz stored = row;
-  if (Nza_PKeyReadk(&stored) != status::kOk) {
+  if (RowRead(&stored) != status::kOk) {
     row.NzaTnr = AuftragTeilenummer(row.NzaApk);
     for (int k = 0; k < kLzaZaehler; ++k) row.*kLzaSpalten[k] = Dauer(counters[k]);
-    int rc = Nza_PKeyIns(&row);
+    int rc = RowInsert(&row);
     if (rc != status::kOk) LogError(insertFunction, "Nza_PKeyIns", rc);
     return;
   }
   for (int k = 0; k < kLzaZaehler; ++k) stored.*kLzaSpalten[k] = DauerPlus(stored.*kLzaSpalten[k], counters[k]);
-  int rc = Nza_PKeyUpd(&stored);
+  int rc = RowUpdate(&stored);
   if (rc != status::kOk) LogError(updateFunction, "Nza_PKeyUpd", rc);
 }
 
@@ -113,7 +114,7 @@ void Lza_ZeilenSchreiben(std::vector<LzaZeile> rows) {
       continue;
     }
     z.row.NzaTnr = AuftragTeilenummer(z.row.NzaApk);
-    const int rc = Nza_PKeyIns(&z.row);
+    const int rc = RowInsert(&z.row);
     if (rc != status::kOk) LogError(z.insertFunction, "Nza_PKeyIns", rc);
   }
 }

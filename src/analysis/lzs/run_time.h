@@ -17,6 +17,8 @@ void Lza_Laufzeit(MelSatz key, bool unterbrechungsZeilen);
 // Adds the run record's 18 durations to the operation's total row of the
 // work place (NzaSa 5) and of all work places (NzaSa 8).
 void Add_LaufZt_Apl(NzaSatz run);
+// Keeps the operation's run-time rows and totals for the note (note_rows.h).
+void KeepRunRows(const NzaSatz& run);
 void Add_LaufZt_Ges(NzaSatz run);
 
 // Deletes the note about to be worked and every note of the same key;

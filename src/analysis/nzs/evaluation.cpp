@@ -12,7 +12,7 @@
 #include "analysis/duration.h"
 #include "analysis/event_state.h"
 #include "analysis/moments.h"
-#include "analysis/nzs/note_periods.h"
+#include "analysis/note_rows.h"
 #include "analysis/nzs/nzs.h"
 #include "analysis/timeline.h"
 #include "base/datetime.h"
@@ -148,7 +148,7 @@ std::vector<NzsUnterbrechung> Nza_MPA_Auswerten(TimeLine& line, NzaSatz& period,
 
 void Nza_SA_B_Schreiben(const NzsUnterbrechung& u) {
   NzaSatz row = u.key;
-  int rc = PeriodRead(&row);
+  int rc = RowRead(&row);
   if (rc != status::kOk) LogError("Nza_SA_B_Readk()", "Nza_PKeyReadk", rc);
   if (u.ruesten) {
     // An interruption of set-up time is kept apart from production time.
@@ -164,6 +164,6 @@ void Nza_SA_B_Schreiben(const NzsUnterbrechung& u) {
     row.NzaUbz = Dauer(u.anwesend);
     row.NzaUzr = row.NzaRf1 = 0;
   }
-  rc = PeriodUpdate(&row);
+  rc = RowUpdate(&row);
   if (rc != status::kOk) LogError("Nza_PKeyUpd(SA_B)", "Nza_PKeyUpd", rc);
 }

@@ -6,7 +6,7 @@
 #include "analysis/calendar_reads.h"
 #include "analysis/cursor_rows.h"
 #include "analysis/moments.h"
-#include "analysis/nzs/note_periods.h"
+#include "analysis/note_rows.h"
 #include "analysis/nzs/nzs.h"
 #include "analysis/timeline.h"
 #include "base/civil_date.h"
@@ -94,7 +94,7 @@ CutResult cutAlongAttendance(TimeLine& line, const NzaSatz& x, const CutMarks& m
 // and the part of no length marks its end.
 void giveWayToParts(const NzaSatz& x, const CutResult& cut) {
   if (!cut.positivePart || cut.partWithOwnKey) return;
-  const int rc = PeriodDelete(&x);
+  const int rc = RowDelete(&x);
   if (rc != status::kOk) LogError("TeilSchritt_Write", "Nza_PKeyDel", rc);
 }
 
@@ -169,9 +169,9 @@ bool TeilSchritt_Write(NzaSatz& part) {
     part.NzaEmo = "          ";
     part.NzaTtp = "";
   }
-  int rc = PeriodInsert(&part);
+  int rc = RowInsert(&part);
   if (rc == status::kDuplicate) {
-    rc = PeriodUpdate(&part);
+    rc = RowUpdate(&part);
     if (rc != status::kOk) LogError("TeilSchritt_Write", "Nza_PKeyUpd", rc);
   } else if (rc != status::kOk) {
     LogError("TeilSchritt_Write", "Nza_PKeyIns", rc);

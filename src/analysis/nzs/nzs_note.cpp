@@ -5,7 +5,7 @@
 
 #include "analysis/cursor_rows.h"
 #include "analysis/moments.h"
-#include "analysis/nzs/note_periods.h"
+#include "analysis/note_rows.h"
 #include "analysis/nzs/nzs.h"
 #include "base/msglog.h"
 #include "base/status.h"
@@ -26,6 +26,28 @@ NzaSatz periodKeyOf(std::int16_t kind, const MelSatz* start) {
     key.NzaDtmUhr = start->KeyUhr;
   }
   return key;
+}
+
+// The person's work and interruption rows on the operation from the log-on
+// on: every period row the note reads or writes, as long as the keys are
+// whole and the log-on a valid moment.
+void keepPeriodsFrom(const MelSatz& keys, const MelSatz& logOn) {
+  NzaSatz from;
+  from.NzaApl = keys.KeyApl;
+  from.NzaApk = keys.KeyApk;
+  from.NzaApp = keys.KeyApp;
+  from.NzaPnr = keys.KeyPnr;
+  from.NzaDtm = logOn.KeyDat;
+  from.NzaDtmUhr = logOn.KeyUhr;
+  const std::string start = BoundStart(from);
+  if (from.NzaApl.empty() || from.NzaApk.empty() || from.NzaApp.empty() || from.NzaPnr.empty() ||
+      !IsValidMoment(start))
+    return;
+  KeepNoteRows(ReadAllRows<NzaSatz, Nza_MpaAb>(&from), [from, start](const NzaSatz& key, bool withStart) {
+    return withStart && (key.NzaSa == 1 || key.NzaSa == 2) && key.NzaApl == from.NzaApl &&
+           key.NzaApk == from.NzaApk && key.NzaApp == from.NzaApp && key.NzaPnr == from.NzaPnr &&
+           BoundStart(key) >= start;
+  });
 }
 
 // Builds the time line of a closed work period and evaluates it.
@@ -66,14 +88,7 @@ void Nza_MPA_Meldungen(MelSatz& keyBooking, bool interruptionPeriods) {
   from.ObjTyp = "MPA";
   from.KeyDat = logOn.KeyDat;
   from.KeyUhr = logOn.KeyUhr;
-  NzaSatz rowsFrom;
-  rowsFrom.NzaApl = keyBooking.KeyApl;
-  rowsFrom.NzaApk = keyBooking.KeyApk;
-  rowsFrom.NzaApp = keyBooking.KeyApp;
-  rowsFrom.NzaPnr = keyBooking.KeyPnr;
-  rowsFrom.NzaDtm = logOn.KeyDat;
-  rowsFrom.NzaDtmUhr = logOn.KeyUhr;
-  KeepNotePeriods(rowsFrom);
+  keepPeriodsFrom(keyBooking, logOn);
   // The person's bookings on the operation from the log-on up to the note
   // (its log texts keep the name Mel_MPA2).
   CursorRows<MelSatz> window =
@@ -109,7 +124,7 @@ void Nza_MPA_Meldungen(MelSatz& keyBooking, bool interruptionPeriods) {
 }
 
 void Nza_MPA(MelSatz keyBooking, bool interruptionPeriods) {
-  const NotePeriods rows;  // the person's period rows on the operation, read once
+  const NoteRows rows;  // the person's period rows on the operation, read once
   const MelSatz note = keyBooking;
   Nza_MPA_Meldungen(keyBooking, interruptionPeriods);
 
@@ -124,14 +139,14 @@ void Nza_MPA(MelSatz keyBooking, bool interruptionPeriods) {
   window.NzaEdt = note.KeyDat;
   window.NzaEdtUhr = note.KeyUhr;
   CursorRows<NzaSatz> periods =
-      PeriodsInWindow(window);
+      RowsInWindow(window);
   if (!periods.opened()) {
     LogError("Nza_PKeyVon_Open(SA_A)", "Fehler: Open Cursor", periods.openStatus);
     return;
   }
   for (NzaSatz& period : periods.rows) {
     if (period.NzaEnd >= 1) evaluateClosedPeriod(period, interruptionPeriods);
-    const int rc = PeriodUpdate(&period);
+    const int rc = RowUpdate(&period);
     if (rc != status::kOk) LogError("Nza_PKeyUpd()", "Fehler: Update NzaSatz", rc);
   }
   if (periods.readFailed()) LogError("Nza_PKeyVon_Read()", "Fehler: Read NzaSatz", periods.endStatus);

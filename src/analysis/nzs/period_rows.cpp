@@ -3,7 +3,7 @@
 // end whose start is missing completes a row of its own.
 #include <string>
 
-#include "analysis/nzs/note_periods.h"
+#include "analysis/note_rows.h"
 #include "analysis/nzs/nzs.h"
 #include "base/datetime.h"
 #include "base/msglog.h"
@@ -74,11 +74,11 @@ void Nza_ArbeitBeginn(MelSatz booking, bool interruptionPeriods) {
 
 void Nza_ZeileErfassen(NzaSatz row) {
   NzaSatz stored = row;
-  int rc = PeriodRead(&stored);
+  int rc = RowRead(&stored);
   if (rc == status::kOk) {
     // The start was booked before (a window is read again by every run).
     stored.NzaFnr = kStartAlreadyThere;
-    rc = PeriodUpdate(&stored);
+    rc = RowUpdate(&stored);
     if (rc != status::kOk) LogError("Nza_ZeileAender", "Fehler bei Nza_PKeyUpd", rc);
     return;
   }
@@ -109,7 +109,7 @@ void Nza_ZeileErfassen(NzaSatz row) {
   fresh.NzaEmk = "  ";
   fresh.NzaEmo = "          ";
   Nza_AuswParameter(fresh);
-  rc = PeriodInsert(&fresh);
+  rc = RowInsert(&fresh);
   if (rc != status::kOk) LogError("Nza_ZeileErfassen", "Fehler bei Nza_PKeyIns", rc);
 }
 
@@ -128,14 +128,14 @@ void Nza_ZeileBeenden(MelSatz booking, NzaSatz& periodKey, bool interruptionPeri
 }
 
 void Nza_ArbeitEnde(MelSatz booking, NzaSatz& periodKey) {
-  int rc = PeriodRead(&periodKey);
+  int rc = RowRead(&periodKey);
   if (rc != status::kOk) {
     LogError("Nza_ArbeitEnde", "Fehler bei Nza_PKeyReadk", rc);
     return;
   }
   setEnd(booking, periodKey);
   periodKey.NzaErf = kMldToNza;
-  rc = PeriodUpdate(&periodKey);
+  rc = RowUpdate(&periodKey);
   if (rc != status::kOk) LogError("Nza_ArbeitEnde", "Fehler bei Nza_PKeyUpd", rc);
 }
 
@@ -163,7 +163,7 @@ void Nza_ArbeitEndeOhneBeginn(MelSatz booking, NzaSatz& periodKey, bool interrup
   }
   // A start set to the day boundary keeps its own number.
   if (row.NzaFnr != kDayBoundaryStart) row.NzaFnr = kEndWithoutStart;
-  const int rc = PeriodInsert(&row);
+  const int rc = RowInsert(&row);
   if (rc == status::kOk) {
     Mel_Fehlermeldung(booking, kEndWithoutStart);
   } else {

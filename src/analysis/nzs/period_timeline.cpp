@@ -5,7 +5,7 @@
 #include "analysis/calendar_reads.h"
 #include "analysis/cursor_rows.h"
 #include "analysis/moments.h"
-#include "analysis/nzs/note_periods.h"
+#include "analysis/note_rows.h"
 #include "analysis/nzs/nzs.h"
 #include "analysis/timeline.h"
 #include "base/civil_date.h"
@@ -51,7 +51,7 @@ void Mlt_Unterbr_Nza(NzaSatz period, TimeLine& line) {
     window.NzaEdtUhr = "235959";
   }
   CursorRows<NzaSatz> interruptions =
-      PeriodsInWindow(window);
+      RowsInWindow(window);
   for (const NzaSatz& i : interruptions.rows) {
     if (!opensInterruption(i) && !closesInterruption(i)) continue;
     MltSatz row = rowOf(i);

@@ -40,6 +40,8 @@ constexpr db::Field kPersonWindow[] = {DB_FIELD(NzaSatz, NzaPnr), DB_MOMENT(NzaS
 constexpr db::Field kOperationFrom[] = {DB_FIELD(NzaSatz, NzaApl), DB_FIELD(NzaSatz, NzaApk),
                                         DB_FIELD(NzaSatz, NzaApp), DB_FIELD(NzaSatz, NzaPnr),
                                         DB_MOMENT(NzaSatz, NzaDtm, NzaDtmUhr)};
+constexpr db::Field kPlace = DB_FIELD(NzaSatz, NzaApl), kOrder = DB_FIELD(NzaSatz, NzaApk),
+                    kOperation = DB_FIELD(NzaSatz, NzaApp);
 constexpr db::Field kPlaceWindow[] = {DB_FIELD(NzaSatz, NzaApl), DB_FIELD(NzaSatz, NzaApk),
                                       DB_FIELD(NzaSatz, NzaApp), DB_FIELD(NzaSatz, NzaPnr),
                                       DB_MOMENT(NzaSatz, NzaDtm, NzaDtmUhr),
@@ -82,6 +84,14 @@ db::Query& operationFromQuery() {
                      nza().select() +
                          "where ((((NzaSa in (1,2) and NzaApl=:b0) and NzaApk=:b1) and NzaApp=:b2) and NzaPnr=:b3) "
                          "and TO_CHAR(NzaDtm,'yyyymmddHH24MISS')>=:b4 order by NzaSa,NzaDtm");
+  return q;
+}
+
+db::Query& runRowsQuery() {
+  static db::Query q("Nza_LaufZeilen",
+                     nza().select() +
+                         "where NzaSa in (3,4,5,8) and NzaApl in (:b0,:b1) and NzaApk=:b2 and NzaApp=:b3 "
+                         "order by NzaSa,NzaApl,NzaPnr,NzaDtm");
   return q;
 }
 
@@ -137,6 +147,13 @@ int Nza_Sa1Pnr::Open(const NzaSatz* window) { return cursor_.open(window, kPerso
 
 Nza_MpaAb::Nza_MpaAb() : RecordCursor(operationFromQuery(), nza().rowFields()) {}
 int Nza_MpaAb::Open(const NzaSatz* from) { return cursor_.open(from, kOperationFrom); }
+
+Nza_LaufZeilen::Nza_LaufZeilen() : RecordCursor(runRowsQuery(), nza().rowFields()) {}
+int Nza_LaufZeilen::Open(const NzaSatz* atPlace, const NzaSatz* overAll) {
+  const db::Value values[] = {db::fieldValue(atPlace, kPlace), db::fieldValue(overAll, kPlace),
+                              db::fieldValue(atPlace, kOrder), db::fieldValue(atPlace, kOperation)};
+  return cursor_.open(values);
+}
 
 Nza_Sa2Von::Nza_Sa2Von() : RecordCursor(placeInterruptionQuery(), nza().rowFields()) {}
 int Nza_Sa2Von::Open(const NzaSatz* window) { return cursor_.open(window, kPlaceWindow); }

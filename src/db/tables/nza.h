@@ -108,6 +108,14 @@ class Nza_MpaAb : public db::RecordCursor<NzaSatz> {
   Nza_MpaAb();
   int Open(const NzaSatz* from);
 };
+// The run-time rows (NzaSa 3 and 4) and totals (5 and 8) of the operation
+// NzaApk, NzaApp at the work place of `atPlace` or of `overAll` (the blank
+// work place of the totals over all work places), whatever their start.
+class Nza_LaufZeilen : public db::RecordCursor<NzaSatz> {
+ public:
+  Nza_LaufZeilen();
+  int Open(const NzaSatz* atPlace, const NzaSatz* overAll);
+};
 // Interruption periods (NzaSa 2) of NzaApl, NzaApk, NzaApp, NzaPnr whose
 // start or end lies in the window.
 class Nza_Sa2Von : public db::RecordCursor<NzaSatz> {
