@@ -14,4 +14,9 @@ std::string PageHead(const std::string& title);
 // from.
 std::string TableHtml(const Table& table);
 
+// Opens a block (closed by "</div>") that the browser lays out and paints
+// only when it comes near the screen; `height` is the block's height in
+// pixels, or an estimate of it, taken until it was laid out once.
+std::string PartStart(int height);
+
 }  // namespace report

@@ -1,6 +1,6 @@
-// The day as an inline SVG time line: a lane per work place, grouped by
-// work-place group, and a lane per person, grouped by the work place they
-// worked at most.
+// The day as inline SVG time lines, one per group, stacked as one picture:
+// a lane per work place, grouped by work-place group, and a lane per person,
+// grouped by the work place they worked at most.
 #pragma once
 
 #include <string>
