@@ -169,10 +169,10 @@ std::string partedTable(const Table& t) {
 
 }  // namespace
 
-std::string PageHead(const std::string& title) {
+std::string PageHead(const std::string& title, const std::string& style) {
   std::ostringstream out;
   out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" << Escape(title)
-      << "</title>\n<style>" << kStyle << paletteStyle() << "</style>\n</head>\n<body>\n";
+      << "</title>\n<style>" << kStyle << paletteStyle() << style << "</style>\n</head>\n<body>\n";
   return out.str();
 }
 
@@ -191,7 +191,8 @@ std::string TableHtml(const Table& t) {
 
 std::string RenderPage(const Day& day, bool fullDay, const Links& links) {
   std::ostringstream out;
-  out << PageHead("Shop floor day " + dateOf(day.day));
+  const Axis axis = AxisOf(day, fullDay);
+  out << PageHead("Shop floor day " + dateOf(day.day), HourLines(axis));
   navigation(out, links);
   out << "<h1>Shop floor day " << Escape(dateOf(day.day)) << "</h1>\n";
   out << "<p class=\"note\">As of the newest booking of the day, "
@@ -202,7 +203,7 @@ std::string RenderPage(const Day& day, bool fullDay, const Links& links) {
   out << "<h2>The day</h2>\n<p class=\"note\">Shifts (named over each group) and breaks from the shift calendar; "
          "set-up, work and interruptions of the order operations and the stoppages (lower row of a work place) "
          "from the bookings. Hover over a period for its times, length and reason.</p>\n";
-  out << Timeline(day, AxisOf(day, fullDay));
+  out << Timeline(day, axis);
   // Closed until asked for: a plant's period rows run into thousands, and
   // the browser lays out nothing of a closed section.
   out << "<details>\n<summary><h2>Period rows of the analyses</h2></summary>\n";

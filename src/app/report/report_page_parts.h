@@ -7,8 +7,9 @@
 
 namespace report {
 
-// The page up to and including <body>, with the styles.
-std::string PageHead(const std::string& title);
+// The page up to and including <body>, with the styles and `style` of the
+// page's own.
+std::string PageHead(const std::string& title, const std::string& style = "");
 
 // A table with its caption and the line that says where its figures come
 // from.

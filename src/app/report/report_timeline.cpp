@@ -118,27 +118,22 @@ class Drawing {
 
   // A part of the drawing: an SVG of its own in a block that the browser
   // lays out only when it comes near the screen, so a plant's thousands of
-  // periods cost nothing until they are scrolled to. Hour lines run
-  // through every part.
-  void beginPart(int height, const std::string& label, int ticksFrom = 0) {
-    out << PartStart(height) << "<svg class=\"timeline\" width=\"" << kWidth << "\" height=\"" << height
-        << "\" role=\"img\" aria-label=\"" << Escape(label) << "\">\n";
-    for (int h = axis_.from / 3600; h <= axis_.to / 3600; ++h) {
-      const std::string at = number(x(h * 3600));
-      if (ticksFrom < height)
-        out << "<line class=\"tick\" x1=\"" << at << "\" y1=\"" << ticksFrom << "\" x2=\"" << at << "\" y2=\"" << height
-            << "\"/>";
-    }
-    out << '\n';
+  // periods cost nothing until they are scrolled to. The hour lines of a
+  // lined part are its background (HourLines), not elements of their own.
+  void beginPart(int height, const std::string& label, bool lined = true) {
+    out << PartStart(height) << "<svg class=\"timeline" << (lined ? " lined" : "") << "\" width=\"" << kWidth
+        << "\" height=\"" << height << "\" role=\"img\" aria-label=\"" << Escape(label) << "\">\n";
   }
   void endPart() { out << "</svg></div>\n"; }
 
-  // The hours over the lanes.
+  // The hours over the lanes, each with the top of its line.
   void hours() {
-    beginPart(kAxisHeight, "hours of the day", 16);
-    for (int h = axis_.from / 3600; h <= axis_.to / 3600; ++h)
-      out << "<text class=\"hour\" x=\"" << number(x(h * 3600)) << "\" y=\"12\">" << Clock(h * 3600)
-          << "</text>\n";
+    beginPart(kAxisHeight, "hours of the day", false);
+    for (int h = axis_.from / 3600; h <= axis_.to / 3600; ++h) {
+      const std::string at = number(x(h * 3600));
+      out << "<line class=\"tick\" x1=\"" << at << "\" y1=\"16\" x2=\"" << at << "\" y2=\"" << kAxisHeight
+          << "\"/><text class=\"hour\" x=\"" << at << "\" y=\"12\">" << Clock(h * 3600) << "</text>\n";
+    }
     endPart();
   }
 
@@ -149,7 +144,7 @@ class Drawing {
 };
 
 void legend(Drawing& d) {
-  d.beginPart(kLegendHeight, "legend", kLegendHeight);
+  d.beginPart(kLegendHeight, "legend", false);
   int x = kLabelWidth;
   auto item = [&](const html::StateStyle& s) {
     d.out << "<rect class=\"" << s.key << " swatch\" x=\"" << x << "\" y=\"18\" width=\"18\" height=\"12\"/>"
@@ -179,6 +174,15 @@ Axis AxisOf(const Day& day, bool fullDay) {
         for (const Bar& b : *list) from = std::min(from, b.from), to = std::max(to, b.to);
   if (from >= to) return {};
   return {from / 3600 * 3600, std::min(kDaySeconds, (to + 3599) / 3600 * 3600)};
+}
+
+std::string HourLines(const Axis& axis) {
+  const Drawing d(axis);
+  std::string lines;
+  for (int h = axis.from / 3600; h <= axis.to / 3600; ++h)
+    lines += std::string(lines.empty() ? "" : ",\n  ") + "linear-gradient(#ddd, #ddd) " + number(d.x(h * 3600) - 0.5) +
+             "px 0 / 1px 100% no-repeat";
+  return "svg.lined { background:\n  " + lines + "; }\n";
 }
 
 std::string Timeline(const Day& day, const Axis& axis) {

@@ -18,6 +18,9 @@ Axis AxisOf(const Day& day, bool fullDay);
 
 std::string Timeline(const Day& day, const Axis& axis);
 
+// The style that draws the hour lines of the axis through the time line.
+std::string HourLines(const Axis& axis);
+
 // "hh:mm" of a second of the day.
 std::string Clock(int second);
 
