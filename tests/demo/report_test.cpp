@@ -28,25 +28,32 @@ namespace fs = std::filesystem;
 
 constexpr const char* kChromium = "/usr/bin/chromium";
 
-// Added before </body> of a copy of the page: at the middle of every
-// set-up, interruption and stoppage drawn, asks the browser which element
-// is there, and writes what it found into the page.
+// Added before </body> of a copy of the page: scrolls to every set-up,
+// interruption and stoppage drawn and, once the browser has drawn what is
+// then on the screen (parts of the page off the screen are laid out only
+// when scrolled to, as for a person), asks which element is at its middle;
+// writes what it found into the page. The browser runs on virtual time, so
+// the waits cost nothing.
 constexpr const char* kProbe = R"(<script>
-const lines = [];
-for (const r of document.querySelectorAll(
-    'g.lane rect.interruption, g.lane rect.stoppage, g.lane rect.setup')) {
-  r.scrollIntoView({block: 'center', inline: 'center'});
-  const b = r.getBoundingClientRect();
-  const hit = document.elementFromPoint(b.left + b.width / 2, b.top + b.height / 2);
-  lines.push((hit === r ? 'visible' : 'hidden by ' + (hit ? hit.getAttribute('class') : 'nothing')) + '|' +
-             r.closest('g.lane').dataset.title + '|' + r.querySelector('title').textContent);
-}
-for (const s of document.querySelectorAll('rect.swatch'))
-  lines.push('legend|' + s.getAttribute('class').split(' ')[0] + '|' + getComputedStyle(s).fill);
-const pre = document.createElement('pre');
-pre.id = 'probe';
-pre.textContent = '\n' + lines.join('\n') + '\n';
-document.body.appendChild(pre);
+const drawn = () => new Promise(done => setTimeout(done, 100));
+(async () => {
+  const lines = [];
+  for (const r of document.querySelectorAll(
+      'g.lane rect.interruption, g.lane rect.stoppage, g.lane rect.setup')) {
+    r.scrollIntoView({block: 'center', inline: 'center'});
+    await drawn();
+    const b = r.getBoundingClientRect();
+    const hit = document.elementFromPoint(b.left + b.width / 2, b.top + b.height / 2);
+    lines.push((hit === r ? 'visible' : 'hidden by ' + (hit ? hit.getAttribute('class') : 'nothing')) + '|' +
+               r.closest('g.lane').dataset.title + '|' + r.querySelector('title').textContent);
+  }
+  for (const s of document.querySelectorAll('rect.swatch'))
+    lines.push('legend|' + s.getAttribute('class').split(' ')[0] + '|' + getComputedStyle(s).fill);
+  const pre = document.createElement('pre');
+  pre.id = 'probe';
+  pre.textContent = '\n' + lines.join('\n') + '\n';
+  document.body.appendChild(pre);
+})();
 </script>
 )";
 
@@ -94,11 +101,12 @@ class DemoReport : public ::testing::Test {
   }
   std::string output() const { return ReadFile((dir_ / "out.txt").string()); }
 
-  // The page after the browser ran it, as text.
+  // The page after the browser ran it and drew its frames, as text.
   std::string renderedDom(const fs::path& page) {
     const fs::path out = dir_ / "dom.html";
     const std::string command = std::string(kChromium) + " --headless --no-sandbox --disable-gpu --user-data-dir=" +
-                                (dir_ / "chromium").string() + " --window-size=1320,900 --dump-dom file://" +
+                                (dir_ / "chromium").string() +
+                                " --window-size=1320,900 --virtual-time-budget=10000 --dump-dom file://" +
                                 page.string() + " > " + out.string() + " 2>/dev/null";
     EXPECT_EQ(0, std::system(command.c_str()));
     return ReadFile(out.string());

@@ -1,6 +1,7 @@
 // The day's page: header, summary, time line and the period rows' tables,
 // with the styles of the shared palette; no scripts.
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <vector>
 #include <fstream>
@@ -27,6 +28,11 @@ h3 { font-size: 13px; margin: 14px 0 2px 0; }
 pre.rows { font-size: 12px; margin: 0; }
 p.note, p.source { color: #555; font-size: 12px; margin: 2px 0 10px 0; max-width: 1260px; }
 nav a { margin-right: 16px; }
+div.part { content-visibility: auto; }
+svg.timeline { display: block; }
+table.parted { table-layout: fixed; margin: 0; }
+table.parted + p.source { margin-top: 8px; }
+div.part + div.part table.parted { margin-top: -1px; }
 svg text { font-size: 12px; fill: #222; pointer-events: none; }
 svg text.detail { font-size: 10px; fill: #666; }
 svg text.heading { font-size: 14px; font-weight: bold; }
@@ -94,46 +100,110 @@ void navigation(std::ostringstream& out, const Links& links) {
   out << "</nav>\n";
 }
 
-}  // namespace
-
-std::string PageHead(const std::string& title) {
-  std::ostringstream out;
-  out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" << Escape(title)
-      << "</title>\n<style>" << kStyle << paletteStyle() << "</style>\n</head>\n<body>\n";
-  return out.str();
+std::string headHtml(const Table& t) {
+  std::string out = "<thead><tr>";
+  for (const std::string& h : t.head) out += "<th>" + Escape(h) + "</th>";
+  return out + "</tr></thead>\n";
 }
 
-std::string TableHtml(const Table& t) {
+std::string rowsHtml(const Table& t, std::size_t from, std::size_t to) {
   std::ostringstream out;
-  out << "<table>\n<caption>" << Escape(t.caption) << "</caption>\n<thead><tr>";
-  for (const std::string& h : t.head) out << "<th>" << Escape(h) << "</th>";
-  out << "</tr></thead>\n<tbody>\n";
-  if (t.rows.empty()) out << "<tr><td colspan=\"" << t.head.size() << "\" class=\"none\">none</td></tr>\n";
-  for (std::size_t r = 0; r < t.rows.size(); ++r) {
+  for (std::size_t r = from; r < to; ++r) {
     const bool marked = r < t.rowClasses.size() && !t.rowClasses[r].empty();
     out << (marked ? "<tr class=\"" + t.rowClasses[r] + "\">" : std::string("<tr>"));
     for (const std::string& cell : t.rows[r]) out << "<td>" << Escape(cell) << "</td>";
     out << "</tr>\n";
   }
-  out << "</tbody>\n</table>\n";
+  return out.str();
+}
+
+// The width of a text in tenths of the width of a digit ("ch") in the
+// sans-serif font of the tables, set bold: digits and capitals take a
+// digit's width, small letters a little less, blanks and punctuation half
+// of it, and bold a tenth more.
+std::size_t tenthsOf(const std::string& text) {
+  std::size_t tenths = 0;
+  for (const char c : text) {
+    if ((c & 0xC0) == 0x80) continue;  // the rest of a UTF-8 character
+    if (std::islower(static_cast<unsigned char>(c))) tenths += 9;
+    else if (std::isalnum(static_cast<unsigned char>(c)) || (c & 0x80)) tenths += 10;
+    else tenths += 5;
+  }
+  return tenths * 11 / 10;
+}
+
+// A long table as a run of tables of a few rows each, every one in a part
+// that the browser lays out only near the screen. Their columns are as wide
+// as the longest text of the whole table, so the parts line up as one
+// table; the browser need not measure any cell to place them.
+std::string partedTable(const Table& t) {
+  constexpr std::size_t kRowsPerPart = 24;
+  constexpr int kRowHeight = 22;
+  constexpr int kCellPadding = 18;  // both sides' padding and a border
+  if (t.rows.size() <= kRowsPerPart) return TableHtml(t);
+  std::string columns = "<colgroup>";
+  std::size_t all = 0;
+  for (std::size_t c = 0; c < t.head.size(); ++c) {
+    std::size_t widest = tenthsOf(t.head[c]);
+    for (const auto& row : t.rows)
+      if (c < row.size()) widest = std::max(widest, tenthsOf(row[c]));
+    const std::size_t ch = widest / 10 + 1;
+    columns += "<col style=\"width: calc(" + std::to_string(ch) + "ch + " + std::to_string(kCellPadding) + "px)\">";
+    all += ch;
+  }
+  columns += "</colgroup>\n";
+  const std::string table = "<table class=\"parted\" style=\"width: calc(" + std::to_string(all) +
+                            "ch + " + std::to_string(kCellPadding * t.head.size()) + "px)\">\n";
+  std::ostringstream out;
+  for (std::size_t from = 0; from < t.rows.size(); from += kRowsPerPart) {
+    const std::size_t to = std::min(t.rows.size(), from + kRowsPerPart);
+    out << PartStart(static_cast<int>(to - from) * kRowHeight + (from == 0 ? 60 : 0)) << table;
+    if (from == 0) out << "<caption>" << Escape(t.caption) << "</caption>\n";
+    out << columns;
+    if (from == 0) out << headHtml(t);
+    out << "<tbody>\n" << rowsHtml(t, from, to) << "</tbody>\n</table></div>\n";
+  }
+  if (!t.source.empty()) out << "<p class=\"source\">" << Escape(t.source) << "</p>\n";
+  return out.str();
+}
+
+}  // namespace
+
+std::string PageHead(const std::string& title, const std::string& style) {
+  std::ostringstream out;
+  out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" << Escape(title)
+      << "</title>\n<style>" << kStyle << paletteStyle() << style << "</style>\n</head>\n<body>\n";
+  return out.str();
+}
+
+std::string PartStart(int height) {
+  return "<div class=\"part\" style=\"contain-intrinsic-block-size: auto " + std::to_string(height) + "px\">";
+}
+
+std::string TableHtml(const Table& t) {
+  std::ostringstream out;
+  out << "<table>\n<caption>" << Escape(t.caption) << "</caption>\n" << headHtml(t) << "<tbody>\n";
+  if (t.rows.empty()) out << "<tr><td colspan=\"" << t.head.size() << "\" class=\"none\">none</td></tr>\n";
+  out << rowsHtml(t, 0, t.rows.size()) << "</tbody>\n</table>\n";
   if (!t.source.empty()) out << "<p class=\"source\">" << Escape(t.source) << "</p>\n";
   return out.str();
 }
 
 std::string RenderPage(const Day& day, bool fullDay, const Links& links) {
   std::ostringstream out;
-  out << PageHead("Shop floor day " + dateOf(day.day));
+  const Axis axis = AxisOf(day, fullDay);
+  out << PageHead("Shop floor day " + dateOf(day.day), HourLines(axis));
   navigation(out, links);
   out << "<h1>Shop floor day " << Escape(dateOf(day.day)) << "</h1>\n";
   out << "<p class=\"note\">As of the newest booking of the day, "
       << (day.newest.empty() ? std::string("none") : Escape(day.newest)) << "; page made " << Escape(day.madeAt)
       << ". All durations in hours:minutes (7:40 is seven hours and forty minutes).</p>\n";
   out << "<h2>Summary</h2>\n";
-  for (const Table& t : SummaryTables(day)) out << TableHtml(t);
+  for (const Table& t : SummaryTables(day)) out << partedTable(t);
   out << "<h2>The day</h2>\n<p class=\"note\">Shifts (named over each group) and breaks from the shift calendar; "
          "set-up, work and interruptions of the order operations and the stoppages (lower row of a work place) "
          "from the bookings. Hover over a period for its times, length and reason.</p>\n";
-  out << Timeline(day, AxisOf(day, fullDay));
+  out << Timeline(day, axis);
   // Closed until asked for: a plant's period rows run into thousands, and
   // the browser lays out nothing of a closed section.
   out << "<details>\n<summary><h2>Period rows of the analyses</h2></summary>\n";

@@ -6,6 +6,7 @@
 
 #include "app/html/html_text.h"
 #include "app/html/state_style.h"
+#include "app/report/report_page_parts.h"
 
 namespace report {
 namespace {
@@ -20,6 +21,7 @@ constexpr int kPersonHeight = 24;
 constexpr int kHeadingHeight = 26;
 constexpr int kGroupHeight = 20;
 constexpr int kAxisHeight = 24;
+constexpr int kLegendHeight = 50;
 
 // Where a kind is drawn within a lane: rows of the lane as top and height
 // in pixels, and the order of drawing (later lies on top).
@@ -80,7 +82,7 @@ class Drawing {
     if (!b.operation.empty()) out << ' ' << Escape(b.operation);
     if (!ownPlace && !b.place.empty()) out << " at " << Escape(b.place);
     if (!b.title.empty()) out << ' ' << Escape(b.title);
-    out << "</title></rect>\n";
+    out << "</title></rect>";
   }
 
   template <std::size_t N>
@@ -102,25 +104,37 @@ class Drawing {
   }
 
   // A group's heading with the names of its shifts over their bands.
-  void groupHeading(const std::string& title, const Lane* shiftsOf, int top) {
-    out << "<text class=\"group\" x=\"6\" y=\"" << top + 15 << "\">" << Escape(title) << "</text>\n";
+  void groupHeading(const std::string& title, const Lane* shiftsOf) {
+    out << "<text class=\"group\" x=\"6\" y=\"15\">" << Escape(title) << "</text>\n";
     if (!shiftsOf) return;
     for (const Bar& s : shiftsOf->shifts) {
       if (s.to <= axis_.from || s.from >= axis_.to) continue;
-      out << "<rect class=\"shift-name\" x=\"" << number(x(s.from)) << "\" y=\"" << top + 3 << "\" width=\""
+      out << "<rect class=\"shift-name\" x=\"" << number(x(s.from)) << "\" y=\"3\" width=\""
           << number(std::max(1.0, x(s.to) - x(s.from))) << "\" height=\"15\"/>"
-          << "<text class=\"shift-name\" x=\"" << number(x(s.from) + 4) << "\" y=\"" << top + 14 << "\">"
+          << "<text class=\"shift-name\" x=\"" << number(x(s.from) + 4) << "\" y=\"14\">"
           << Escape(s.title) << ' ' << Clock(s.from) << '-' << Clock(s.to) << "</text>\n";
     }
   }
 
-  void axisLines(int top, int bottom) {
+  // A part of the drawing: an SVG of its own in a block that the browser
+  // lays out only when it comes near the screen, so a plant's thousands of
+  // periods cost nothing until they are scrolled to. The hour lines of a
+  // lined part are its background (HourLines), not elements of their own.
+  void beginPart(int height, const std::string& label, bool lined = true) {
+    out << PartStart(height) << "<svg class=\"timeline" << (lined ? " lined" : "") << "\" width=\"" << kWidth
+        << "\" height=\"" << height << "\" role=\"img\" aria-label=\"" << Escape(label) << "\">\n";
+  }
+  void endPart() { out << "</svg></div>\n"; }
+
+  // The hours over the lanes, each with the top of its line.
+  void hours() {
+    beginPart(kAxisHeight, "hours of the day", false);
     for (int h = axis_.from / 3600; h <= axis_.to / 3600; ++h) {
       const std::string at = number(x(h * 3600));
-      out << "<line class=\"tick\" x1=\"" << at << "\" y1=\"" << top + 16 << "\" x2=\"" << at << "\" y2=\"" << bottom
-          << "\"/><text class=\"hour\" x=\"" << at << "\" y=\"" << top + 12 << "\">" << Clock(h * 3600)
-          << "</text>\n";
+      out << "<line class=\"tick\" x1=\"" << at << "\" y1=\"16\" x2=\"" << at << "\" y2=\"" << kAxisHeight
+          << "\"/><text class=\"hour\" x=\"" << at << "\" y=\"12\">" << Clock(h * 3600) << "</text>\n";
     }
+    endPart();
   }
 
   std::ostringstream out;
@@ -129,30 +143,18 @@ class Drawing {
   Axis axis_;
 };
 
-int groupsOf(const std::vector<Lane>& lanes) {
-  int groups = 0;
-  for (std::size_t i = 0; i < lanes.size(); ++i) groups += i == 0 || lanes[i].group != lanes[i - 1].group;
-  return groups;
-}
-
-int height(const Day& day) {
-  const int groups = groupsOf(day.workPlaces) + groupsOf(day.persons);
-  return kAxisHeight + 2 * kHeadingHeight + groups * kGroupHeight +
-         static_cast<int>(day.workPlaces.size()) * kPlaceHeight + static_cast<int>(day.persons.size()) * kPersonHeight +
-         50;
-}
-
-void legend(Drawing& d, int top) {
+void legend(Drawing& d) {
+  d.beginPart(kLegendHeight, "legend", false);
   int x = kLabelWidth;
   auto item = [&](const html::StateStyle& s) {
-    d.out << "<rect class=\"" << s.key << " swatch\" x=\"" << x << "\" y=\"" << top + 18
-          << "\" width=\"18\" height=\"12\"/><text class=\"legend\" x=\"" << x + 24 << "\" y=\"" << top + 28 << "\">"
-          << s.name << "</text>\n";
+    d.out << "<rect class=\"" << s.key << " swatch\" x=\"" << x << "\" y=\"18\" width=\"18\" height=\"12\"/>"
+          << "<text class=\"legend\" x=\"" << x + 24 << "\" y=\"28\">" << s.name << "</text>\n";
     x += 125;
   };
   for (const html::StateStyle& s : html::kStates)
     if (s.key != html::kIdle.key) item(s);
   for (const html::StateStyle* s : {&html::kShift, &html::kBreak, &html::kPresent}) item(*s);
+  d.endPart();
 }
 
 }  // namespace
@@ -174,35 +176,42 @@ Axis AxisOf(const Day& day, bool fullDay) {
   return {from / 3600 * 3600, std::min(kDaySeconds, (to + 3599) / 3600 * 3600)};
 }
 
+std::string HourLines(const Axis& axis) {
+  const Drawing d(axis);
+  std::string lines;
+  for (int h = axis.from / 3600; h <= axis.to / 3600; ++h)
+    lines += std::string(lines.empty() ? "" : ",\n  ") + "linear-gradient(#ddd, #ddd) " + number(d.x(h * 3600) - 0.5) +
+             "px 0 / 1px 100% no-repeat";
+  return "svg.lined { background:\n  " + lines + "; }\n";
+}
+
 std::string Timeline(const Day& day, const Axis& axis) {
-  const int total = height(day);
   Drawing d(axis);
-  d.out << "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"timeline\" width=\"" << kWidth << "\" height=\""
-        << total << "\" viewBox=\"0 0 " << kWidth << " " << total
-        << "\" role=\"img\" aria-label=\"time line of the day\">\n";
-  d.axisLines(0, total - 40);
-  int top = kAxisHeight;
+  d.hours();
   auto section = [&](const char* heading, const std::vector<Lane>& lanes, bool places) {
-    d.out << "<text class=\"heading\" x=\"6\" y=\"" << top + 18 << "\">" << heading << "</text>\n";
-    top += kHeadingHeight;
-    for (std::size_t i = 0; i < lanes.size(); ++i) {
-      if (i == 0 || lanes[i].group != lanes[i - 1].group) {
-        const std::string& group = lanes[i].group;
-        const std::string title = places ? "group " + (group.empty() ? std::string("(none)") : group)
-                                  : lanes[i].unknownBadge ? group
-                                                          : "at " + group;
-        d.groupHeading(title, places ? &lanes[i] : nullptr, top);
-        top += kGroupHeight;
+    d.beginPart(kHeadingHeight, heading);
+    d.out << "<text class=\"heading\" x=\"6\" y=\"18\">" << heading << "</text>\n";
+    d.endPart();
+    const int laneHeight = places ? kPlaceHeight : kPersonHeight;
+    for (std::size_t first = 0, end; first < lanes.size(); first = end) {
+      const std::string& group = lanes[first].group;
+      for (end = first + 1; end < lanes.size() && lanes[end].group == group;) ++end;
+      const std::string title = places ? "group " + (group.empty() ? std::string("(none)") : group)
+                                : lanes[first].unknownBadge ? group
+                                                            : "at " + group;
+      d.beginPart(kGroupHeight + static_cast<int>(end - first) * laneHeight, title);
+      d.groupHeading(title, places ? &lanes[first] : nullptr);
+      int top = kGroupHeight;
+      for (std::size_t i = first; i < end; ++i, top += laneHeight) {
+        if (places) d.lane(lanes[i], top, kPlaceHeight, kPlaceShapes, "work-place");
+        else d.lane(lanes[i], top, kPersonHeight, kPersonShapes, "person");
       }
-      if (places) d.lane(lanes[i], top, kPlaceHeight, kPlaceShapes, "work-place");
-      else d.lane(lanes[i], top, kPersonHeight, kPersonShapes, "person");
-      top += places ? kPlaceHeight : kPersonHeight;
+      d.endPart();
     }
   };
   section("Work places", day.workPlaces, true);
   section("Persons", day.persons, false);
-  legend(d, top);
-  d.out << "</svg>\n";
+  legend(d);
   return d.out.str();
 }
 

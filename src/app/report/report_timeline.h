@@ -1,6 +1,6 @@
-// The day as an inline SVG time line: a lane per work place, grouped by
-// work-place group, and a lane per person, grouped by the work place they
-// worked at most.
+// The day as inline SVG time lines, one per group, stacked as one picture:
+// a lane per work place, grouped by work-place group, and a lane per person,
+// grouped by the work place they worked at most.
 #pragma once
 
 #include <string>
@@ -17,6 +17,9 @@ struct Axis {
 Axis AxisOf(const Day& day, bool fullDay);
 
 std::string Timeline(const Day& day, const Axis& axis);
+
+// The style that draws the hour lines of the axis through the time line.
+std::string HourLines(const Axis& axis);
 
 // "hh:mm" of a second of the day.
 std::string Clock(int second);
