@@ -30,15 +30,9 @@ NzaSatz periodKeyOf(std::int16_t kind, const MelSatz* start) {
 
 // The person's work and interruption rows on the operation from the log-on
 // on: every period row the note reads or writes, as long as the keys are
-// whole and the log-on a valid moment.
-void keepPeriodsFrom(const MelSatz& keys, const MelSatz& logOn) {
-  NzaSatz from;
-  from.NzaApl = keys.KeyApl;
-  from.NzaApk = keys.KeyApk;
-  from.NzaApp = keys.KeyApp;
-  from.NzaPnr = keys.KeyPnr;
-  from.NzaDtm = logOn.KeyDat;
-  from.NzaDtmUhr = logOn.KeyUhr;
+// whole and the log-on a valid moment. The log-on carries the note's keys.
+void keepPeriodsFrom(const MelSatz& logOn) {
+  const NzaSatz from = periodKeyOf(0, &logOn);
   const std::string start = BoundStart(from);
   if (from.NzaApl.empty() || from.NzaApk.empty() || from.NzaApp.empty() || from.NzaPnr.empty() ||
       !IsValidMoment(start))
@@ -88,7 +82,7 @@ void Nza_MPA_Meldungen(MelSatz& keyBooking, bool interruptionPeriods) {
   from.ObjTyp = "MPA";
   from.KeyDat = logOn.KeyDat;
   from.KeyUhr = logOn.KeyUhr;
-  keepPeriodsFrom(keyBooking, logOn);
+  keepPeriodsFrom(logOn);
   // The person's bookings on the operation from the log-on up to the note
   // (its log texts keep the name Mel_MPA2).
   CursorRows<MelSatz> window =

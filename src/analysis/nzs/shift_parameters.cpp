@@ -29,10 +29,6 @@ bool shiftContains(int b, int e, int t) {
   return (b <= t && t <= e) || (b <= t2 && t2 <= e);
 }
 
-CursorRows<AemSatz> assignments(const std::string& apg, std::int32_t kind, const std::string& day) {
-  return ShiftAssignments(apg, kind, day);
-}
-
 // Takes the calendar columns from the first assignment, then looks for the
 // first shift of any assignment that contains the start.
 void applyAssignments(const std::vector<AemSatz>& rows, const std::string& day, int startMinute, NzaSatz& row) {
@@ -44,7 +40,7 @@ void applyAssignments(const std::vector<AemSatz>& rows, const std::string& day, 
   row.NzaJwo = day.substr(0, 4);
   row.NzaTtp = first.KalBtp;
   for (const AemSatz& aem : rows) {
-    CursorRows<EmoPausenSatz> shifts = ReadAllRows<EmoPausenSatz, Emo_Pausen>(aem.AemEmo.c_str(), aem.KalBtp.c_str(), day.c_str());
+    CursorRows<EmoPausenSatz> shifts = BreaksOfModel(aem.AemEmo.str(), aem.KalBtp.str(), day);
     for (const EmoPausenSatz& shift : shifts.rows) {
       if (shiftContains(shift.EmoBeg, shift.EmoEnd, startMinute)) {
         row.NzaEmo = shift.EmoEmo;
@@ -75,7 +71,7 @@ void Nza_AuswParameter(NzaSatz& row) {
   const std::string day = row.NzaDtm.str();
   const int startMinute = Std_Min(row.NzaDtmUhr.view());
 
-  CursorRows<AemSatz> own = assignments(row.NzaApl.str(), 2, day);
+  CursorRows<AemSatz> own = ShiftAssignments(row.NzaApl.str(), 2, day);
   if (!own.rows.empty()) {
     applyAssignments(own.rows, day, startMinute, row);
   } else {
@@ -83,7 +79,7 @@ void Nza_AuswParameter(NzaSatz& row) {
     apl.AplApl = row.NzaApl;
     const int rc = WorkPlaceRead(&apl);
     if (rc != status::kOk) LogError(kLogFunction, "Apl_PKeyReadk", rc);
-    CursorRows<AemSatz> group = assignments(apl.AplApg.str(), 1, day);
+    CursorRows<AemSatz> group = ShiftAssignments(apl.AplApg.str(), 1, day);
     if (group.opened()) {
       if (group.rows.empty()) {
         withoutShiftModel(day, row);
