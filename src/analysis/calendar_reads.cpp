@@ -21,6 +21,13 @@ struct Kept {
   std::map<std::string, Keyed<BakSatz>> days;
   std::map<std::string, Keyed<PrvSatz>> persons;
   std::map<std::string, Keyed<AplSatz>> workPlaces;
+  std::map<std::string, CursorRows<BakSatz>> dayRanges;
+  std::map<std::string, CursorRows<ZtgSatz>> plannedDays;
+  std::map<std::string, Keyed<GazSatz>> ownTimes;
+  std::map<std::string, CursorRows<PseSatz>> breakPlans;
+  std::map<std::string, Keyed<GpsSatz>> ownBreaks;
+  std::map<std::string, Keyed<TagSatz>> accountDays;
+  std::map<std::string, CursorRows<BupSatz>> dayBookings;
 };
 
 int gRunDepth = 0;  // runs begun and not yet ended
@@ -50,8 +57,8 @@ CursorRows<Rec> selection(std::map<std::string, CursorRows<Rec>>& answers, const
 // A keyed read's result, from `answers` when the key was asked before. The
 // reads fill every field of the record or clear all but the key, so a copy
 // is exactly what the read would leave.
-template <class Rec>
-int keyed(std::map<std::string, Keyed<Rec>>& answers, const std::string& key, Rec* record, int (*read)(Rec*)) {
+template <class Rec, class Read>
+int keyed(std::map<std::string, Keyed<Rec>>& answers, const std::string& key, Rec* record, Read read) {
   if (gRunDepth == 0) return read(record);
   if (const auto known = answers.find(key); known != answers.end()) {
     *record = known->second.record;
@@ -93,3 +100,36 @@ int CalendarDay(BakSatz* bak) { return keyed(kept().days, bak->BakDtm.str(), bak
 int PersonRead(PrvSatz* prv) { return keyed(kept().persons, prv->PrvPnr.str(), prv, Prv_PKeyReadk); }
 
 int WorkPlaceRead(AplSatz* apl) { return keyed(kept().workPlaces, apl->AplApl.str(), apl, Apl_PKeyReadk); }
+
+CursorRows<BakSatz> CalendarDays(const std::string& from, const std::string& to) {
+  return selection(kept().dayRanges, from + '|' + to,
+                   [&] { return ReadAllRows<BakSatz, Bak_Von>(from.c_str(), to.c_str()); });
+}
+
+CursorRows<ZtgSatz> PlannedDay(const std::string& pnr, const std::string& day) {
+  return selection(kept().plannedDays, pnr + '|' + day,
+                   [&] { return ReadAllRows<ZtgSatz, Ztg_Pnr>(pnr.c_str(), day.c_str()); });
+}
+
+int OwnTimesRead(GazSatz* gaz) {
+  return keyed(kept().ownTimes, gaz->GazPnr.str() + '|' + gaz->GazDtm.str(), gaz, Gaz_PKeyReadk);
+}
+
+CursorRows<PseSatz> BreakPlan(const std::string& psm) {
+  return selection(kept().breakPlans, psm, [&] { return ReadAllRows<PseSatz, Pse_PKey>(psm.c_str()); });
+}
+
+int OwnBreakRead(GpsSatz* gps) {
+  const std::string key = gps->GpsPnr.str() + '|' + gps->GpsDtm.str() + '|' + std::to_string(gps->GpsLfd);
+  return keyed(kept().ownBreaks, key, gps, Gps_PKeyReadk);
+}
+
+int AccountDayRead(TagSatz* tag, const std::string& day) {
+  return keyed(kept().accountDays, tag->TagPnr.str() + '|' + day, tag,
+               [&day](TagSatz* t) { return Tag_PKeyReadk(t, day.c_str()); });
+}
+
+CursorRows<BupSatz> DayBookings(const std::string& pnr, const std::string& from, const std::string& to) {
+  return selection(kept().dayBookings, pnr + '|' + from + '|' + to,
+                   [&] { return ReadAllRows<BupSatz, Bup_AbrTag>(pnr.c_str(), from.c_str(), to.c_str()); });
+}

@@ -1,7 +1,7 @@
 // The shift calendar as the analyses read it: calendar days, the shift
 // assignments of work places and groups, the shifts of a model and their
-// breaks, the persons' time models and the groups of the work places. The
-// analyses never write them, and a plant's notes ask the same few of them
+// breaks, the persons' time models and the groups of the work places, and
+// the planned and booked days of the persons. The analyses never write them, and a plant's notes ask the same few of them
 // again and again: while the analyses of a pass or a run of notes are going
 // (a CalendarReads lives) each selection is read once and answered from
 // memory after, which on a database server saves a round trip per question.
@@ -19,8 +19,14 @@
 #include "db/tables/aem.h"
 #include "db/tables/apl.h"
 #include "db/tables/bak.h"
+#include "db/tables/bup.h"
 #include "db/tables/emo.h"
+#include "db/tables/gaz.h"
+#include "db/tables/gps.h"
 #include "db/tables/prv.h"
+#include "db/tables/pse.h"
+#include "db/tables/tag.h"
+#include "db/tables/ztg.h"
 
 // A run of notes, from construction to destruction. Runs may nest; the
 // outermost one decides what is kept.
@@ -53,3 +59,28 @@ int PersonRead(PrvSatz* prv);
 // assignments it follows. The drain writes work places, the analyses do
 // not, so within the analyses of a pass the row stays as read.
 int WorkPlaceRead(AplSatz* apl);
+
+// ---- the days of a person who works to a time model ----
+// The drain writes account days and their bookings; the analyses after it
+// in a pass only read them.
+
+// Bak_Von: the calendar days from `from` to `to`.
+CursorRows<BakSatz> CalendarDays(const std::string& from, const std::string& to);
+
+// Ztg_Pnr: the planned day of `pnr` on `day`, the valid time model first.
+CursorRows<ZtgSatz> PlannedDay(const std::string& pnr, const std::string& day);
+
+// Gaz_PKeyReadk: the person's own times of a day.
+int OwnTimesRead(GazSatz* gaz);
+
+// Pse_PKey: the breaks of break plan `psm`.
+CursorRows<PseSatz> BreakPlan(const std::string& psm);
+
+// Gps_PKeyReadk: the person's own times of one planned break.
+int OwnBreakRead(GpsSatz* gps);
+
+// Tag_PKeyReadk: the account day of tag->TagPnr on `day`.
+int AccountDayRead(TagSatz* tag, const std::string& day);
+
+// Bup_AbrTag: the person's account-day bookings from `from` to `to`.
+CursorRows<BupSatz> DayBookings(const std::string& pnr, const std::string& from, const std::string& to);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/calendar_reads.h"
 #include "analysis/cursor_rows.h"
 #include "analysis/moments.h"
 #include "analysis/nzs/nzs.h"
@@ -69,7 +70,7 @@ class DayWriter {
 void comeAndGo(DayWriter& out, const std::string& pnr, const std::string& day, const ZtgSatz& d) {
   TagSatz tag;
   tag.TagPnr = pnr;
-  int rc = Tag_PKeyReadk(&tag, day.c_str());
+  int rc = AccountDayRead(&tag, day);
   if (rc != status::kOk) {
     LogError("Tag_PKeyReadk", "Mlt_PA_Daten_PZM", rc);
     return;
@@ -78,8 +79,7 @@ void comeAndGo(DayWriter& out, const std::string& pnr, const std::string& day, c
   // The upper bound takes in the whole last day, so that a booking ending
   // on it (the usual one-day attendance) is delivered.
   const std::string upTo = Moment(tag.TagBis.view(), "235959");
-  CursorRows<BupSatz> bookings =
-      ReadAllRows<BupSatz, Bup_AbrTag>(pnr.c_str(), tag.TagVon.c_str(), upTo.c_str());
+  CursorRows<BupSatz> bookings = DayBookings(pnr, tag.TagVon.str(), upTo);
   if (bookings.rows.empty()) {
     out.write("KM", plan.come);
     out.write("GH", plan.go);
@@ -132,15 +132,14 @@ std::string plannedBreakMoment(const std::string& day, const std::string& come, 
 
 void plannedBreaks(DayWriter& out, const std::string& pnr, const std::string& day, const ZtgSatz& d) {
   const std::string come = plannedWindow(day, d).come;
-  CursorRows<PseSatz> breaks =
-      ReadAllRows<PseSatz, Pse_PKey>(d.AzvPsm.c_str());
+  CursorRows<PseSatz> breaks = BreakPlan(d.AzvPsm.str());
   out.setCalendar(d, day);
   for (const PseSatz& pse : breaks.rows) {
     GpsSatz own;
     own.GpsPnr = pnr;
     own.GpsDtm = day;
     own.GpsLfd = pse.PseLfd;
-    const bool overridden = Gps_PKeyReadk(&own) == status::kOk;
+    const bool overridden = OwnBreakRead(&own) == status::kOk;
     const int from = overridden ? own.GpsVon : pse.PseVon;
     const int to = overridden ? own.GpsBis : pse.PseBis;
     out.write("BP", plannedBreakMoment(day, come, from));
@@ -181,24 +180,21 @@ void Write_Protokoll(const std::string& pnr, const std::string& day) {
 }
 
 std::optional<ZtgSatz> Nza_PlanTag(const std::string& pnr, const std::string& day) {
-  Ztg_Pnr cursor;
-  int rc = cursor.Open(pnr.c_str(), day.c_str());
-  if (rc != status::kOk) {
+  const CursorRows<ZtgSatz> days = PlannedDay(pnr, day);
+  if (!days.opened()) {
     // Without planned values there is nothing to put on the time line.
-    LogError("Nza_PlanTag", "Ztg_Pnr_Open", rc);
+    LogError("Nza_PlanTag", "Ztg_Pnr_Open", days.openStatus);
     return std::nullopt;
   }
-  ZtgSatz planned;
-  rc = cursor.Read(&planned);
-  cursor.Close();
-  if (rc != status::kOk) {
+  if (days.rows.empty()) {
     Write_Protokoll(pnr, day);
     return std::nullopt;
   }
+  ZtgSatz planned = days.rows.front();
   GazSatz own;
   own.GazPnr = pnr;
   own.GazDtm = day;
-  if (Gaz_PKeyReadk(&own) == status::kOk) {
+  if (OwnTimesRead(&own) == status::kOk) {
     planned.AzvMav = own.GazMav;
     planned.AzvMab = own.GazMab;
     planned.AzvNov = own.GazNov;
@@ -219,8 +215,7 @@ void Mlt_PZM_Tag(const NzaSatz& period, const ZtgSatz& plannedDay, TimeLine& lin
 void Mlt_PZM_Tage(NzaSatz period, TimeLine& line) {
   const std::string from = AddDays(period.NzaDtm.view(), -1);
   if (from.empty()) return;  // a start that is no date has no days
-  CursorRows<BakSatz> days =
-      ReadAllRows<BakSatz, Bak_Von>(from.c_str(), period.NzaEdt.c_str());
+  CursorRows<BakSatz> days = CalendarDays(from, period.NzaEdt.str());
   for (const BakSatz& day : days.rows) {
     std::optional<ZtgSatz> planned = Nza_PlanTag(period.NzaPnr.str(), day.BakDtm.str());
     if (!planned) continue;
