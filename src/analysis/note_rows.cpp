@@ -76,7 +76,7 @@ std::optional<std::string> keptKey(const NzaSatz& row) {
   return prefixOf(row) + start;
 }
 
-int digits(std::string_view text, std::size_t at, std::size_t n) { return std::stoi(std::string(text.substr(at, n))); }
+int numberIn(std::string_view text, std::size_t at, std::size_t n) { return std::stoi(std::string(text.substr(at, n))); }
 
 }  // namespace
 
@@ -92,8 +92,8 @@ std::string BoundStart(const NzaSatz& row) { return bound(row, kStart); }
 // memory: any other makes the database report an error, not "no row".
 bool IsValidMoment(std::string_view m) {
   if (m.size() != 14 || m.find_first_not_of("0123456789") != std::string_view::npos) return false;
-  return IsCivilDate(digits(m, 0, 4), digits(m, 4, 2), digits(m, 6, 2)) && digits(m, 8, 2) < 24 &&
-         digits(m, 10, 2) < 60 && digits(m, 12, 2) < 60;
+  return IsCivilDate(numberIn(m, 0, 4), numberIn(m, 4, 2), numberIn(m, 6, 2)) && numberIn(m, 8, 2) < 24 &&
+         numberIn(m, 10, 2) < 60 && numberIn(m, 12, 2) < 60;
 }
 
 void KeepNoteRows(const CursorRows<NzaSatz>& read, KeptKeys keeps) {
