@@ -1,6 +1,7 @@
 #include "analysis/calendar_reads.h"
 
 #include <map>
+#include <set>
 
 #include "base/status.h"
 #include "db/engine/session.h"
@@ -16,6 +17,7 @@ struct Keyed {
 struct Kept {
   std::uint64_t connection = 0;  // the session generation the answers came from
   std::map<std::string, CursorRows<AemSatz>> assignments;
+  std::set<std::string> assignmentDays;  // kind and day whose assignments were all read
   std::map<std::string, CursorRows<EmoSatz>> shifts;
   std::map<std::string, CursorRows<EmoPausenSatz>> breaks;
   std::map<std::string, Keyed<BakSatz>> days;
@@ -79,8 +81,24 @@ CalendarReads::~CalendarReads() {
   if (--gRunDepth == 0) kept() = nothingRead();
 }
 
+// A plant asks for the assignments of every work place and group of a day,
+// one after the other: the first question of a kind and day reads them all.
+// Asked for no group (an empty name), the database answers nothing.
 CursorRows<AemSatz> ShiftAssignments(const std::string& apg, std::int32_t kind, const std::string& day) {
-  return selection(kept().assignments, apg + '|' + std::to_string(kind) + '|' + day,
+  const std::string dayKey = std::to_string(kind) + '|' + day;
+  Kept& k = kept();
+  if (gRunDepth > 0 && !k.assignmentDays.count(dayKey)) {
+    CursorRows<AemSatz> all = ReadAllRows<AemSatz, Aem_SchichtTag>(kind, day.c_str());
+    if (all.opened() && !all.readFailed()) {
+      for (const AemSatz& row : all.rows) k.assignments[row.AemApg.str() + '|' + dayKey].rows.push_back(row);
+      k.assignmentDays.insert(dayKey);
+    }
+  }
+  if (gRunDepth > 0 && k.assignmentDays.count(dayKey) && !apg.empty()) {
+    const auto known = k.assignments.find(apg + '|' + dayKey);
+    return known != k.assignments.end() ? known->second : CursorRows<AemSatz>{};
+  }
+  return selection(k.assignments, apg + '|' + dayKey,
                    [&] { return ReadAllRows<AemSatz, Aem_Schicht>(apg.c_str(), kind, day.c_str()); });
 }
 

@@ -23,16 +23,27 @@ constexpr db::Column kColumns[] = {
     DB_COLUMN(AemSatz, AemApz), DB_COLUMN(AemSatz, AemPrp), DB_COLUMN(AemSatz, AemAfp), DB_COLUMN(AemSatz, AemApp),
     DB_COLUMN(AemSatz, AemMaz)};
 
+#define AEM_SHIFT_COLUMNS                                                                                    \
+  "select AemApg ,AemEmo ,TO_CHAR(AemGvo,'yyyymmdd') ,AemBez ,AemTxt ,AemKal ,AemLkz ,AemVzt ,"               \
+  "AemEzt ,AemPrz ,AemAfz ,AemApz ,AemPrp ,AemAfp ,AemApp ,KalBtp ,TO_CHAR(KalDtm,'yyyymmdd') ,"              \
+  "BakJhr ,BakMon ,BakWch ,BakWtg ,BakJtg ,AemMaz  "                                                          \
+  "from Kvs532Aem ,KvSystem.Kvs133Kal ,KvSystem.Kvs133Bak ,Kvs533Emo "
+// Valid on the day :b2, with the calendar's day type of that day.
+#define AEM_VALID_ON_DAY                                                                                     \
+  "TO_CHAR(AemGvo,'yyyymmdd')<=:b2 and (TO_CHAR(AemGbi,'yyyymmdd')>=:b2 or AemGbi is null ) and "              \
+  "AemKal=KalNum and TO_CHAR(KalDtm,'yyyymmdd')=:b2 and TO_CHAR(BakDtm,'yyyymmdd')=:b2 and AemEmo=EmoEmo "   \
+  "and EmoTtp=KalBtp"
+
 db::Query& shiftQuery() {
   static db::Query q("Aem_Schicht",
-                     "select AemApg ,AemEmo ,TO_CHAR(AemGvo,'yyyymmdd') ,AemBez ,AemTxt ,AemKal ,AemLkz ,AemVzt ,"
-                     "AemEzt ,AemPrz ,AemAfz ,AemApz ,AemPrp ,AemAfp ,AemApp ,KalBtp ,TO_CHAR(KalDtm,'yyyymmdd') ,"
-                     "BakJhr ,BakMon ,BakWch ,BakWtg ,BakJtg ,AemMaz  "
-                     "from Kvs532Aem ,KvSystem.Kvs133Kal ,KvSystem.Kvs133Bak ,Kvs533Emo "
-                     "where ((((((((AemApg=:b0 and AemKng=:b1) and TO_CHAR(AemGvo,'yyyymmdd')<=:b2) and "
-                     "(TO_CHAR(AemGbi,'yyyymmdd')>=:b2 or AemGbi is null )) and AemKal=KalNum) and "
-                     "TO_CHAR(KalDtm,'yyyymmdd')=:b2) and TO_CHAR(BakDtm,'yyyymmdd')=:b2) and AemEmo=EmoEmo) "
-                     "and EmoTtp=KalBtp) order by EmoBeg");
+                     AEM_SHIFT_COLUMNS "where AemApg=:b0 and AemKng=:b1 and " AEM_VALID_ON_DAY " order by EmoBeg");
+  return q;
+}
+
+db::Query& dayQuery() {
+  static db::Query q("Aem_SchichtTag",
+                     AEM_SHIFT_COLUMNS "where AemApg is not null and AemKng=:b1 and " AEM_VALID_ON_DAY
+                                       " order by AemApg,EmoBeg");
   return q;
 }
 
@@ -42,6 +53,12 @@ Aem_Schicht::Aem_Schicht() : RecordCursor(shiftQuery(), kRow) {}
 int Aem_Schicht::Open(const char* apg, std::int32_t kng, const char* date) {
   const db::Value params[] = {db::Value::text(apg ? apg : ""), db::Value::integer(kng),
                               db::Value::text(date ? date : "")};
+  return cursor_.open(params);
+}
+
+Aem_SchichtTag::Aem_SchichtTag() : RecordCursor(dayQuery(), kRow) {}
+int Aem_SchichtTag::Open(std::int32_t kng, const char* date) {
+  const db::Value params[] = {db::Value::integer(kng), db::Value::text(date ? date : "")};
   return cursor_.open(params);
 }
 

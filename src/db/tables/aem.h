@@ -45,6 +45,14 @@ class Aem_Schicht : public db::RecordCursor<AemSatz> {
   int Open(const char* apg, std::int32_t kng, const char* date);
 };
 
+// The same for every group (or work place) of kind `kng` at once, ordered
+// by AemApg and then by the shift start.
+class Aem_SchichtTag : public db::RecordCursor<AemSatz> {
+ public:
+  Aem_SchichtTag();
+  int Open(std::int32_t kng, const char* date);
+};
+
 // Number of kind-2 assignments of work place `apg`; untouched on failure.
 int Aem_Count(const char* apg, std::int32_t* count);
 
