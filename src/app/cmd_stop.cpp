@@ -2,10 +2,12 @@
 // worker's stop event. Exit 0 told (and with --wait: ended), 1 no worker
 // runs, 4 a worker runs that this user may not stop, 5 --wait ran out.
 #include <errno.h>
+#include <signal.h>
 #include <sys/types.h>
 
 #include <chrono>
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <thread>
 
@@ -16,10 +18,26 @@ namespace {
 
 enum StopExit { kTold = 0, kNoWorker = 1, kNotAllowed = 4, kStillRunning = 5 };
 
+// A process that has exited but not been collected by its parent (a
+// zombie) has ended too: it will never run again, and its parent may be
+// the very caller waiting for this command.
+bool processGone(pid_t pid) {
+  if (kill(pid, 0) != 0) return errno == ESRCH;
+  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+  std::string line;
+  if (!std::getline(stat, line)) return true;
+  const std::size_t name = line.rfind(')');  // the command name may hold blanks
+  return name != std::string::npos && line.size() > name + 2 && line[name + 2] == 'Z';
+}
+
 // True once the worker told to stop has ended (another may have started).
+// The guard goes some time before the process does (the last log entry,
+// freeing memory, a sanitizer's leak check), so with the holder known its
+// process must be gone as well.
 bool ended(pid_t worker) {
   pid_t now = 0;
-  return !InstanceGuard::heldByAnyone("MORVELT_MTX", &now) || (worker != 0 && now != worker);
+  if (InstanceGuard::heldByAnyone("MORVELT_MTX", &now) && (worker == 0 || now == worker)) return false;
+  return worker == 0 || processGone(worker);
 }
 
 int waitForEnd(pid_t worker, int seconds) {
