@@ -4,8 +4,10 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "base/civil_date.h"
+#include "base/msglog.h"
 #include "base/status.h"
 #include "db/engine/field.h"
 #include "db/tables/tables.h"
@@ -56,16 +58,72 @@ void clearAllBut(NzaSatz* row, bool keepStart) {
   *row = cleared;
 }
 
+// A write of a kept row the database has not had yet: the row as it
+// stands now, however often the note changed it since.
+struct Pending {
+  std::string key;
+  bool insert = false;
+  NzaSatz row;
+};
+
 struct Kept {
   bool active = false;
   KeptKeys keeps;
   std::map<std::string, NzaSatz> rows;  // by key prefix and start
+  std::vector<Pending> pending;         // in the order of their first write
 };
 
 int gNotes = 0;  // NoteRows alive
 Kept gKept;
 
-void distrust() { gKept = Kept{}; }
+void sendAlone(const Pending& p) {
+  const int rc = p.insert ? Nza_PKeyIns(&p.row) : Nza_PKeyUpd(&p.row);
+  if (rc != status::kOk)
+    LogError(p.insert ? "Nza_PKeyIns" : "Nza_PKeyUpd", p.insert ? "Fehler bei Nza_PKeyIns" : "Fehler bei Nza_PKeyUpd",
+             rc);
+}
+
+// Hands the pending writes to the database, on a server in one round trip.
+// Their outcome was known when they were taken (the kept rows say whether
+// a row is there); should one fail all the same, it is logged, the kept
+// rows are given up and the writes after it are sent one by one.
+void flush() {
+  if (gKept.pending.empty()) return;
+  const std::vector<Pending> pending = std::exchange(gKept.pending, {});
+  std::vector<db::QueuedWrite> writes;
+  writes.reserve(pending.size());
+  for (const Pending& p : pending) writes.push_back(p.insert ? Nza_PKeyInsQueued(&p.row) : Nza_PKeyUpdQueued(&p.row));
+  std::size_t failed = 0;
+  const int rc = db::writeAll(writes, &failed);
+  if (rc == status::kOk) return;
+  gKept = Kept{};
+  if (failed >= pending.size()) return;  // the connection failed after them: the unit is spoiled
+  LogError(pending[failed].insert ? "Nza_PKeyIns" : "Nza_PKeyUpd",
+           pending[failed].insert ? "Fehler bei Nza_PKeyIns" : "Fehler bei Nza_PKeyUpd", rc);
+  for (std::size_t k = failed + 1; k < pending.size(); ++k) sendAlone(pending[k]);
+}
+
+// The database answers from now on; what it has not had yet goes first.
+void distrust() {
+  flush();
+  gKept = Kept{};
+}
+
+// A write the note may keep back: a row with a valid start (its key is
+// kept) and an end the database takes as a date, or none.
+bool mayWait(const NzaSatz& row) {
+  const std::string end = bound(row, kEnd);
+  return end.empty() || IsValidMoment(end);
+}
+
+void keepBack(const std::string& key, bool insert, const NzaSatz& row) {
+  for (Pending& p : gKept.pending)
+    if (p.key == key) {
+      p.row = row;  // an insert not yet sent goes with the row as it is now
+      return;
+    }
+  gKept.pending.push_back({key, insert, row});
+}
 
 // The map key of a row the note keeps, or nothing when the database must
 // answer.
@@ -106,7 +164,10 @@ void KeepNoteRows(const CursorRows<NzaSatz>& read, KeptKeys keeps) {
 
 int RowRead(NzaSatz* row) {
   const auto key = keptKey(*row);
-  if (!key) return Nza_PKeyReadk(row);
+  if (!key) {
+    flush();
+    return Nza_PKeyReadk(row);
+  }
   if (const auto found = gKept.rows.find(*key); found != gKept.rows.end()) {
     *row = found->second;
     return status::kOk;
@@ -116,7 +177,10 @@ int RowRead(NzaSatz* row) {
 }
 
 int RowReadWhateverStart(NzaSatz* row) {
-  if (!gKept.active || !gKept.keeps(*row, false)) return Nza_ReadSA_EH(row);
+  if (!gKept.active || !gKept.keeps(*row, false)) {
+    flush();
+    return Nza_ReadSA_EH(row);
+  }
   const std::string prefix = prefixOf(*row);
   auto at = gKept.rows.lower_bound(prefix);
   const bool one = at != gKept.rows.end() && at->first.starts_with(prefix);
@@ -131,6 +195,12 @@ int RowReadWhateverStart(NzaSatz* row) {
 
 int RowInsert(const NzaSatz* row) {
   const auto key = keptKey(*row);
+  if (key && gKept.rows.count(*key) == 0 && mayWait(*row)) {
+    gKept.rows[*key] = asStored(*row);
+    keepBack(*key, true, *row);
+    return status::kOk;
+  }
+  flush();
   const int rc = Nza_PKeyIns(row);
   if (!key) return rc;
   // A duplicate left the kept row as it was.
@@ -142,11 +212,19 @@ int RowInsert(const NzaSatz* row) {
 
 int RowUpdate(const NzaSatz* row) {
   const auto key = keptKey(*row);
-  if (!key) return Nza_PKeyUpd(row);
-  const auto found = gKept.rows.find(*key);
-  if (found == gKept.rows.end()) return Nza_PKeyUpd(row);  // no row to change
+  const auto found = key ? gKept.rows.find(*key) : gKept.rows.end();
+  if (found == gKept.rows.end()) {  // not kept, or no row to change
+    flush();
+    return Nza_PKeyUpd(row);
+  }
   const NzaSatz stored = asStored(*row);
   if (sameRow(stored, found->second)) return status::kOk;
+  if (mayWait(*row)) {
+    found->second = stored;
+    keepBack(*key, false, *row);
+    return status::kOk;
+  }
+  flush();
   const int rc = Nza_PKeyUpd(row);
   if (rc != status::kOk) distrust();
   else found->second = stored;
@@ -155,6 +233,7 @@ int RowUpdate(const NzaSatz* row) {
 
 int RowDelete(const NzaSatz* row) {
   const auto key = keptKey(*row);
+  flush();
   const int rc = Nza_PKeyDel(row);
   if (!key) return rc;
   if (rc != status::kOk) distrust();
@@ -164,7 +243,10 @@ int RowDelete(const NzaSatz* row) {
 
 CursorRows<NzaSatz> RowsInWindow(const NzaSatz& window) {
   const std::string from = bound(window, kStart), to = bound(window, kEnd);
-  if (!keptKey(window) || !IsValidMoment(to)) return ReadAllRows<NzaSatz, Nza_PKeyVon>(&window);
+  if (!keptKey(window) || !IsValidMoment(to)) {
+    flush();
+    return ReadAllRows<NzaSatz, Nza_PKeyVon>(&window);
+  }
   const std::string prefix = prefixOf(window);
   CursorRows<NzaSatz> result;
   for (auto at = gKept.rows.lower_bound(prefix + from); at != gKept.rows.end(); ++at) {

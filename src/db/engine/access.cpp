@@ -1,5 +1,7 @@
 #include "db/engine/access.h"
 
+#include <utility>
+
 #include "db/engine/dialect.h"
 #include "db/engine/session.h"
 
@@ -72,7 +74,60 @@ int runWrite(Query& q, std::span<const Value> params, Written* written) {
   return rc;
 }
 
+// The batch of writes[0..n) in a unit: each under its savepoint, the
+// savepoint of one released before the next begins, as runWrite does it
+// one write at a time.
+int runBatch(std::span<const QueuedWrite> writes, std::span<PreparedStatement* const> stmts, std::size_t* failed) {
+  Session& s = Session::get();
+  std::vector<BatchWrite> batch(writes.size());
+  std::string savepoint;
+  for (std::size_t k = 0; k < writes.size(); ++k) {
+    const std::string previous = std::exchange(savepoint, std::string(writes[k].query->routine()) + "_Sp");
+    batch[k].commands = k == 0 ? s.takeWaitingCommands(savepoint)
+                               : std::vector<std::string>{"RELEASE SAVEPOINT " + previous, "SAVEPOINT " + savepoint};
+    batch[k].stmt = stmts[k];
+    batch[k].params = writes[k].params;
+  }
+  const BatchEnd end = s.connection().executeBatch(batch);
+  const int rc = seen(end.status);
+  if (rc == status::kOk) {
+    s.writeDone(savepoint);
+    return rc;
+  }
+  *failed = end.done;
+  if (end.commandsDone && end.done < writes.size()) {
+    const std::string failedPoint = std::string(writes[end.done].query->routine()) + "_Sp";
+    s.connection().executeScript("ROLLBACK TO SAVEPOINT " + failedPoint + "; RELEASE SAVEPOINT " + failedPoint);
+  }
+  return rc;
+}
+
 }  // namespace
+
+int writeAll(std::span<const QueuedWrite> writes, std::size_t* failed) {
+  *failed = writes.size();
+  Session& s = Session::get();
+  if (!s.inUnit()) {  // each write all or nothing on its own
+    for (std::size_t k = 0; k < writes.size(); ++k)
+      if (int rc = write(*writes[k].query, writes[k].params); rc != status::kOk) {
+        *failed = k;
+        return rc;
+      }
+    return status::kOk;
+  }
+  s.drainCursors();
+  std::vector<PreparedStatement*> stmts;
+  int prepareStatus = status::kOk;
+  for (const QueuedWrite& w : writes) {
+    PreparedStatement* stmt = nullptr;
+    if ((prepareStatus = ready(*w.query, stmt)) != status::kOk) break;
+    stmts.push_back(stmt);
+  }
+  if (!stmts.empty())
+    if (int rc = runBatch(writes.first(stmts.size()), stmts, failed); rc != status::kOk) return rc;
+  if (prepareStatus != status::kOk) *failed = stmts.size();
+  return prepareStatus;
+}
 
 int write(Query& q, std::span<const Value> params) { return runWrite(q, params, nullptr); }
 

@@ -86,6 +86,19 @@ int writeExisting(Query& q, std::span<const Value> params);
 int writeReturning(Query& q, std::span<const Value> params, Row& row);
 int writeExistingRecord(Query& q, const void* record, Fields binds);
 
+// A write whose caller does not wait for its outcome: one it knows
+// beforehand, as for rows it keeps in memory.
+struct QueuedWrite {
+  Query* query = nullptr;
+  std::vector<Value> params;
+};
+
+// Runs the writes in order, as write() runs each, but on a database server
+// in one round trip. 0 when all were done; else the status of the first
+// that failed, with `*failed` its index: that write alone is undone, those
+// before it are done and those after it were not run.
+int writeAll(std::span<const QueuedWrite> writes, std::size_t* failed);
+
 // A single-row select: 0 with the row, 1403 without one, -1422 for several.
 int selectRow(Query& q, std::span<const Value> params, Row& row);
 int readRecord(Query& q, void* record, Fields binds, Fields outputs, OnFailure onFailure);

@@ -39,6 +39,23 @@ class PreparedStatement {
   virtual ~PreparedStatement() = default;
 };
 
+// One write of a batch: the commands that go before it (savepoints), then
+// the statement.
+struct BatchWrite {
+  std::vector<std::string> commands;
+  PreparedStatement* stmt = nullptr;
+  std::vector<Value> params;
+};
+
+// How far a batch got: `done` writes were run with their commands; when
+// `status` is a failure, it is that of the write after them, and
+// `commandsDone` tells whether that write's own commands succeeded.
+struct BatchEnd {
+  int status = 0;
+  std::size_t done = 0;
+  bool commandsDone = false;
+};
+
 class Connection {
  public:
   virtual ~Connection() = default;
@@ -58,6 +75,9 @@ class Connection {
   // savepoints exist after a failure.
   virtual int executeAfter(std::span<const std::string> commands, PreparedStatement& stmt,
                            std::span<const Value> params, Written* written, bool* commandsDone);
+  // Runs the writes in order, in one round trip where the backend can,
+  // and stops at the first failure: nothing after it is run.
+  virtual BatchEnd executeBatch(std::span<const BatchWrite> writes);
   // Runs a query; the source is valid until the statement is used again.
   virtual int query(PreparedStatement& stmt, std::span<const Value> params,
                     std::unique_ptr<RowSource>& out) = 0;

@@ -18,6 +18,17 @@ int Connection::executeAfter(std::span<const std::string> commands, PreparedStat
   return execute(stmt, params, written);
 }
 
+BatchEnd Connection::executeBatch(std::span<const BatchWrite> writes) {
+  BatchEnd end;
+  for (; end.done < writes.size(); ++end.done) {
+    const BatchWrite& w = writes[end.done];
+    end.status = executeAfter(w.commands, *w.stmt, w.params, nullptr, &end.commandsDone);
+    if (end.status != status::kOk) return end;
+  }
+  end.commandsDone = false;
+  return end;
+}
+
 int openConnection(const std::string& user, const std::string& password, const std::string& service,
                    bool createMissing, std::unique_ptr<Connection>& out, std::string* error) {
   static const std::string kSqlitePrefix = "sqlite:";

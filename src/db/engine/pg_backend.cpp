@@ -156,6 +156,38 @@ class PgConnection : public Connection {
     return leavePipeline(rc);
   }
 
+  // The whole batch goes out as one pipeline with one sync; the server
+  // skips everything after the first failure up to the sync.
+  BatchEnd executeBatch(std::span<const BatchWrite> writes) override {
+    if (writes.empty()) return {};
+    settle();
+    if (PQenterPipelineMode(conn_) != 1) return Connection::executeBatch(writes);
+    ++roundTrips_;
+    bool sent = true;
+    for (const BatchWrite& w : writes) {
+      for (const std::string& command : w.commands)
+        sent = sent && PQsendQueryParams(conn_, command.c_str(), 0, nullptr, nullptr, nullptr, nullptr, 0) == 1;
+      const ParamTexts texts(w.params);
+      sent = sent && PQsendQueryPrepared(conn_, static_cast<PgStatement&>(*w.stmt).name.c_str(), texts.count(),
+                                         texts.values(), nullptr, nullptr, 0) == 1;
+    }
+    sent = sent && PQpipelineSync(conn_) == 1;
+    BatchEnd end;
+    int rc = sent ? status::kOk : status::kNotConnected;
+    for (; rc == status::kOk && end.done < writes.size(); ++end.done) {
+      end.commandsDone = false;
+      for (std::size_t k = 0; rc == status::kOk && k < writes[end.done].commands.size(); ++k)
+        rc = check(nextResult().get());
+      if (rc != status::kOk) break;
+      end.commandsDone = true;
+      rc = check(nextResult().get());
+      if (rc != status::kOk) break;
+    }
+    if (rc == status::kOk) end.commandsDone = false;
+    end.status = leavePipeline(rc);
+    return end;
+  }
+
   // The rows come one at a time (single-row mode) and are read as the
   // caller asks for them.
   int query(PreparedStatement& ps, std::span<const Value> params, std::unique_ptr<RowSource>& out) override {

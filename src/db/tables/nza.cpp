@@ -110,15 +110,34 @@ const db::Table& db::tables::Nza() {
   return table;
 }
 
-int Nza_PKeyIns(const NzaSatz* n) {
+namespace {
+
+db::Query& insertQuery() {
   static db::Query q("Nza_PKeyIns", nza().insert());
-  return db::writeRecord(q, n, nza().writeFields());
+  return q;
 }
 
-int Nza_PKeyUpd(const NzaSatz* n) {
+const db::RowUpdate& rowUpdate() {
   static const db::RowUpdate u = nza().update(kKey);
-  static db::Query q("Nza_PKeyUpd", u.sql);
-  return db::writeRecord(q, n, u.binds);
+  return u;
+}
+
+db::Query& updateQuery() {
+  static db::Query q("Nza_PKeyUpd", rowUpdate().sql);
+  return q;
+}
+
+}  // namespace
+
+int Nza_PKeyIns(const NzaSatz* n) { return db::writeRecord(insertQuery(), n, nza().writeFields()); }
+int Nza_PKeyUpd(const NzaSatz* n) { return db::writeRecord(updateQuery(), n, rowUpdate().binds); }
+
+db::QueuedWrite Nza_PKeyInsQueued(const NzaSatz* n) {
+  return {&insertQuery(), db::fieldValues(n, nza().writeFields())};
+}
+
+db::QueuedWrite Nza_PKeyUpdQueued(const NzaSatz* n) {
+  return {&updateQuery(), db::fieldValues(n, rowUpdate().binds)};
 }
 
 int Nza_PKeyDel(const NzaSatz* n) {

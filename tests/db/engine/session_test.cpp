@@ -4,6 +4,7 @@
 
 #include "db/engine/access.h"
 #include "db/tables/bnr.h"
+#include "db/tables/nza.h"
 #include "db/tables/rcv.h"
 #include "db/tables/rvs.h"
 #include "db/engine/session.h"
@@ -106,6 +107,48 @@ TEST_P(SessionTest, GuardsRollBackWhatIsNotCommittedAndUnitsOfAGroupEndAlone) {
   const db::UnitEnd end = unit.commit();
   EXPECT_TRUE(end.environment());
   EXPECT_EQ(-3114, end.status);
+}
+
+NzaSatz Period(const char* start) {
+  NzaSatz n;
+  n.NzaSa = 1;
+  n.NzaApl = "APL1";
+  n.NzaApk = "A1";
+  n.NzaApp = "00010";
+  n.NzaPnr = "00004711";
+  n.NzaDtm = "20261207";
+  n.NzaDtmUhr = start;
+  return n;
+}
+
+// Writes sent together: on a server in one round trip, each under its own
+// savepoint, so that a failed one is undone alone and the unit goes on.
+TEST_P(SessionTest, WritesSentTogetherStopAtTheFirstFailureWhichAloneIsUndone) {
+  NzaSatz a = Period("060000"), b = Period("070000"), c = Period("080000");
+  db::UnitOfWork unit;
+  ASSERT_TRUE(unit.open());
+  ASSERT_EQ(0, Nza_PKeyIns(&a));  // every statement prepared before the count
+  ASSERT_EQ(0, Nza_PKeyUpd(&a));
+  std::size_t failed = 99;
+  const std::uint64_t trips = db::Session::get().connection().roundTrips();
+  const db::QueuedWrite together[] = {Nza_PKeyInsQueued(&b), Nza_PKeyUpdQueued(&a)};
+  EXPECT_EQ(0, db::writeAll(together, &failed));
+  if (GetParam() == testdb::Backend::Postgres) {
+    EXPECT_EQ(1u, db::Session::get().connection().roundTrips() - trips);
+  }
+
+  b.NzaBzr = 5;
+  const db::QueuedWrite brokenInTheMiddle[] = {Nza_PKeyUpdQueued(&b), Nza_PKeyInsQueued(&a), Nza_PKeyInsQueued(&c)};
+  EXPECT_EQ(-1, db::writeAll(brokenInTheMiddle, &failed));
+  EXPECT_EQ(1u, failed);
+  EXPECT_EQ(0, testdb::QueryInt("select count(*) from Kvs590Nza where NzaDtm > '2026-12-07 07:30:00'"));
+
+  ASSERT_EQ(0, Nza_PKeyIns(&c));  // the unit goes on
+  const db::QueuedWrite none[] = {Nza_PKeyUpdQueued(&c)};
+  EXPECT_EQ(0, db::writeAll(std::span(none).first(0), &failed));
+  ASSERT_TRUE(unit.commit().committed());
+  EXPECT_EQ(3, testdb::CountRows("Kvs590Nza"));
+  EXPECT_EQ(5, testdb::QueryInt("select NzaBzr from Kvs590Nza where NzaBzr > 0"));
 }
 
 TEST_P(SessionTest, LostConnectionInsideUnitTakesTheUnitBack) {
