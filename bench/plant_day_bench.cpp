@@ -84,6 +84,7 @@ struct Figures {
   std::map<std::string, long> notes;
   std::map<std::string, double> seconds;
   std::map<std::string, std::uint64_t> trips;
+  double tidySeconds = 0;  // the database's housekeeping between passes
   int passes = 0;
 };
 
@@ -125,6 +126,12 @@ int TimedAnalysis(const char* kind, int (*run)()) {
   return rc;
 }
 
+void TimedTidyUp() {
+  const auto start = std::chrono::steady_clock::now();
+  dbTidyUp();
+  if (gFigures) gFigures->tidySeconds += Since(start);
+}
+
 int TimedNzs() { return TimedAnalysis("NZS", Nzs_Abarbeiten); }
 int TimedLzs() { return TimedAnalysis("LZS", Lzs_Abarbeiten); }
 int TimedStg() { return TimedAnalysis("STG", Dlz_Abarbeiten); }
@@ -160,6 +167,7 @@ void Feed(const plant::Plant& p, const Options& o, int measuredFromDay, Figures&
   phases.personAnalysis = TimedNzs;
   phases.runTimeAnalysis = TimedLzs;
   phases.stoppageAnalysis = TimedStg;
+  phases.tidyUp = TimedTidyUp;
   const std::vector<plant::PlantTelegram>& telegrams = p.telegrams();
   const long slice = o.sliceMinutes * 60L;
   const long measuredFrom = measuredFromDay * 86400L;
@@ -244,6 +252,7 @@ void PrintFigures(const char* title, const Run& run) {
     if (trips > 0 && n > 0) std::printf(", %.1f round trips per note", static_cast<double>(trips) / n);
     std::printf("\n");
   }
+  std::printf("    housekeeping between passes (the log folded back into the file): %.2f s\n", f.tidySeconds);
 }
 
 void PrintChecks(const Run& run) {

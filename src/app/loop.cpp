@@ -13,7 +13,7 @@
 
 PassPhases DefaultPhases() {
   return PassPhases{Rcv_Count, Input_Buchung, Mrk_CountKng, Nzs_Abarbeiten, Lzs_Abarbeiten, Dlz_Abarbeiten,
-                    dbCommit};
+                    dbCommit, dbTidyUp};
 }
 
 void RunPass(const PassPhases& p) {
@@ -40,6 +40,7 @@ void RunPass(const PassPhases& p) {
     p.stoppageAnalysis();
     p.commit();
   }
+  p.tidyUp();
 }
 
 bool EnsureConnected() {

@@ -12,12 +12,14 @@ struct PassPhases {
   int (*runTimeAnalysis)();  // "LZS"
   int (*stoppageAnalysis)(); // "STG"
   void (*commit)();
+  void (*tidyUp)();  // after the phases, before the worker sleeps
 };
 
 PassPhases DefaultPhases();
 
 // Queue, then the person and run-time analyses, then the stoppage
-// analysis, each phase committed when it ran.
+// analysis, each phase committed when it ran; then the database's
+// housekeeping.
 void RunPass(const PassPhases& phases);
 
 // Reconnects when the connection was lost; logs each failed attempt.

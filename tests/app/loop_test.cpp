@@ -56,8 +56,10 @@ int fakeStg() {
 }
 
 void fakeCommit() { scene.calls.push_back("commit"); }
+void fakeTidyUp() { scene.calls.push_back("tidy up"); }
 
-constexpr PassPhases kFakes = {fakeQueueSize, fakeDrain, fakeCountNotes, fakeNzs, fakeLzs, fakeStg, fakeCommit};
+constexpr PassPhases kFakes = {fakeQueueSize, fakeDrain, fakeCountNotes, fakeNzs, fakeLzs, fakeStg, fakeCommit,
+                               fakeTidyUp};
 
 using Calls = std::vector<std::string>;
 
@@ -71,53 +73,53 @@ class PassTest : public ::testing::Test {
   }
 };
 
-TEST_F(PassTest, NothingToDoCountsButNeitherDrainsNorCommits) {
-  EXPECT_EQ(runPass(), (Calls{"queueSize", "count NZS", "count LZS", "count STG"}));
+TEST_F(PassTest, NothingToDoCountsButNeitherDrainsNorCommitsAndTidiesUp) {
+  EXPECT_EQ(runPass(), (Calls{"queueSize", "count NZS", "count LZS", "count STG", "tidy up"}));
 }
 
 TEST_F(PassTest, QueuedTelegramsAreDrainedAndCommitted) {
   scene.queueRows = 3;
-  EXPECT_EQ(runPass(), (Calls{"queueSize", "drain", "commit", "count NZS", "count LZS", "count STG"}));
+  EXPECT_EQ(runPass(), (Calls{"queueSize", "drain", "commit", "count NZS", "count LZS", "count STG", "tidy up"}));
 }
 
 TEST_F(PassTest, OnlyRunTimeNotesRunBothPersonAndRunTimeAnalysisWithOneCommit) {
   scene.notesLzs = 1;
-  EXPECT_EQ(runPass(), (Calls{"queueSize", "count NZS", "count LZS", "NZS", "LZS", "commit", "count STG"}));
+  EXPECT_EQ(runPass(), (Calls{"queueSize", "count NZS", "count LZS", "NZS", "LZS", "commit", "count STG", "tidy up"}));
 }
 
 TEST_F(PassTest, OnlyPersonNotesRunBothPersonAndRunTimeAnalysis) {
   scene.notesNzs = 2;
-  EXPECT_EQ(runPass(), (Calls{"queueSize", "count NZS", "count LZS", "NZS", "LZS", "commit", "count STG"}));
+  EXPECT_EQ(runPass(), (Calls{"queueSize", "count NZS", "count LZS", "NZS", "LZS", "commit", "count STG", "tidy up"}));
 }
 
 TEST_F(PassTest, PersonAndStoppageNotesRunAllThreeAnalysesWithTwoCommits) {
   scene.notesNzs = 1;
   scene.notesStg = 4;
   EXPECT_EQ(runPass(), (Calls{"queueSize", "count NZS", "count LZS", "NZS", "LZS", "commit", "count STG", "STG",
-                              "commit"}));
+                              "commit", "tidy up"}));
 }
 
 TEST_F(PassTest, OnlyStoppageNotesRunOnlyTheStoppageAnalysis) {
   scene.notesStg = 1;
-  EXPECT_EQ(runPass(), (Calls{"queueSize", "count NZS", "count LZS", "count STG", "STG", "commit"}));
+  EXPECT_EQ(runPass(), (Calls{"queueSize", "count NZS", "count LZS", "count STG", "STG", "commit", "tidy up"}));
 }
 
 TEST_F(PassTest, EveryPhaseInItsOrderWhenEverythingIsPending) {
   scene.queueRows = 1;
   scene.notesNzs = scene.notesLzs = scene.notesStg = 1;
   EXPECT_EQ(runPass(), (Calls{"queueSize", "drain", "commit", "count NZS", "count LZS", "NZS", "LZS", "commit",
-                              "count STG", "STG", "commit"}));
+                              "count STG", "STG", "commit", "tidy up"}));
 }
 
 TEST_F(PassTest, AFailedQueueCountStillAttemptsTheDrain) {
   scene.queueRows = -1;
-  EXPECT_EQ(runPass(), (Calls{"queueSize", "drain", "commit", "count NZS", "count LZS", "count STG"}));
+  EXPECT_EQ(runPass(), (Calls{"queueSize", "drain", "commit", "count NZS", "count LZS", "count STG", "tidy up"}));
 }
 
 TEST_F(PassTest, FailedNoteCountsCountAsNoNotes) {
   scene.noteCountsFail = true;
   scene.notesNzs = scene.notesLzs = scene.notesStg = 5;  // never delivered
-  EXPECT_EQ(runPass(), (Calls{"queueSize", "count NZS", "count LZS", "count STG"}));
+  EXPECT_EQ(runPass(), (Calls{"queueSize", "count NZS", "count LZS", "count STG", "tidy up"}));
 }
 
 TEST(DefaultPhases, EveryPhaseIsWired) {
@@ -129,6 +131,7 @@ TEST(DefaultPhases, EveryPhaseIsWired) {
   EXPECT_NE(p.runTimeAnalysis, nullptr);
   EXPECT_NE(p.stoppageAnalysis, nullptr);
   EXPECT_NE(p.commit, nullptr);
+  EXPECT_NE(p.tidyUp, nullptr);
 }
 
 }  // namespace

@@ -81,6 +81,9 @@ class Connection {
   // Runs a query; the source is valid until the statement is used again.
   virtual int query(PreparedStatement& stmt, std::span<const Value> params,
                     std::unique_ptr<RowSource>& out) = 0;
+  // The worker has nothing to do until its next pass: a moment for the
+  // database's own housekeeping, outside any transaction.
+  virtual void tidyUp() {}
   // Transaction control and schema statements, without parameters.
   virtual int executeScript(const std::string& sql) = 0;
   virtual bool inTransaction() const = 0;

@@ -21,4 +21,6 @@ int dbConnectWith(const std::string& login, const std::string& pass, const std::
 
 void dbCommit() { db::Session::get().commit(); }
 
+void dbTidyUp() { db::Session::get().tidyUp(); }
+
 void dbRollback() { db::Session::get().rollback(); }

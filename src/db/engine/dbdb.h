@@ -9,4 +9,6 @@
 int dbConnectWith(const std::string& login, const std::string& pass, const std::string& net8,
                   bool createMissing = false, std::string* error = nullptr);
 void dbCommit();
+// Between passes: the database's housekeeping.
+void dbTidyUp();
 void dbRollback();

@@ -227,6 +227,10 @@ int Session::endTransaction(const char* command) {
   return observe(conn_->executeScript(command));
 }
 
+void Session::tidyUp() {
+  if (conn_ && !inUnit_ && !inGroup_) conn_->tidyUp();
+}
+
 int Session::commit() {
   if (inGroup_) return commitGroup();
   return inUnit_ ? commitUnit() : endTransaction("COMMIT");

@@ -70,6 +70,8 @@ class Session {
   // The write went through: its savepoint is released with the next one.
   void writeDone(const std::string& savepoint);
 
+  // Between passes: the backend's housekeeping (see Connection::tidyUp).
+  void tidyUp();
   // Ends whatever transaction is open (commit or roll back).
   int commit();
   int rollback();

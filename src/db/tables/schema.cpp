@@ -77,7 +77,8 @@ std::string createTable(const Table& t, Dialect d) {
 
 std::string createIndex(const Table& t, const Index& ix, Dialect d) {
   std::string sql = std::string("CREATE ") + (ix.unique ? "UNIQUE " : "") + "INDEX IF NOT EXISTS " +
-                    ix.name + " ON " + qualified(t, d) + " (" + ix.parts + ")";
+                    ix.name + " ON " + qualified(t, d) + " (" + ix.parts + ")" +
+                    (ix.where ? std::string(" WHERE ") + ix.where : std::string());
   return translate(sql, d).text;
 }
 

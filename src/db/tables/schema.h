@@ -15,6 +15,9 @@ struct Index {
   // expressions so that date-text selections are served by the index.
   const char* parts;
   bool unique = false;
+  // Only the rows that meet this condition (in the statements' dialect)
+  // are indexed, for selections that always state it.
+  const char* where = nullptr;
 };
 
 struct Table {

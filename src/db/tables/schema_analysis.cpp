@@ -17,10 +17,11 @@ const std::vector<Table>& analysisTables() {
          true},
         // Keyed reads, updates and the start-window cursors.
         {"Kvs590Nza_start", "NzaSa, NzaApl, NzaApk, NzaApp, NzaPnr, TO_CHAR(NzaDtm,'yyyymmddHH24MISS')"},
-        // The work periods of a person.
-        {"Kvs590Nza_person", "NzaSa, NzaPnr, TO_CHAR(NzaDtm,'yyyymmddHH24MISS')"},
-        // ... and those that end in a window.
-        {"Kvs590Nza_person_end", "NzaSa, NzaPnr, TO_CHAR(NzaEdt,'yyyymmddHH24MISS')"}}},
+        // The work periods of a person, and those that end in a window:
+        // only work periods are ever looked for by person, so the rows of
+        // every other kind stay out (and cost no upkeep).
+        {"Kvs590Nza_person", "NzaPnr, TO_CHAR(NzaDtm,'yyyymmddHH24MISS')", false, "NzaSa=1"},
+        {"Kvs590Nza_person_end", "NzaPnr, TO_CHAR(NzaEdt,'yyyymmddHH24MISS')", false, "NzaSa=1"}}},
       {"Kvs561Mlt", db::tables::Mlt().schemaColumns(),
        {{"Kvs561Mlt_key", "MltErf, MltDat, MltLfn", true}}},
       {"Kvs327Tag", db::tables::Tag().schemaColumns(),

@@ -26,6 +26,9 @@ struct Statement {
   std::string sql;
   std::vector<db::Value> params;
   std::string lead;  // the first column of the row's key
+  // Another column an index of a part of the rows may start with, its
+  // condition taking the place of the lead.
+  std::string partialLead = "";
 };
 
 template <class Rec>
@@ -43,6 +46,11 @@ Statement Delete(const char* routine, const db::Table& table, db::KeyNames key) 
   return {routine, table.erase(key), db::fieldValues(&r, table.key(key).binds), *key.begin()};
 }
 
+Statement WithPartialLead(Statement s, const char* column) {
+  s.partialLead = column;
+  return s;
+}
+
 std::vector<Statement> Statements() {
   using namespace db::tables;
   const db::Value moment = db::Value::text(testdb::kFillMoment), one = db::Value::integer(1);
@@ -55,7 +63,10 @@ std::vector<Statement> Statements() {
       Update<ApkSatz>("Apk_PKeyUpd", Apk(), {"ApkApk"}),
       Update<AppSatz>("App_PKeyUpd", App(), {"AppApk", "AppApp"}),
       Update<AplSatz>("Apl_PKeyUpd", Apl(), {"AplApl"}),
-      Update<NzaSatz>("Nza_PKeyUpd", Nza(), {"NzaSa", "NzaApl", "NzaApk", "NzaApp", "NzaPnr", "NzaDtm"}),
+      // A work period may also be found by its person and start, through
+      // the index of the work periods alone.
+      WithPartialLead(Update<NzaSatz>("Nza_PKeyUpd", Nza(), {"NzaSa", "NzaApl", "NzaApk", "NzaApp", "NzaPnr", "NzaDtm"}),
+                      "NzaPnr"),
       Delete<MltSatz>("Mlt_PKeyDel", Mlt(), {"MltErf", "MltDat", "MltLfn"}),
       {"Bnr_NextNumber",
        "update Kvs552Bnr set BnrBnr=BnrBnr+1,BnrEdt=sysdate,BnrEsb=:b0 where BnrKey=:b1 and BnrBnr<2147483647 "
@@ -91,7 +102,9 @@ TEST_P(WriteIndexTest, EveryWriteFindsItsRowThroughAnIndex) {
   for (const Statement& s : Statements()) {
     const std::string plan = testdb::QueryPlan(s.sql, s.params);
     ASSERT_FALSE(plan.empty()) << s.routine;
-    EXPECT_TRUE(SearchesByKey(plan, s.lead, sqlite)) << s.routine << "\n" << plan;
+    EXPECT_TRUE(SearchesByKey(plan, s.lead, sqlite) ||
+                (!s.partialLead.empty() && SearchesByKey(plan, s.partialLead, sqlite)))
+        << s.routine << "\n" << plan;
   }
 }
 
