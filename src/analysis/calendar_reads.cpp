@@ -14,6 +14,16 @@ struct Keyed {
   Record record;
 };
 
+// The rows of a master table the analyses read by key, one key per note:
+// once a run has asked for a few of them, the next question reads them all.
+template <class Record>
+struct Whole {
+  std::map<std::string, Keyed<Record>> answers;
+  int asked = 0;             // keys read one by one
+  bool complete = false;     // every row is in `answers`
+  std::set<std::string> twice;  // keys of more than one row: the database answers
+};
+
 struct Kept {
   std::uint64_t connection = 0;  // the session generation the answers came from
   std::map<std::string, CursorRows<AemSatz>> assignments;
@@ -21,8 +31,8 @@ struct Kept {
   std::map<std::string, CursorRows<EmoSatz>> shifts;
   std::map<std::string, CursorRows<EmoPausenSatz>> breaks;
   std::map<std::string, Keyed<BakSatz>> days;
-  std::map<std::string, Keyed<PrvSatz>> persons;
-  std::map<std::string, Keyed<AplSatz>> workPlaces;
+  Whole<PrvSatz> persons;
+  Whole<AplSatz> workPlaces;
   std::map<std::string, CursorRows<BakSatz>> dayRanges;
   std::map<std::string, CursorRows<ZtgSatz>> plannedDays;
   std::map<std::string, Keyed<GazSatz>> ownTimes;
@@ -71,6 +81,41 @@ int keyed(std::map<std::string, Keyed<Rec>>& answers, const std::string& key, Re
   return rc;
 }
 
+constexpr int kKeysBeforeWhole = 4;
+
+// A keyed read of a master table by its key field, answered from the
+// whole table once a run has asked often enough. A key the whole table
+// lacks is answered as the read answers it: 1403, the key kept and every
+// other field cleared.
+template <class AllRows, class Rec, class Key, class Read>
+int wholeOrKeyed(Whole<Rec>& table, Key Rec::*keyField, Rec* record, Read read) {
+  const std::string key = (record->*keyField).str();
+  if (gRunDepth == 0 || key.empty()) return read(record);  // an empty key is NULL: the database finds nothing
+  if (!table.complete && table.asked >= kKeysBeforeWhole && !table.answers.count(key)) {
+    const CursorRows<Rec> all = ReadAllRows<Rec, AllRows>();
+    if (all.opened() && !all.readFailed()) {
+      table.answers.clear();
+      for (const Rec& row : all.rows) {
+        const std::string k = (row.*keyField).str();
+        if (!table.answers.emplace(k, Keyed<Rec>{status::kOk, row}).second) table.twice.insert(k);
+      }
+      table.complete = true;
+    }
+  }
+  if (table.complete && !table.twice.count(key)) {
+    if (const auto known = table.answers.find(key); known != table.answers.end()) {
+      *record = known->second.record;
+      return status::kOk;
+    }
+    Rec cleared;
+    cleared.*keyField = record->*keyField;
+    *record = cleared;
+    return status::kNoRow;
+  }
+  if (!table.answers.count(key)) ++table.asked;
+  return table.complete ? read(record) : keyed(table.answers, key, record, read);
+}
+
 }  // namespace
 
 CalendarReads::CalendarReads() {
@@ -115,9 +160,11 @@ CursorRows<EmoPausenSatz> BreaksOfModel(const std::string& emo, const std::strin
 
 int CalendarDay(BakSatz* bak) { return keyed(kept().days, bak->BakDtm.str(), bak, Bak_Datum); }
 
-int PersonRead(PrvSatz* prv) { return keyed(kept().persons, prv->PrvPnr.str(), prv, Prv_PKeyReadk); }
+int PersonRead(PrvSatz* prv) { return wholeOrKeyed<Prv_Alle>(kept().persons, &PrvSatz::PrvPnr, prv, Prv_PKeyReadk); }
 
-int WorkPlaceRead(AplSatz* apl) { return keyed(kept().workPlaces, apl->AplApl.str(), apl, Apl_PKeyReadk); }
+int WorkPlaceRead(AplSatz* apl) {
+  return wholeOrKeyed<Apl_Alle>(kept().workPlaces, &AplSatz::AplApl, apl, Apl_PKeyReadk);
+}
 
 CursorRows<BakSatz> CalendarDays(const std::string& from, const std::string& to) {
   return selection(kept().dayRanges, from + '|' + to,

@@ -76,11 +76,12 @@ struct Kept {
 int gNotes = 0;  // NoteRows alive
 Kept gKept;
 
+void logFailed(const Pending& p, int rc) {
+  LogError(p.insert ? "Nza_PKeyIns" : "Nza_PKeyUpd", p.insert ? "Fehler bei Nza_PKeyIns" : "Fehler bei Nza_PKeyUpd", rc);
+}
+
 void sendAlone(const Pending& p) {
-  const int rc = p.insert ? Nza_PKeyIns(&p.row) : Nza_PKeyUpd(&p.row);
-  if (rc != status::kOk)
-    LogError(p.insert ? "Nza_PKeyIns" : "Nza_PKeyUpd", p.insert ? "Fehler bei Nza_PKeyIns" : "Fehler bei Nza_PKeyUpd",
-             rc);
+  if (const int rc = p.insert ? Nza_PKeyIns(&p.row) : Nza_PKeyUpd(&p.row); rc != status::kOk) logFailed(p, rc);
 }
 
 // Hands the pending writes to the database, on a server in one round trip.
@@ -98,8 +99,7 @@ void flush() {
   if (rc == status::kOk) return;
   gKept = Kept{};
   if (failed >= pending.size()) return;  // the connection failed after them: the unit is spoiled
-  LogError(pending[failed].insert ? "Nza_PKeyIns" : "Nza_PKeyUpd",
-           pending[failed].insert ? "Fehler bei Nza_PKeyIns" : "Fehler bei Nza_PKeyUpd", rc);
+  logFailed(pending[failed], rc);
   for (std::size_t k = failed + 1; k < pending.size(); ++k) sendAlone(pending[k]);
 }
 

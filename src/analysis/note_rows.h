@@ -3,15 +3,20 @@
 // periods since the log-on, an operation's run-time rows and totals); on a
 // database server each of these is a round trip. While a note is worked (a
 // NoteRows lives) the rows it will touch can be read in one statement and
-// kept: reads of keys the note keeps are answered from memory, writes go to
-// the database and, once it took them, into memory as the database keeps
-// them. A write that changes nothing is not sent.
+// kept: reads of keys the note keeps are answered from memory, and so are
+// its writes of them, whose outcome memory knows: an insert of a key not
+// there, an update of a row that is. Those writes wait, each row once as
+// it stands last, and go to the database together (on a server in one
+// round trip) before anything else of the table is asked of the database,
+// and at the end of the note. A write that changes nothing is not sent.
 //
 // Keys the note does not keep (other kinds, other keys, a start outside what
-// was read, a key moment that is no valid moment) are read and written as
-// always. When a write fails otherwise than as a duplicate of a kept row,
-// the note's rows are no longer trusted and every later call goes to the
-// database. The rows die with the note, before its unit of work ends, so a
+// was read, a key moment that is no valid moment), and rows whose end the
+// database would not take as a date, are read and written at once, as
+// always. When such a write fails otherwise than as a duplicate of a kept
+// row, or a waiting write fails all the same, the note's rows are no longer
+// trusted and every later call goes to the database. The rows and the
+// waiting writes end with the note, before its unit of work ends, so a
 // unit rolled back never leaves rows behind that the database forgot.
 #pragma once
 

@@ -24,7 +24,15 @@ constexpr db::KeyNames kKey = {"AplApl"};
 
 const db::Table& apl() { return db::tables::Apl(); }
 
+db::Query& everyWorkPlace() {
+  static db::Query q("Apl_Alle", apl().select() + "order by AplApl");
+  return q;
+}
+
 }  // namespace
+
+Apl_Alle::Apl_Alle() : RecordCursor(everyWorkPlace(), apl().rowFields()) {}
+int Apl_Alle::Open() { return cursor_.open(std::span<const db::Value>()); }
 
 const db::Table& db::tables::Apl() {
   static const db::Table table("Kvs531Apl", kColumns);

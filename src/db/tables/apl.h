@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "base/fixed_text.h"
+#include "db/engine/access.h"
 
 struct AplSatz {
   FixedText<11> AplApl;  // work-place number
@@ -47,6 +48,12 @@ struct AplSatz {
 
 // By AplApl; on failure the key stays and every other field is cleared.
 int Apl_PKeyReadk(AplSatz* apl);
+// Every work place, by AplApl: for a reader that answers Apl_PKeyReadk itself.
+class Apl_Alle : public db::RecordCursor<AplSatz> {
+ public:
+  Apl_Alle();
+  int Open();
+};
 // Writes every field back and stamps AplDat; an empty AplUdt writes NULL.
 int Apl_PKeyUpd(const AplSatz* apl);
 // Work places belong to another program; the demo, the tests and the

@@ -18,6 +18,11 @@ constexpr db::Field kBadge[] = {DB_FIELD(PrvSatz, PrvAwn)};
 
 const db::Table& prv() { return db::tables::Prv(); }
 
+db::Query& everyPerson() {
+  static db::Query q("Prv_Alle", prv().select() + "order by PrvPnr");
+  return q;
+}
+
 }  // namespace
 
 const db::Table& db::tables::Prv() {
@@ -30,6 +35,9 @@ int Prv_PKeyReadk(PrvSatz* p) {
   static db::Query q("Prv_PKeyReadk", prv().select() + key.where);
   return db::readRecord(q, p, key.binds, prv().rowFields(), db::OnFailure::KeepKey);
 }
+
+Prv_Alle::Prv_Alle() : RecordCursor(everyPerson(), prv().rowFields()) {}
+int Prv_Alle::Open() { return cursor_.open(std::span<const db::Value>()); }
 
 // A badge should be valid for one person at a time; when the master data
 // says otherwise the read fails instead of picking one of them.

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "base/fixed_text.h"
+#include "db/engine/access.h"
 
 struct PrvSatz {
   FixedText<9> PrvPnr;  // person number
@@ -35,6 +36,12 @@ struct PrvSatz {
 
 // By PrvPnr; on failure the key stays and every other field is cleared.
 int Prv_PKeyReadk(PrvSatz* prv);
+// Every person, by PrvPnr: for a reader that answers Prv_PKeyReadk itself.
+class Prv_Alle : public db::RecordCursor<PrvSatz> {
+ public:
+  Prv_Alle();
+  int Open();
+};
 // The person whose badge PrvAwn is valid today (PrvGvo up to today, PrvGbi
 // today or later or empty). Two valid rows for one badge fail with -1422.
 // On failure PrvAwn stays and every other field is cleared.
