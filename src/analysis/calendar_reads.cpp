@@ -4,6 +4,7 @@
 #include <set>
 
 #include "base/status.h"
+#include "db/engine/dialect.h"
 #include "db/engine/session.h"
 
 namespace {
@@ -83,15 +84,17 @@ int keyed(std::map<std::string, Keyed<Rec>>& answers, const std::string& key, Re
 
 constexpr int kKeysBeforeWhole = 4;
 
+bool wholeReadsPay() { return db::statementsTravel(db::Session::get().dialect()); }
+
 // A keyed read of a master table by its key field, answered from the
-// whole table once a run has asked often enough. A key the whole table
+// whole table once a run has asked often enough on a server. A key the whole table
 // lacks is answered as the read answers it: 1403, the key kept and every
 // other field cleared.
 template <class AllRows, class Rec, class Key, class Read>
 int wholeOrKeyed(Whole<Rec>& table, Key Rec::*keyField, Rec* record, Read read) {
   const std::string key = (record->*keyField).str();
   if (gRunDepth == 0 || key.empty()) return read(record);  // an empty key is NULL: the database finds nothing
-  if (!table.complete && table.asked >= kKeysBeforeWhole && !table.answers.count(key)) {
+  if (!table.complete && table.asked >= kKeysBeforeWhole && wholeReadsPay() && !table.answers.count(key)) {
     const CursorRows<Rec> all = ReadAllRows<Rec, AllRows>();
     if (all.opened() && !all.readFailed()) {
       table.answers.clear();

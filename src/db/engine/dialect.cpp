@@ -174,4 +174,6 @@ const char* readOnlyBegin(Dialect dialect) {
                                       "SET LOCAL lock_timeout = '2s'; SET LOCAL statement_timeout = '30s'";
 }
 
+bool statementsTravel(Dialect dialect) { return dialect == Dialect::Postgres; }
+
 }  // namespace db

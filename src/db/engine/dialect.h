@@ -23,4 +23,10 @@ TranslatedSql translate(std::string_view sql, Dialect dialect);
 // embedded database (write-ahead log) a reader never blocks the writer.
 const char* readOnlyBegin(Dialect dialect);
 
+// Whether every statement is an exchange with a server. There, reading a
+// small table whole saves a round trip per key once a few keys were asked;
+// on the embedded database a keyed read costs microseconds, and reading
+// hundreds of rows to answer a few never pays.
+bool statementsTravel(Dialect dialect);
+
 }  // namespace db
