@@ -16,7 +16,8 @@ struct Keyed {
 };
 
 // The rows of a master table the analyses read by key, one key per note:
-// once a run has asked for a few of them, the next question reads them all.
+// on a server, once a run has asked for a few of them, the next question
+// reads them all.
 template <class Record>
 struct Whole {
   std::map<std::string, Keyed<Record>> answers;
@@ -87,9 +88,9 @@ constexpr int kKeysBeforeWhole = 4;
 bool wholeReadsPay() { return db::statementsTravel(db::Session::get().dialect()); }
 
 // A keyed read of a master table by its key field, answered from the
-// whole table once a run has asked often enough on a server. A key the whole table
-// lacks is answered as the read answers it: 1403, the key kept and every
-// other field cleared.
+// whole table once a run on a server has asked often enough. A key the
+// whole table lacks is answered as the read answers it: 1403, the key kept
+// and every other field cleared.
 template <class AllRows, class Rec, class Key, class Read>
 int wholeOrKeyed(Whole<Rec>& table, Key Rec::*keyField, Rec* record, Read read) {
   const std::string key = (record->*keyField).str();
